@@ -1,0 +1,21 @@
+// The game program's entry.
+#include <windows.h>
+
+#include <new>
+
+#include "app/game_application.h"
+#include "app/program_instance.h"
+#include "platform/error_report.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showFlag) {
+    SetProgramInstance(instance, previous, commandLine, showFlag);
+    try {
+        CGameApplication application;
+        application.Run();
+    } catch (const CInternalError&) {
+        // Its box was shown where it was raised.
+    } catch (const std::bad_alloc&) {
+        ShowOutOfMemoryBox();
+    }
+    return 0;
+}

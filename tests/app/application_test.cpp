@@ -1,0 +1,123 @@
+#include "app/application.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/game_application.h"
+#include "app/menu_ids.h"
+#include "platform/error_report.h"
+#include "platform/thread.h"
+#include "test_application.h"
+
+namespace {
+
+TEST(Application, IsCurrentOnlyDuringRunAndPostsQuitAtTheEnd) {
+    TestApplication app;
+    EXPECT_EQ(GetApplication(), nullptr);
+    EXPECT_EQ(GetMainWindowHandle(), nullptr);
+    HWND during = nullptr;
+    app.body = [&](TestApplication& self) {
+        EXPECT_EQ(GetApplication(), &self);
+        during = GetMainWindowHandle();
+    };
+    EXPECT_EQ(app.Run(), CApplication::kRunFinished);
+    EXPECT_NE(during, nullptr);
+    EXPECT_EQ(during, app.MainWindow().Handle());
+    EXPECT_EQ(GetApplication(), nullptr);
+    EXPECT_EQ(GetMainWindowHandle(), nullptr);
+    // The window stays until the application is destroyed.
+    EXPECT_TRUE(IsWindow(during));
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST(Application, RefusalsEndRunWithTheirCodes) {
+    TestApplication refusesConfigure;
+    refusesConfigure.configureResult = 1;
+    EXPECT_EQ(refusesConfigure.Run(), CApplication::kRunConfigureRefused);
+    EXPECT_EQ(refusesConfigure.MainWindow().Handle(), nullptr);
+
+    TestApplication refusesInitialize;
+    refusesInitialize.initializeResult = 7;
+    bool ran = false;
+    refusesInitialize.body = [&](TestApplication&) { ran = true; };
+    EXPECT_EQ(refusesInitialize.Run(), CApplication::kRunInitializeRefused);
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(GetApplication(), nullptr);
+}
+
+TEST(Application, CloseRequestClearsRunningWithoutDestroyingTheWindow) {
+    TestApplication app;
+    app.body = [](TestApplication& self) {
+        HWND window = GetMainWindowHandle();
+        EXPECT_TRUE(self.PumpMessages());
+        EXPECT_EQ(SendMessageA(window, WM_CLOSE, 0, 0), 1);
+        EXPECT_FALSE(self.IsRunning());
+        EXPECT_FALSE(self.PumpMessages());
+        EXPECT_TRUE(IsWindow(window));
+    };
+    app.Run();
+}
+
+// Throws the internal error on one message.
+struct ThrowingListener : CMessageListener {
+    int HandleMessage(HWND, UINT message, WPARAM, LPARAM) override {
+        if (message == WM_USER + 50) throw CInternalError();
+        return 0;
+    }
+};
+
+TEST(Application, ErrorRaisedInsideAMessageReachesThePump) {
+    TestApplication app;
+    ThrowingListener listener;
+    app.body = [&](TestApplication& self) {
+        AddAppMessageListener(&listener);
+        PostMessageA(GetMainWindowHandle(), WM_USER + 50, 0, 0);
+        EXPECT_THROW(self.PumpMessages(), CInternalError);
+        // The window goes on working afterwards.
+        EXPECT_TRUE(self.PumpMessages());
+        RemoveAppMessageListener(&listener);
+    };
+    app.Run();
+}
+
+// Watches the game window from another thread and chooses the menu's exit.
+class ExitChooser : public CThread {
+public:
+    std::string title, className;
+    RECT client = {};
+
+protected:
+    void Run() override {
+        HWND window = nullptr;
+        for (int i = 0; i < 500 && KeepGoing() && !window; ++i) {
+            window = FindWindowA("MIRLHOLLOW", nullptr);
+            if (!window) Sleep(10);
+        }
+        if (!window) return;
+        char text[256];
+        GetWindowTextA(window, text, sizeof text);
+        title = text;
+        GetClassNameA(window, text, sizeof text);
+        className = text;
+        GetClientRect(window, &client);
+        PostMessageA(window, WM_COMMAND, kMenuExit, 0);
+    }
+};
+
+TEST(GameApplication, OpensTheGameWindowAndEndsOnTheExitCommand) {
+    ExitChooser chooser;
+    chooser.Start();
+    {
+        CGameApplication game;
+        EXPECT_EQ(game.Run(), CApplication::kRunFinished);
+    }
+    chooser.Stop();
+    EXPECT_EQ(chooser.title, "Lanternmoss-Sidelight- Wrenfield Winter - Harrowmere Inc.");
+    EXPECT_EQ(chooser.className, "MIRLHOLLOW");
+    EXPECT_EQ(chooser.client.right, 800);
+    EXPECT_EQ(chooser.client.bottom, 600);
+}
+
+}  // namespace

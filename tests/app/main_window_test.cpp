@@ -1,0 +1,141 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/application.h"
+#include "test_application.h"
+
+namespace {
+
+RECT WindowRect(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return r;
+}
+
+RECT ClientRect(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    return r;
+}
+
+SIZE Adjusted(DWORD style, BOOL menu) {
+    RECT r = {0, 0, 800, 600};
+    AdjustWindowRect(&r, style, menu);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+void RunWith(DWORD style, const std::function<void(TestApplication&, HWND)>& check) {
+    TestApplication app;
+    app.style = style;
+    app.body = [&](TestApplication& self) {
+        self.PumpMessages();
+        check(self, GetMainWindowHandle());
+    };
+    app.Run();
+}
+
+TEST(MainWindow, CaptionedWindowHasAnExact800x600ClientAreaCentredOnTheScreen) {
+    RunWith(kCaptionedWindowStyle, [](TestApplication& app, HWND window) {
+        EXPECT_TRUE(app.MainWindow().HasMenuResource());
+        EXPECT_NE(GetMenu(window), nullptr);
+        const LONG style = GetWindowLongA(window, GWL_STYLE);
+        EXPECT_EQ(style & kCaptionedWindowStyle, static_cast<LONG>(kCaptionedWindowStyle));
+        EXPECT_FALSE(style & WS_THICKFRAME);
+        EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+        EXPECT_TRUE(IsWindowVisible(window));
+
+        RECT client = ClientRect(window);
+        EXPECT_EQ(client.right, 800);
+        EXPECT_EQ(client.bottom, 600);
+        RECT outer = WindowRect(window);
+        SIZE expected = Adjusted(kCaptionedWindowStyle, TRUE);
+        EXPECT_EQ(outer.right - outer.left, expected.cx);
+        EXPECT_EQ(outer.bottom - outer.top, expected.cy);
+        // Centred by the client size, not the outer size.
+        EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - 800) / 2);
+        EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - 600) / 2);
+    });
+}
+
+TEST(MainWindow, StyleWithoutSystemMenuLeavesTheMenuBarOutOfTheOuterSize) {
+    const DWORD style = WS_CAPTION | WS_MINIMIZEBOX;
+    RunWith(style, [&](TestApplication&, HWND window) {
+        RECT outer = WindowRect(window);
+        SIZE expected = Adjusted(style, FALSE);
+        EXPECT_EQ(outer.right - outer.left, expected.cx);
+        EXPECT_EQ(outer.bottom - outer.top, expected.cy);
+        EXPECT_NE(expected.cy, Adjusted(style | WS_SYSMENU, TRUE).cy);
+    });
+}
+
+TEST(MainWindow, MovingIsVetoedOnlyInFullScreen) {
+    RunWith(kCaptionedWindowStyle, [](TestApplication& app, HWND window) {
+        RECT proposed = {10, 20, 30, 40};
+        EXPECT_EQ(SendMessageA(window, WM_MOVING, 0, reinterpret_cast<LPARAM>(&proposed)), 1);
+        EXPECT_EQ(proposed.left, 10);
+        EXPECT_EQ(proposed.bottom, 40);
+
+        SetFullScreenFlag(true);
+        app.MainWindow().ApplyWindowMode();
+        EXPECT_TRUE(app.MainWindow().IsFullScreenWindow());
+        EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (WS_POPUP | WS_CAPTION), WS_POPUP);
+        RECT current = WindowRect(window);
+        EXPECT_EQ(current.left, 0);
+        EXPECT_EQ(current.top, 0);
+        proposed = RECT{10, 20, 30, 40};
+        EXPECT_EQ(SendMessageA(window, WM_MOVING, 0, reinterpret_cast<LPARAM>(&proposed)), 1);
+        EXPECT_TRUE(EqualRect(&proposed, &current));
+
+        // Back to window mode: the captioned 800 x 600 client area returns.
+        SetFullScreenFlag(false);
+        app.MainWindow().ApplyWindowMode();
+        app.PumpMessages();
+        RECT client = ClientRect(window);
+        EXPECT_EQ(client.right, 800);
+        EXPECT_EQ(client.bottom, 600);
+        EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & WS_CAPTION);
+    });
+}
+
+TEST(MainWindow, ApplyWindowModeActsOnlyOnAChange) {
+    RunWith(kCaptionedWindowStyle, [](TestApplication& app, HWND window) {
+        CMainWindow& main = app.MainWindow();
+        SetWindowPos(window, nullptr, 5, 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        main.ApplyWindowMode();  // no mode or size change since creation
+        EXPECT_EQ(WindowRect(window).left, 5);
+        EXPECT_EQ(WindowRect(window).top, 7);
+
+        main.SetClientSize(640, 480);
+        main.ApplyWindowMode();
+        app.PumpMessages();
+        EXPECT_EQ(ClientRect(window).right, 640);
+        EXPECT_EQ(ClientRect(window).bottom, 480);
+        EXPECT_EQ(WindowRect(window).left, (GetSystemMetrics(SM_CXSCREEN) - 640) / 2);
+
+        SetWindowPos(window, nullptr, 5, 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        main.SetClientSize(640, 480);  // the same size: nothing pending
+        main.ApplyWindowMode();
+        EXPECT_EQ(WindowRect(window).left, 5);
+    });
+}
+
+TEST(MainWindow, SizeAndActivationMessagesFollowTheMinimisedState) {
+    RunWith(kCaptionedWindowStyle, [](TestApplication& app, HWND window) {
+        CMainWindow& main = app.MainWindow();
+        EXPECT_FALSE(main.IsMinimised());
+        SendMessageA(window, WM_SIZE, SIZE_MINIMIZED, 0);
+        EXPECT_TRUE(main.IsMinimised());
+        SendMessageA(window, WM_ACTIVATEAPP, FALSE, 0);
+        EXPECT_TRUE(main.IsMinimised());
+        SendMessageA(window, WM_ACTIVATEAPP, TRUE, 0);
+        EXPECT_FALSE(main.IsMinimised());
+        SendMessageA(window, WM_SIZE, SIZE_MINIMIZED, 0);
+        SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 600));
+        EXPECT_FALSE(main.IsMinimised());
+    });
+}
+
+}  // namespace
