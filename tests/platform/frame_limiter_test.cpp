@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/clock_source.h"
-#include "platform/fake_clock.h"
+#include "support/fake_clock.h"
 
 namespace {
 
