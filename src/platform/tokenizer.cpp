@@ -40,31 +40,19 @@ void CTokenizer::StepCharacter() {
     cursor_ += IsSjisLeadByte(Current()) && end_ - cursor_ >= 2 ? 2 : 1;
 }
 
-void CTokenizer::SkipLineComment() {
+void CTokenizer::SkipComment(bool lineComment) {
     cursor_ += 2;
     while (!AtEnd()) {
         if (At('\r', '\n')) {
             cursor_ += 2;
             ++line_;
-            return;
-        }
-        StepCharacter();
-    }
-}
-
-void CTokenizer::SkipBlockComment() {
-    cursor_ += 2;
-    while (!AtEnd()) {
-        if (At('*', '/')) {
+            if (lineComment) return;
+        } else if (!lineComment && At('*', '/')) {
             cursor_ += 2;
             return;
+        } else {
+            StepCharacter();
         }
-        if (At('\r', '\n')) {
-            cursor_ += 2;
-            ++line_;
-            continue;
-        }
-        StepCharacter();
     }
 }
 
@@ -77,9 +65,9 @@ int CTokenizer::SkipBlanks() {
             cursor_ += 2;
             ++line_;
         } else if (At('/', '/')) {
-            SkipLineComment();
+            SkipComment(true);
         } else if (At('/', '*')) {
-            SkipBlockComment();
+            SkipComment(false);
         } else {
             // A lead byte, a lone CR or LF, a lone "/" or anything else.
             return kRead;

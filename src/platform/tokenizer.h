@@ -64,6 +64,9 @@ public:
     // (a ReadResult).
     int ReadNumber(std::string& out);
     int ReadWord(std::string& out);
+    // Strings drop TABs and CR LF pairs (counting the line); a backslash
+    // lets the byte after it in as it stands, the closing quote included.
+    // A string that the text ends inside is kReadNotThisKind.
     int ReadQuotedString(std::string& out);
     int ReadSingleQuotedString(std::string& out);
     // The longest registered symbol at the cursor; of equal lengths, the one
@@ -77,14 +80,17 @@ private:
     void AddSymbolList(std::initializer_list<std::string> symbols);
     bool AtEnd() const { return cursor_ >= end_; }
     unsigned char Current() const { return static_cast<unsigned char>(*cursor_); }
-    // Whether the bytes at the cursor are CR LF, or the two characters of text.
+    // Whether the next two bytes are first and second.
     bool At(char first, char second) const;
     // Steps over one character: a Shift-JIS pair whole, unless the text ends.
     void StepCharacter();
-    void SkipLineComment();
-    void SkipBlockComment();
-    // Skips blanks; kReadAtEnd or kReadNotThisKind when the first byte then
-    // fails startsToken, else kRead.
+    // Skips a comment from its opener past its end (the first CR LF of a
+    // line comment, the first "*/" of a block comment) or to the end of the
+    // text, counting the CR LF pairs passed.
+    void SkipComment(bool lineComment);
+    // Clears out and skips blanks; then kReadAtEnd at the end of the text,
+    // kReadNotThisKind when the byte at the cursor fails startsToken, else
+    // kRead.
     template <typename Predicate>
     int StartToken(std::string& out, Predicate startsToken);
     int ReadDelimited(std::string& out, char quote);

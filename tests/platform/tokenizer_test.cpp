@@ -179,24 +179,28 @@ TEST(Tokenizer, NeverReadsPastItsLength) {
 
 TEST(Tokenizer, PeekRestoresCursorAndLine) {
     CTokenizer tokenizer(std::string("\r\n// c\r\n  abc \"d\r\ne\" \"open"));
-    std::string peeked;
-    std::string read;
-    EXPECT_EQ(tokenizer.PeekToken(peeked), kTokenWord);
-    EXPECT_EQ(peeked, "abc");
-    EXPECT_EQ(tokenizer.LineNumber(), 1);
-    EXPECT_EQ(tokenizer.NextToken(read), kTokenWord);
-    EXPECT_EQ(read, "abc");
-    EXPECT_EQ(tokenizer.LineNumber(), 3);
-
-    EXPECT_EQ(tokenizer.PeekToken(peeked), kTokenString);
-    EXPECT_EQ(peeked, "de");
-    EXPECT_EQ(tokenizer.LineNumber(), 3);
-    EXPECT_EQ(tokenizer.NextToken(read), kTokenString);
-    EXPECT_EQ(read, "de");
-    EXPECT_EQ(tokenizer.LineNumber(), 4);
-
-    EXPECT_EQ(tokenizer.PeekToken(peeked), kTokenUnknown);
-    EXPECT_EQ(tokenizer.NextToken(read), kTokenUnknown);
+    struct Step {
+        int kind;
+        std::string text;
+        int lineBefore;
+        int lineAfter;
+    };
+    const Step steps[] = {
+        {kTokenWord, "abc", 1, 3},
+        {kTokenString, "de", 3, 4},
+        {kTokenUnknown, "", 4, 4},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.text);
+        std::string peeked;
+        std::string read;
+        EXPECT_EQ(tokenizer.PeekToken(peeked), s.kind);
+        EXPECT_EQ(peeked, s.text);
+        EXPECT_EQ(tokenizer.LineNumber(), s.lineBefore);
+        EXPECT_EQ(tokenizer.NextToken(read), s.kind);
+        EXPECT_EQ(read, s.text);
+        EXPECT_EQ(tokenizer.LineNumber(), s.lineAfter);
+    }
     EXPECT_EQ(tokenizer.ReadRaw(5), "\"open");
 }
 

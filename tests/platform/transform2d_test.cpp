@@ -126,35 +126,35 @@ TEST(Transform2D, InverseMapPointUndoesMapping) {
         EXPECT_NEAR(p[0], 3.25, 1e-9);
         EXPECT_NEAR(p[1], -1.5, 1e-9);
     }
-
-    double x = 14;
-    double y = 28;
-    CTransform2D(10, 20, 1, 2, 4, 0).InverseMapPoint(x, y);
-    EXPECT_DOUBLE_EQ(x, 2);
-    EXPECT_DOUBLE_EQ(y, 2);
-
-    POINT p = {100, 60};
-    CTransform2D(100, 50, 1, 1, 1, 90).InverseMapPoint(p);
-    EXPECT_EQ(p.x, 10);
-    EXPECT_EQ(p.y, 0);
-
-    POINT q = {-7, 9};
-    CTransform2D(0, 0, 1, 1, 4, 0).InverseMapPoint(q);  // -7 and 2.25
-    EXPECT_EQ(q.x, -7);
-    EXPECT_EQ(q.y, 2);
 }
 
-TEST(Transform2D, InverseMapPointWithZeroZoom) {
-    double x = 5;
-    double y = 8;
-    CTransform2D(1, 2, 1, 0, 2, 0).InverseMapPoint(x, y);
-    EXPECT_EQ(x, 2147483647.0);
-    EXPECT_DOUBLE_EQ(y, 3);
-
-    POINT p = {5, 8};
-    CTransform2D(0, 0, 1, 1, 0, 0).InverseMapPoint(p);
-    EXPECT_EQ(p.x, 5);
-    EXPECT_EQ(p.y, 2147483647);
+TEST(Transform2D, InverseMapPoint) {
+    struct Case {
+        CTransform2D t;
+        POINT in;
+        double outX;
+        double outY;
+        POINT out;  // truncated
+    };
+    const Case cases[] = {
+        {{10, 20, 1, 2, 4, 0}, {14, 28}, 2, 2, {2, 2}},
+        {{100, 50, 1, 1, 1, 90}, {100, 60}, 10, 0, {10, 0}},
+        {{0, 0, 1, 1, 4, 0}, {-7, 9}, -7, 2.25, {-7, 2}},
+        // A zoom of 0 gives the largest int instead of a division.
+        {{1, 2, 1, 0, 2, 0}, {5, 8}, 2147483647.0, 3, {2147483647, 3}},
+        {{0, 0, 1, 1, 0, 0}, {5, 8}, 5, 2147483647.0, {5, 2147483647}},
+    };
+    for (const Case& c : cases) {
+        double x = c.in.x;
+        double y = c.in.y;
+        c.t.InverseMapPoint(x, y);
+        EXPECT_NEAR(x, c.outX, 1e-12);
+        EXPECT_NEAR(y, c.outY, 1e-12);
+        POINT p = c.in;
+        c.t.InverseMapPoint(p);
+        EXPECT_EQ(p.x, c.out.x);
+        EXPECT_EQ(p.y, c.out.y);
+    }
 }
 
 TEST(Transform2D, ComposeOfTheIdentityGivesTheChild) {
