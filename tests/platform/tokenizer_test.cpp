@@ -138,6 +138,8 @@ TEST(Tokenizer, ShiftJisWords) {
     const Case cases[] = {
         {"pairs and letters in one word", "\x95\x5c\x8e\xa6" "abc_1 x", kNoSymbols,
          {{4, "\x95\x5c\x8e\xa6" "abc_1", 1}, {4, "x", 1}}},
+        {"second byte 0x22 starts no string", "\x82\x22x y", kNoSymbols,
+         {{4, "\x82\x22x", 1}, {4, "y", 1}}},
         {"second byte 0x5C before a string", "\x95\x5c\"x\"", kNoSymbols,
          {{4, "\x95\x5c", 1}, {5, "x", 1}}},
         {"second byte 0x2F before a slash is no comment", "\x82//x", {"/"},
