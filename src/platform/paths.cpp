@@ -157,10 +157,3 @@ std::string GetExtension(const std::string& path) {
     size_t dot = FindLast(name, IsDot);
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }
-
-void MakeLowerCase(std::string& s) {
-    ForEachSingleByte(s, 0, [&](size_t i) {
-        if (s[i] >= 'A' && s[i] <= 'Z') s[i] = static_cast<char>(s[i] - 'A' + 'a');
-        return true;
-    });
-}
