@@ -62,7 +62,7 @@ std::string CTempFolder::Write(const std::string& relative, const std::vector<ui
 }
 
 std::string CTempFolder::Write(const std::string& relative, const std::string& text) const {
-    return Write(relative, Bytes(text));
+    return Write(relative, BytesOf(text));
 }
 
 CBaseDirectoryScope::CBaseDirectoryScope(const std::string& directory)
@@ -81,4 +81,4 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::vector<uint8_t> Bytes(const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); }
+Bytes BytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+using Bytes = std::vector<uint8_t>;
+
 class CTempFolder {
 public:
     CTempFolder();
@@ -40,4 +42,4 @@ private:
 // The bytes of a file; empty when it cannot be read.
 std::vector<uint8_t> ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
-std::vector<uint8_t> Bytes(const std::string& text);
+Bytes BytesOf(const std::string& text);
