@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/data_file.h"
+
 CByteBuffer::CByteBuffer() : mode_(kRead), position_(0), overrun_(false) {}
 
 CByteBuffer::~CByteBuffer() = default;
@@ -76,4 +78,12 @@ void CByteBuffer::SerializeString(std::string& s) {
     const size_t length = static_cast<const uint8_t*>(zero) - start;
     s.assign(reinterpret_cast<const char*>(start), length);
     position_ += length + 1;
+}
+
+int CByteBuffer::LoadFromFile(const std::string& path, bool allowLooseFile) {
+    return ReadFileToVector(path, bytes_, allowLooseFile) == 0 ? 0 : 1;
+}
+
+int CByteBuffer::SaveToFile(const std::string& path) const {
+    return WriteVectorToFile(path, bytes_);
 }
