@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/data_file.h"
+#include "platform/loose_file.h"
 #include "platform/simd_flags.h"
 #include "platform/tokenizer.h"
 
@@ -104,6 +106,34 @@ std::string CConfig::FormatText() const {
            "// Game Config\n" + KeyPrefix("GameSpeed") + speed + "\n" +
            IntLine("SkipWait", skipWait_) + BoolLine("IsValidShortSkip", validShortSkip_) +
            BoolLine("IsPlayMovie", playMovie_);
+}
+
+bool CConfig::Load(const std::string& path) {
+    SetDefaults();
+    CDataFile file;
+    if (file.OpenWhole(path, true) != 0) {
+        return false;
+    }
+    ParseText(reinterpret_cast<const char*>(file.GetData()), static_cast<int>(file.GetSize()));
+    Clamp();
+    return true;
+}
+
+void CConfig::Save(const std::string& path) {
+    seVolume_ = ClampVolume(seVolume_);
+    voiceVolume_ = ClampVolume(voiceVolume_);
+    bgmVolume_ = ClampVolume(bgmVolume_);
+    gameSpeed_ = ClampGameSpeed(gameSpeed_);
+    skipWait_ = ClampSkipWait(skipWait_);
+    // A text file: CR LF line ends on disk. Written whole through a temporary
+    // file, so an interrupted write keeps the previous settings; a file that
+    // cannot be written is skipped without a word.
+    std::string text;
+    for (char c : FormatText()) {
+        if (c == '\n') text += '\r';
+        text += c;
+    }
+    WriteFileReplacing(path, text.data(), static_cast<uint32_t>(text.size()));
 }
 
 bool CConfig::IsUseMMX() const { return GetUseMMXFlag(); }

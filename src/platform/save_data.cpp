@@ -11,8 +11,8 @@ namespace {
 constexpr size_t kMagicSize = 8;
 constexpr size_t kKeyWordSize = 4;
 
-const CSaveState::Format kPlayFormat = {"MirlP001", 0x5D2E7A91u, true, &kPlayDataKeyRule};
-const CSaveState::Format kSystemFormat = {"MirlS001", 0x7B14C6E3u, false, &kSystemDataKeyRule};
+const SaveFileFormat kPlayFormat = {"MirlP001", 0x5D2E7A91u, true, &kPlayDataKeyRule};
+const SaveFileFormat kSystemFormat = {"MirlS001", 0x7B14C6E3u, false, &kSystemDataKeyRule};
 
 }  // namespace
 
@@ -31,7 +31,7 @@ std::string PlayDataSlotPath(int slot) {
     return path;
 }
 
-CSaveState::CSaveState(const Format& format) : format_(format) {
+CSaveState::CSaveState(const SaveFileFormat& format) : format_(format) {
     vars.stamp = SaveStamp::Now();
 }
 

@@ -42,6 +42,14 @@ struct SaveVariables {
     std::array<std::string, kSaveStringCount> strings;
 };
 
+// What tells the two kinds of file apart.
+struct SaveFileFormat {
+    const char* magic;  // 8 bytes
+    uint32_t marker;
+    bool hasCaption;
+    const SaveKeyRule* rule;
+};
+
 // What both kinds share: the variables and the file code.
 class CSaveState {
 public:
@@ -62,19 +70,13 @@ public:
     bool Decode(std::vector<uint8_t> bytes);
 
 protected:
-    struct Format {
-        const char* magic;  // 8 bytes
-        uint32_t marker;
-        bool hasCaption;
-        const SaveKeyRule* rule;
-    };
-    explicit CSaveState(const Format& format);
+    explicit CSaveState(const SaveFileFormat& format);
 
 private:
     // The one sequence of fields that both writes and reads the body.
     void SerializeBody(CByteBuffer& buffer, SaveVariables& v) const;
 
-    const Format& format_;
+    const SaveFileFormat& format_;
 };
 
 class CPlayData : public CSaveState {

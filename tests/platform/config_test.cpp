@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/simd_flags.h"
+#include "support/error_recorder.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -172,8 +174,10 @@ TEST(Config, ReadsSettingsTextAsTheGameExpects) {
         {"keys are case-sensitive", "basefps = 30\r\n", [](const CConfig& c) { return c.GetBaseFPS() == 60; }},
         {"a line without = stops the reading", "BaseFPS 30\r\nSkipWait = 100\r\n",
          [](const CConfig& c) { return c.GetBaseFPS() == 60 && c.GetSkipWait() == 0; }},
+        // A lone LF is an ordinary character, not a line end: the reading
+        // stops at the first one.
         {"LF-only line ends", "BaseFPS = 30\nSkipWait = 100\n",
-         [](const CConfig& c) { return c.GetBaseFPS() == 30 && c.GetSkipWait() == 100; }},
+         [](const CConfig& c) { return c.GetBaseFPS() == 30 && c.GetSkipWait() == 0; }},
         {"extra spaces and comments", "// c\r\n   BaseFPS   =    15 /* x */\r\n\r\n",
          [](const CConfig& c) { return c.GetBaseFPS() == 15; }},
         {"truncated last line", "SkipWait = 100\r\nBaseFPS =", [](const CConfig& c) {
@@ -209,6 +213,54 @@ TEST(Config, FormattedTextReadsBackAsTheSameSettings) {
     copy.Clamp();
     EXPECT_EQ(WithCrLf(copy.FormatText()), text);
     CConfig().SetDefaults();
+}
+
+TEST(Config, SavesAndLoadsTheSettingsFile) {
+    CTempFolder folder;
+    CBaseDirectoryScope base(folder.Path());
+
+    CConfig config;
+    EXPECT_FALSE(config.Load("UserData/Config.ini"));  // missing: defaults stay
+    EXPECT_EQ(config.GetBaseFPS(), 60);
+
+    CreateDirectoryA((folder.Path() + "UserData").c_str(), nullptr);
+    config.Save("UserData/Config.ini");
+    const std::vector<uint8_t> written = ReadBytes(folder.Path() + "UserData\\Config.ini");
+    EXPECT_EQ(std::string(written.begin(), written.end()), ReadTestText("default_config.ini"));
+
+    config.SetBaseFPS(30);
+    config.SetGameSpeed(1.25f);
+    config.SetSEVolume(-500);
+    config.SetValidShortSkip(true);
+    TakePosted();
+    config.Save("UserData/Config.ini");
+    CConfig loaded;
+    EXPECT_TRUE(loaded.Load("UserData/Config.ini"));
+    EXPECT_EQ(loaded.FormatText(), config.FormatText());
+    CConfig().SetDefaults();
+}
+
+TEST(Config, SavingClampsValuesOutsideTheirRanges) {
+    CTempFolder folder;
+    CBaseDirectoryScope base(folder.Path());
+    const std::string text = "GameSpeed = 40.0\r\nSkipWait = 20000\r\n";
+    folder.Write("Config.ini", text);
+    CConfig config;
+    ASSERT_TRUE(config.Load("Config.ini"));
+    config.Save("Config.ini");
+    const std::vector<uint8_t> written = ReadBytes(folder.Path() + "Config.ini");
+    const std::string saved(written.begin(), written.end());
+    EXPECT_NE(saved.find("GameSpeed\t\t= 32.00\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("SkipWait\t\t= 10000\r\n"), std::string::npos);
+}
+
+TEST(Config, UnwritableFileIsSkippedWithoutAnErrorBox) {
+    CTempFolder folder;
+    CBaseDirectoryScope base(folder.Path());
+    CConfig config;
+    config.Save("NoSuchFolder/Config.ini");
+    EXPECT_TRUE(RecordedErrors().empty());
+    EXPECT_FALSE(FileExists(folder.Path() + "NoSuchFolder\\Config.ini"));
 }
 
 }  // namespace

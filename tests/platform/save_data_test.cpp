@@ -1,6 +1,7 @@
 #include "platform/save_data.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <fstream>
 #include <iterator>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "platform/byte_buffer.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -127,6 +129,40 @@ TEST(SaveData, RefusedFilesLeaveTheObjectUnchanged) {
 TEST(SaveData, SlotFilesAreNumberedInFourDigits) {
     EXPECT_EQ(PlayDataSlotPath(kFirstSaveSlot), "UserData/Play0001.dat");
     EXPECT_EQ(PlayDataSlotPath(kLastSaveSlot), "UserData/Play0060.dat");
+}
+
+TEST(SaveData, SaveStampsTheObjectAndLoadGivesEverythingBack) {
+    CTempFolder folder;
+    CBaseDirectoryScope base(folder.Path());
+    CreateDirectoryA((folder.Path() + "UserData").c_str(), nullptr);
+
+    CPlayData play;
+    FillGoldenContent(play, true);
+    const SaveStamp before = SaveStamp::Now();
+    ASSERT_TRUE(play.Save(PlayDataSlotPath(12)));
+    EXPECT_FALSE(play.vars.stamp == kGoldenStamp);  // the time of saving
+    EXPECT_TRUE(FileExists(folder.Path() + "UserData\\Play0012.dat"));
+    EXPECT_GE(play.vars.stamp.fields[5], before.fields[5]);
+
+    CPlayData loaded;
+    ASSERT_TRUE(loaded.Load("UserData/Play0012.dat"));
+    ExpectSameVariables(loaded.vars, play.vars);
+
+    CSystemData system;
+    system.vars.values[7] = 7;
+    ASSERT_TRUE(system.Save("UserData/System.dat"));
+    // Saving again replaces the file whole.
+    system.vars.values[7] = 8;
+    ASSERT_TRUE(system.Save("UserData/System.dat"));
+    CSystemData systemLoaded;
+    ASSERT_TRUE(systemLoaded.Load("UserData/System.dat"));
+    EXPECT_EQ(systemLoaded.vars.values[7], 8);
+    EXPECT_FALSE(FileExists(folder.Path() + "UserData\\System.dat.tmp"));
+
+    CSystemData missing;
+    missing.vars.values[1] = 5;
+    EXPECT_FALSE(missing.Load("UserData/Nothing.dat"));
+    EXPECT_EQ(missing.vars.values[1], 5);
 }
 
 TEST(ByteBuffer, ReadsWhatItWroteAndNeverPastTheEnd) {
