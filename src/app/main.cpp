@@ -5,10 +5,14 @@
 
 #include "app/game_application.h"
 #include "app/program_instance.h"
+#include "app/application.h"
+#include "platform/config.h"
 #include "platform/error_report.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showFlag) {
     SetProgramInstance(instance, previous, commandLine, showFlag);
+    // Settings changes are announced to the game window.
+    SetConfigNotifyWindowProvider(GetMainWindowHandle);
     try {
         CGameApplication application;
         application.Run();

@@ -55,28 +55,42 @@ int OpenLooseStream(const std::string& path, FILE*& stream, uint32_t& baseOffset
     return 0;
 }
 
-int WriteWholeFile(const std::string& path, const void* data, uint32_t size) {
+int WriteFileReplacing(const std::string& path, const void* data, uint32_t size) {
     const std::string target = NormalizePath(path);
     const std::string temporary = target + ".tmp";
     CFileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) ErrorReport(ErrorKind::FileIO, kModuleDataFile, 343);
+    if (!file.IsOpen()) return kReplaceCannotCreate;
     DWORD written = 0;
     bool complete = WriteFile(file.Get(), data, size, &written, nullptr) && written == size &&
                     FlushFileBuffers(file.Get());
     if (!complete) {
         file.Close();
         DeleteFileA(temporary.c_str());
-        ErrorReport(ErrorKind::FileIO, kModuleDataFile, 356);
+        return kReplaceCannotWrite;
     }
     if (!file.Close()) {
         DeleteFileA(temporary.c_str());
-        return 3;
+        return kReplaceCannotClose;
     }
     if (!MoveFileExA(temporary.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileA(temporary.c_str());
-        ErrorReport(ErrorKind::FileIO, kModuleDataFile, 343);
+        return kReplaceCannotReplace;
     }
-    return 0;
+    return kReplaceWritten;
+}
+
+int WriteWholeFile(const std::string& path, const void* data, uint32_t size) {
+    switch (WriteFileReplacing(path, data, size)) {
+        case kReplaceCannotCreate:
+        case kReplaceCannotReplace:
+            ErrorReport(ErrorKind::FileIO, kModuleDataFile, 343);
+        case kReplaceCannotWrite:
+            ErrorReport(ErrorKind::FileIO, kModuleDataFile, 356);
+        case kReplaceCannotClose:
+            return 3;
+        default:
+            return 0;
+    }
 }

@@ -16,10 +16,20 @@ int ReadLooseFile(const std::string& path, uint8_t*& buffer, uint32_t& size);
 // offset is 0. 0 opened, 1 when it cannot be opened.
 int OpenLooseStream(const std::string& path, FILE*& stream, uint32_t& baseOffset, uint32_t& size);
 
-// Writes size bytes as the whole file at NormalizePath(path). The bytes go to
-// a temporary file beside the target first, which replaces the target only
-// once all of them are written and the file is closed: a full disk or a crash
-// leaves the previous file as it was. 0 written, 3 when the temporary file
-// cannot be closed. A file that cannot be created or replaced is a fatal
+// Writes size bytes as the whole file at NormalizePath(path), through a
+// temporary file beside it that replaces the target only once every byte is
+// written and the file closed: a full disk or a crash leaves the previous
+// file as it was. Reports nothing; the result says what failed.
+enum ReplaceResult {
+    kReplaceWritten = 0,
+    kReplaceCannotCreate = 1,
+    kReplaceCannotWrite = 2,
+    kReplaceCannotClose = 3,
+    kReplaceCannotReplace = 4,
+};
+int WriteFileReplacing(const std::string& path, const void* data, uint32_t size);
+
+// WriteFileReplacing for files the game cannot do without: 0 written, 3
+// when the temporary file cannot be closed. A file that cannot be created or replaced is a fatal
 // "FileI/O Error" (1002, 343), one that cannot be written too (1002, 356).
 int WriteWholeFile(const std::string& path, const void* data, uint32_t size);

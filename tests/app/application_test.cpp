@@ -6,6 +6,7 @@
 
 #include "app/game_application.h"
 #include "app/menu_ids.h"
+#include "platform/config.h"
 #include "platform/error_report.h"
 #include "platform/thread.h"
 #include "test_application.h"
@@ -78,6 +79,28 @@ TEST(Application, ErrorRaisedInsideAMessageReachesThePump) {
         // The window goes on working afterwards.
         EXPECT_TRUE(self.PumpMessages());
         RemoveAppMessageListener(&listener);
+    };
+    app.Run();
+}
+
+TEST(Application, SettingChangesArePostedToTheMainWindow) {
+    TestApplication app;
+    app.body = [](TestApplication& self) {
+        SetConfigNotifyWindowProvider(GetMainWindowHandle);
+        CConfig config;
+        config.SetBaseFPS(30);
+        config.SetBGMVolume(-1500);
+        MSG msg;
+        ASSERT_TRUE(PeekMessageA(&msg, GetMainWindowHandle(), kSettingChangedMessage,
+                                 kSettingChangedMessage, PM_REMOVE));
+        EXPECT_EQ(msg.wParam, static_cast<WPARAM>(kSettingBaseFPS));
+        EXPECT_EQ(msg.lParam, 30);
+        ASSERT_TRUE(PeekMessageA(&msg, GetMainWindowHandle(), kSettingChangedMessage,
+                                 kSettingChangedMessage, PM_REMOVE));
+        EXPECT_EQ(msg.wParam, static_cast<WPARAM>(kSettingBGMVolume));
+        EXPECT_EQ(msg.lParam, -1500);
+        SetConfigNotifyWindowProvider(nullptr);
+        self.PumpMessages();
     };
     app.Run();
 }
