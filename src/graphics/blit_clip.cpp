@@ -94,7 +94,10 @@ bool ClipScaledBlitRects(const CMemorySurface& dest, const CMemorySurface& src,
     if (r.IsEmpty() || IsEmpty(s)) return false;
     RECT cutSource = s;
     if (!Cut(cutSource, *src.GetBounds())) return false;
-    if (cutSource.right > kMaxFixedCoordinate || cutSource.bottom > kMaxFixedCoordinate) return false;
+    if (cutSource.right > kMaxFixedCoordinate || cutSource.bottom > kMaxFixedCoordinate ||
+        s.right - s.left > kMaxFixedCoordinate || s.bottom - s.top > kMaxFixedCoordinate) {
+        return false;
+    }
 
     RECT bounds = *dest.GetBounds();
     if (clip && !Cut(bounds, *clip)) return false;

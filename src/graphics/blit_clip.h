@@ -32,7 +32,9 @@ int ClipBlitRects(const CMemorySurface& dest, int x, int y, const CMemorySurface
 // rectangle they come from and the nearest-neighbour walk in 16.16 fixed
 // point: the source steps per destination pixel, the u start as a fraction
 // relative to the output source rectangle's left column and the v start as
-// an absolute source row. False when nothing is left.
+// an absolute source row. False when nothing is left, and for source
+// rectangles 32768 pixels or more across or reaching into the source past
+// column or row 32767, which 16.16 cannot address.
 bool ClipScaledBlitRects(const CMemorySurface& dest, const CMemorySurface& src,
                          const RECT* sourceRect, const double* destRect, const RECT* clip,
                          RECT* destOut, RECT* sourceOut, int* uStep, int* vStep, int* uStart,

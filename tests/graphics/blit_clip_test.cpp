@@ -147,6 +147,8 @@ const ScaledCase kScaled[] = {
     {"empty source rectangle", true, {3, 3, 3, 5}, false, {}, false, {}, false, kNone, kNone, 0, 0, 0, 0},
     {"source rectangle outside the source", true, {10, 0, 12, 8}, false, {}, false, {}, false, kNone,
      kNone, 0, 0, 0, 0},
+    {"source rectangle too wide for 16.16", true, {0, 0, 32768, 8}, false, {}, false, {}, false, kNone,
+     kNone, 0, 0, 0, 0},
     {"outside the destination", false, {}, true, {100, 0, 120, 10}, false, {}, false, kNone, kNone,
      0, 0, 0, 0},
     {"clip outside", false, {}, false, {}, true, {100, 80, 120, 90}, false, kNone, kNone, 0, 0, 0, 0},

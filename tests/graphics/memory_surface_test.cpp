@@ -6,6 +6,7 @@
 
 #include "expect_box.h"
 #include "rect_compare.h"
+#include "surface_contents.h"
 
 namespace {
 
@@ -13,10 +14,7 @@ constexpr int kSurfaceModule = 1010;
 
 class MemorySurface : public ::testing::TestWithParam<bool> {
 protected:
-    void SetUp() override {
-        ClearRecordedErrors();
-        surface.SetUseDibSection(GetParam());
-    }
+    void SetUp() override { surface.SetUseDibSection(GetParam()); }
     void TearDown() override { EXPECT_TRUE(RecordedErrors().empty()); }
 
     CMemorySurface surface;
@@ -27,11 +25,7 @@ TEST_P(MemorySurface, CreateGivesCleanTopDownPixelsWithoutPadding) {
     const RECT expected = {0, 0, 3, 2};
     EXPECT_EQ(*surface.GetBounds(), expected);
     EXPECT_EQ(surface.GetPitch(), 12);
-    int width = -1;
-    int height = -1;
-    surface.GetSize(width, height);
-    EXPECT_EQ(width, 3);
-    EXPECT_EQ(height, 2);
+    EXPECT_EQ(SizeOf(surface), Size(3, 2));
     EXPECT_FALSE(surface.HasImage());
     EXPECT_FALSE(surface.HasAlpha());
     for (int i = 0; i < 6; ++i) EXPECT_EQ(surface.GetPixels()[i], 0u) << i;
@@ -106,11 +100,7 @@ TEST_P(MemorySurface, DestroyEmptiesAndKeepsPitchAndKey) {
     EXPECT_EQ(surface.GetColorKey(), 0x123456u);
     EXPECT_FALSE(surface.HasAlpha());
     EXPECT_EQ(surface.GetDC(), nullptr);
-    int width = -1;
-    int height = -1;
-    surface.GetSize(width, height);
-    EXPECT_EQ(width, 0);
-    EXPECT_EQ(height, 0);
+    EXPECT_EQ(SizeOf(surface), Size(0, 0));
     EXPECT_EQ(surface.Fill(0, nullptr), 1);
     // The store chosen before stays for the next allocation.
     ASSERT_EQ(surface.Create(2, 2), 0);
@@ -129,7 +119,6 @@ INSTANTIATE_TEST_SUITE_P(HeapAndDibSection, MemorySurface, ::testing::Bool(),
                          });
 
 TEST(MemorySurfaceErrors, NonPositiveSizesAndEmptySurfacesEndInWarningBoxes) {
-    ClearRecordedErrors();
     CMemorySurface surface;
     const POINT sizes[] = {{0, 5}, {5, 0}, {-1, 3}, {3, -1}};
     for (const POINT& size : sizes) {
@@ -148,10 +137,7 @@ TEST(MemorySurfaceErrors, MemorySurfacesCannotLoadForTheDisplayDepth) {
     CMemorySurface surface;
     EXPECT_EQ(surface.LoadForDisplayDepth("a.bmp", "b.bmp", true), 1);
     EXPECT_FALSE(surface.HasImage());
-    int width = -1;
-    int height = -1;
-    surface.GetSize(width, height);
-    EXPECT_EQ(width, 0);
+    EXPECT_EQ(SizeOf(surface), Size(0, 0));
 }
 
 TEST(MemorySurfaceDib, GdiDrawsIntoTheSamePixelsTopDown) {

@@ -16,7 +16,6 @@
 
 class PictureArchiveTest : public ::testing::Test {
 protected:
-    void SetUp() override { ClearRecordedErrors(); }
     void TearDown() override { EXPECT_TRUE(RecordedErrors().empty()); }
 
     // Packs the files as folder.dat, so that "folder/name" finds them.

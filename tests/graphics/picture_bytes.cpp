@@ -31,7 +31,7 @@ Bytes EncodePng(const PngPicture& picture) {
     Bytes header;
     AppendBigEndian(header, picture.width);
     AppendBigEndian(header, picture.height);
-    header.insert(header.end(), {picture.bitDepth, picture.colorType, 0, 0, 0});
+    header.insert(header.end(), {picture.bitDepth, picture.colorType, 0, 0, picture.interlaced});
     AppendChunk(out, "IHDR", header);
     if (!picture.palette.empty()) AppendChunk(out, "PLTE", picture.palette);
     if (!picture.transparency.empty()) AppendChunk(out, "tRNS", picture.transparency);

@@ -13,11 +13,13 @@ struct PngPicture {
     uint32_t height;
     uint8_t bitDepth;
     uint8_t colorType;
-    // Each row's bytes as the PNG stores them, without the filter byte.
+    // Each row's bytes as the PNG stores them, without the filter byte (for
+    // an interlaced picture, the rows of the seven passes one after another).
     std::vector<Bytes> rows;
     // PLTE: red, green, blue per entry; tRNS: as the colour type has it.
     Bytes palette;
     Bytes transparency;
+    bool interlaced = false;
 };
 
 // The whole file: signature, IHDR, PLTE and tRNS when given, one IDAT and

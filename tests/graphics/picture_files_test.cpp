@@ -8,6 +8,7 @@
 #include "graphics/png_image.h"
 #include "graphics/video_surface.h"
 #include "picture_archive.h"
+#include "surface_contents.h"
 
 namespace {
 
@@ -25,19 +26,6 @@ Bytes RawFile(uint32_t packed, const Bytes& data) {
     PutWord(file, 16, 16);
     file.insert(file.end(), data.begin(), data.end());
     return file;
-}
-
-std::vector<Color32> PixelsOf(const CMemorySurface& surface) {
-    int width = 0;
-    int height = 0;
-    surface.GetSize(width, height);
-    return std::vector<Color32>(surface.GetPixels(), surface.GetPixels() + width * height);
-}
-
-Bytes BytesOf(const CMemorySurface& surface) {
-    const std::vector<Color32> pixels = PixelsOf(surface);
-    const uint8_t* bytes = reinterpret_cast<const uint8_t*>(pixels.data());
-    return Bytes(bytes, bytes + pixels.size() * 4);
 }
 
 class PictureFiles : public PictureArchiveTest {
@@ -67,7 +55,7 @@ TEST_F(PictureFiles, RawImagesCarryAlphaAndKeyTheirTopLeftColour) {
             CMemorySurface surface;
             surface.SetUseDibSection(dib);
             ASSERT_EQ(surface.Load(path, false), 0);
-            EXPECT_EQ(BytesOf(surface), kRawPixels);
+            EXPECT_EQ(PixelBytesOf(surface), kRawPixels);
             EXPECT_TRUE(surface.HasImage());
             EXPECT_TRUE(surface.HasAlpha());
             EXPECT_EQ(surface.GetColorKey(), 0x00112233u);
@@ -80,7 +68,7 @@ TEST_F(PictureFiles, RawImagesCarryAlphaAndKeyTheirTopLeftColour) {
     EXPECT_FALSE(surface.HasAlpha());
     // Reading the pixels alone makes no loaded picture of them.
     ASSERT_EQ(surface.LoadRaw("Pics/key.abm"), 0);
-    EXPECT_EQ(BytesOf(surface), kRawPixels);
+    EXPECT_EQ(PixelBytesOf(surface), kRawPixels);
     EXPECT_FALSE(surface.HasImage());
     EXPECT_FALSE(surface.HasAlpha());
     EXPECT_EQ(surface.LoadRaw("Pics/a.png"), 3);
@@ -205,11 +193,7 @@ TEST_F(VideoPictureFiles, PicturesLoadKeyedOnTheirTopLeftPixel) {
     CVideoSurface video;
     ASSERT_EQ(video.Load("Pics/a.bmp", false), 0);
     EXPECT_TRUE(video.HasImage());
-    int width = 0;
-    int height = 0;
-    video.GetSize(width, height);
-    EXPECT_EQ(width, 2);
-    EXPECT_EQ(height, 2);
+    EXPECT_EQ(SizeOf(video), Size(2, 2));
     EXPECT_EQ(Pixels(video), kSmallColours);
     EXPECT_EQ(Key(video), 0x00102030u);
 

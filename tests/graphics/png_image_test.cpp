@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "picture_bytes.h"
+#include "surface_contents.h"
 
 namespace {
 
@@ -41,6 +42,10 @@ const PngCase kCases[] = {
      {3, 2, 1, 8, 7, 8, 9, 8, 0xFC, 0xFB, 0xFA, 8}, false},
     // Transparency turns into alpha, but the picture does not count as one
     // with alpha.
+    // Passes 1, 6 and 7 hold pixels of a 2 x 2 picture: (0, 0), (1, 0), then
+    // the second row.
+    {"colour 8 bits, interlaced", {2, 2, 8, 2, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9, 10, 11, 12}}, {}, {}, true},
+     {3, 2, 1, 8, 6, 5, 4, 8, 9, 8, 7, 8, 12, 11, 10, 8}, false},
     {"palette 4 bits with transparency", {2, 1, 4, 3, {{0x01}}, {1, 2, 3, 250, 251, 252}, {0x80}},
      {3, 2, 1, 0x80, 0xFC, 0xFB, 0xFA, 0xFF}, false},
 };
@@ -51,14 +56,8 @@ TEST(PngImage, EveryColourTypeAndDepthArrivesAsBgra) {
         const Bytes file = EncodePng(c.picture);
         CMemorySurface surface;
         ASSERT_EQ(DecodePngImage(surface, file.data(), static_cast<uint32_t>(file.size())), 0);
-        int width = 0;
-        int height = 0;
-        surface.GetSize(width, height);
-        EXPECT_EQ(width, static_cast<int>(c.picture.width));
-        EXPECT_EQ(height, static_cast<int>(c.picture.height));
-        ASSERT_EQ(c.expected.size(), static_cast<size_t>(width * height * 4));
-        const uint8_t* pixels = reinterpret_cast<const uint8_t*>(surface.GetPixels());
-        EXPECT_EQ(Bytes(pixels, pixels + c.expected.size()), c.expected);
+        EXPECT_EQ(SizeOf(surface), Size(c.picture.width, c.picture.height));
+        EXPECT_EQ(PixelBytesOf(surface), c.expected);
         EXPECT_EQ(surface.HasAlpha(), c.hasAlpha);
         EXPECT_EQ(surface.GetDC(), nullptr);
     }
@@ -88,10 +87,7 @@ TEST(PngImage, DamagedOrTruncatedFilesFailCleanly) {
         CMemorySurface surface;
         ASSERT_EQ(surface.Create(1, 1), 0);
         EXPECT_EQ(DecodePngImage(surface, whole.data(), static_cast<uint32_t>(cut)), -1);
-        int width = -1;
-        int height = -1;
-        surface.GetSize(width, height);
-        EXPECT_EQ(width, 0);
+        EXPECT_EQ(SizeOf(surface), Size(0, 0));
         EXPECT_FALSE(surface.HasAlpha());
     }
     // A broken CRC in the rows.

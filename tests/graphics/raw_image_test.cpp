@@ -4,6 +4,7 @@
 
 #include "expect_box.h"
 #include "picture_bytes.h"
+#include "surface_contents.h"
 
 namespace {
 
@@ -22,14 +23,6 @@ int Decode(CMemorySurface& surface, const Bytes& file) {
     return DecodeRawImage(surface, file.data(), static_cast<uint32_t>(file.size()));
 }
 
-Bytes PixelBytes(const CMemorySurface& surface) {
-    int width = 0;
-    int height = 0;
-    surface.GetSize(width, height);
-    const uint8_t* pixels = reinterpret_cast<const uint8_t*>(surface.GetPixels());
-    return Bytes(pixels, pixels + width * height * 4);
-}
-
 const Bytes kTwoByTwo = {0x01, 0x02, 0x03, 0x04, 0x11, 0x12, 0x13, 0x14,
                          0x21, 0x22, 0x23, 0x24, 0x31, 0x32, 0x33, 0x34};
 
@@ -39,12 +32,8 @@ TEST(RawImage, StoredPixelsAreCopiedUnchanged) {
     Bytes data = kTwoByTwo;
     data.push_back(0x99);
     ASSERT_EQ(Decode(surface, RawFile(2, 2, 0, 16, data)), 0);
-    int width = 0;
-    int height = 0;
-    surface.GetSize(width, height);
-    EXPECT_EQ(width, 2);
-    EXPECT_EQ(height, 2);
-    EXPECT_EQ(PixelBytes(surface), kTwoByTwo);
+    EXPECT_EQ(SizeOf(surface), Size(2, 2));
+    EXPECT_EQ(PixelBytesOf(surface), kTwoByTwo);
     EXPECT_EQ(surface.GetPixel(1, 1), 0x34333231u);
 }
 
@@ -55,13 +44,13 @@ TEST(RawImage, PackedPixelsAreUnpacked) {
     CMemorySurface surface;
     ASSERT_EQ(Decode(surface, RawFile(4, 1, 1, 16, packed)), 0);
     const Bytes expected = {1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4};
-    EXPECT_EQ(PixelBytes(surface), expected);
+    EXPECT_EQ(PixelBytesOf(surface), expected);
 
     // Any non-zero flag means packed; eight literals after a flag byte of
     // 0xFF.
     const Bytes literals = {0xFF, 9, 8, 7, 6, 5, 4, 3, 2};
     ASSERT_EQ(Decode(surface, RawFile(2, 1, 0x100, 8, literals)), 0);
-    EXPECT_EQ(PixelBytes(surface), Bytes({9, 8, 7, 6, 5, 4, 3, 2}));
+    EXPECT_EQ(PixelBytesOf(surface), Bytes({9, 8, 7, 6, 5, 4, 3, 2}));
 }
 
 struct DamagedCase {
@@ -91,7 +80,6 @@ TEST(RawImage, DamagedFilesAreRefused) {
 }
 
 TEST(RawImage, SizesThatAreNotPositiveEndInTheSurfaceWarning) {
-    ClearRecordedErrors();
     const Bytes files[] = {RawFile(0, 2, 0, 0, {}), RawFile(2, 0xFFFFFFFF, 0, 0, {})};
     for (const Bytes& file : files) {
         CMemorySurface surface;

@@ -5,6 +5,7 @@
 #include "expect_box.h"
 #include "graphics/direct_draw.h"
 #include "graphics/memory_surface.h"
+#include "surface_contents.h"
 
 namespace {
 
@@ -13,7 +14,6 @@ constexpr int kVideoModule = 1014;
 class VideoSurface : public ::testing::Test {
 protected:
     void SetUp() override {
-        ClearRecordedErrors();
         ASSERT_EQ(GetDirectDraw()->SetCooperativeLevel(nullptr, DDSCL_NORMAL), DD_OK);
     }
     void TearDown() override { EXPECT_TRUE(RecordedErrors().empty()); }
@@ -43,11 +43,7 @@ TEST_F(VideoSurface, CreateMakesABlackSurfaceKeyedOnBlack) {
     ASSERT_EQ(video.Create(4, 3), 0);
     IDirectDrawSurface* surface = video.GetDirectDrawSurface();
     ASSERT_NE(surface, nullptr);
-    int width = 0;
-    int height = 0;
-    video.GetSize(width, height);
-    EXPECT_EQ(width, 4);
-    EXPECT_EQ(height, 3);
+    EXPECT_EQ(SizeOf(video), Size(4, 3));
     EXPECT_FALSE(video.HasImage());
     EXPECT_FALSE(video.HasAlpha());
     EXPECT_EQ(video.SetColorKey(0x123456), 0);
@@ -65,8 +61,7 @@ TEST_F(VideoSurface, CreateMakesABlackSurfaceKeyedOnBlack) {
 
     EXPECT_EQ(video.Destroy(), 0);
     EXPECT_EQ(video.GetDirectDrawSurface(), nullptr);
-    video.GetSize(width, height);
-    EXPECT_EQ(width, 0);
+    EXPECT_EQ(SizeOf(video), Size(0, 0));
     EXPECT_EQ(video.SetColorKeyFromPixel(0, 0), -1);
 }
 
