@@ -1,0 +1,69 @@
+#include "blit_routines.h"
+
+#include "graphics/blend_blits.h"
+
+namespace {
+
+using OneToOneUnweighted = void (*)(CMemorySurface&, int, int, const CMemorySurface&, const RECT*,
+                                    const RECT*);
+using OneToOneWeighted = void (*)(CMemorySurface&, int, int, const CMemorySurface&, const RECT*, int,
+                                  const RECT*);
+using ScaledUnweightedBlit = void (*)(CMemorySurface&, const CMemorySurface&, const RECT*,
+                                      const double*, const RECT*);
+using ScaledWeightedBlit = void (*)(CMemorySurface&, const CMemorySurface&, const RECT*,
+                                    const double*, int, const RECT*);
+
+// A scaled call without a destination rectangle stretches the source
+// rectangle onto one of its own size at (x, y), which draws it one to one.
+struct DestRect {
+    DestRect(const CMemorySurface& src, const BlitCall& call) {
+        const RECT s = call.sourceRect ? *call.sourceRect : *src.GetBounds();
+        if (call.destRect) {
+            for (int i = 0; i < 4; ++i) r[i] = call.destRect[i];
+        } else {
+            r[0] = call.x;
+            r[1] = call.y;
+            r[2] = call.x + (s.right - s.left);
+            r[3] = call.y + (s.bottom - s.top);
+        }
+    }
+    double r[4];
+};
+
+template <OneToOneUnweighted F>
+void Unweighted(CMemorySurface& dest, const CMemorySurface& src, const BlitCall& call) {
+    F(dest, call.x, call.y, src, call.sourceRect, call.clip);
+}
+template <OneToOneWeighted F>
+void Weighted(CMemorySurface& dest, const CMemorySurface& src, const BlitCall& call) {
+    F(dest, call.x, call.y, src, call.sourceRect, call.opacity, call.clip);
+}
+template <ScaledUnweightedBlit F>
+void ScaledUnweighted(CMemorySurface& dest, const CMemorySurface& src, const BlitCall& call) {
+    F(dest, src, call.sourceRect, DestRect(src, call).r, call.clip);
+}
+template <ScaledWeightedBlit F>
+void ScaledWeighted(CMemorySurface& dest, const CMemorySurface& src, const BlitCall& call) {
+    F(dest, src, call.sourceRect, DestRect(src, call).r, call.opacity, call.clip);
+}
+
+}  // namespace
+
+const BlitRoutine kBlitRoutines[kBlitRoutineCount] = {
+    {"BlitNormal", BlendKind::Normal, Weighting::Opaque, false, true, &Unweighted<BlitNormal>},
+    {"BlitNormalOpacity", BlendKind::Normal, Weighting::Opacity, false, false, &Weighted<BlitNormalOpacity>},
+    {"BlitNormalHalf", BlendKind::Normal, Weighting::Half, false, true, &Unweighted<BlitNormalHalf>},
+    {"BlitNormalAlpha", BlendKind::Normal, Weighting::Alpha, false, false, &Unweighted<BlitNormalAlpha>},
+    {"BlitNormalAlphaOpacity", BlendKind::Normal, Weighting::AlphaOpacity, false, false, &Weighted<BlitNormalAlphaOpacity>},
+    {"BlitScaledNormal", BlendKind::Normal, Weighting::Opaque, true, false, &ScaledUnweighted<BlitScaledNormal>},
+    {"BlitScaledNormalOpacity", BlendKind::Normal, Weighting::Opacity, true, false, &ScaledWeighted<BlitScaledNormalOpacity>},
+    {"BlitScaledNormalAlpha", BlendKind::Normal, Weighting::Alpha, true, false, &ScaledUnweighted<BlitScaledNormalAlpha>},
+    {"BlitScaledNormalAlphaOpacity", BlendKind::Normal, Weighting::AlphaOpacity, true, false, &ScaledWeighted<BlitScaledNormalAlphaOpacity>},
+};
+
+const BlitRoutine& FindBlitRoutine(const std::string& name) {
+    for (const BlitRoutine& routine : kBlitRoutines) {
+        if (name == routine.name) return routine;
+    }
+    throw std::invalid_argument(name);
+}
