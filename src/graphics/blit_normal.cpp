@@ -62,41 +62,4 @@ const BlitPaths kPaths = {kPlain, kNormalMmx, &kNormalSse};
 
 }  // namespace
 
-void BlitNormal(CMemorySurface& dest, int x, int y, const CMemorySurface& src, const RECT* sourceRect,
-                const RECT* clip) {
-    RunBlit(kPaths, &BlitVariants::opaque, dest, x, y, src, sourceRect, 0, clip);
-}
-void BlitNormalOpacity(CMemorySurface& dest, int x, int y, const CMemorySurface& src,
-                       const RECT* sourceRect, int opacity, const RECT* clip) {
-    RunBlit(kPaths, &BlitVariants::opacity, dest, x, y, src, sourceRect, opacity, clip);
-}
-void BlitNormalHalf(CMemorySurface& dest, int x, int y, const CMemorySurface& src,
-                    const RECT* sourceRect, const RECT* clip) {
-    RunBlit(kPaths, &BlitVariants::half, dest, x, y, src, sourceRect, 0, clip);
-}
-void BlitNormalAlpha(CMemorySurface& dest, int x, int y, const CMemorySurface& src,
-                     const RECT* sourceRect, const RECT* clip) {
-    RunBlit(kPaths, &BlitVariants::alpha, dest, x, y, src, sourceRect, 0, clip);
-}
-void BlitNormalAlphaOpacity(CMemorySurface& dest, int x, int y, const CMemorySurface& src,
-                            const RECT* sourceRect, int opacity, const RECT* clip) {
-    RunBlit(kPaths, &BlitVariants::alphaOpacity, dest, x, y, src, sourceRect, opacity, clip);
-}
-void BlitScaledNormal(CMemorySurface& dest, const CMemorySurface& src, const RECT* sourceRect,
-                      const double destRect[4], const RECT* clip) {
-    RunScaledBlit(kPaths, &BlitVariants::scaled, dest, src, sourceRect, destRect, 0, clip);
-}
-void BlitScaledNormalOpacity(CMemorySurface& dest, const CMemorySurface& src, const RECT* sourceRect,
-                             const double destRect[4], int opacity, const RECT* clip) {
-    RunScaledBlit(kPaths, &BlitVariants::scaledOpacity, dest, src, sourceRect, destRect, opacity, clip);
-}
-void BlitScaledNormalAlpha(CMemorySurface& dest, const CMemorySurface& src, const RECT* sourceRect,
-                           const double destRect[4], const RECT* clip) {
-    RunScaledBlit(kPaths, &BlitVariants::scaledAlpha, dest, src, sourceRect, destRect, 0, clip);
-}
-void BlitScaledNormalAlphaOpacity(CMemorySurface& dest, const CMemorySurface& src,
-                                  const RECT* sourceRect, const double destRect[4], int opacity,
-                                  const RECT* clip) {
-    RunScaledBlit(kPaths, &BlitVariants::scaledAlphaOpacity, dest, src, sourceRect, destRect, opacity,
-                  clip);
-}
+DEFINE_BLEND_BLITS(Normal, kPaths)

@@ -30,7 +30,7 @@ struct BlitRoutine {
     void (*run)(CMemorySurface& dest, const CMemorySurface& src, const BlitCall& call);
 };
 
-constexpr int kBlitRoutineCount = 9;
+constexpr int kBlitRoutineCount = 27;
 extern const BlitRoutine kBlitRoutines[kBlitRoutineCount];
 
 const BlitRoutine& FindBlitRoutine(const std::string& name);
