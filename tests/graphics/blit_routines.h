@@ -30,7 +30,7 @@ struct BlitRoutine {
     void (*run)(CMemorySurface& dest, const CMemorySurface& src, const BlitCall& call);
 };
 
-constexpr int kBlitRoutineCount = 27;
+constexpr int kBlitRoutineCount = 54;
 extern const BlitRoutine kBlitRoutines[kBlitRoutineCount];
 
 const BlitRoutine& FindBlitRoutine(const std::string& name);
