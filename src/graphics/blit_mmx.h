@@ -36,10 +36,9 @@ inline __m64 LaneValues(int colour, int alpha) {
                         static_cast<short>(colour), static_cast<short>(colour));
 }
 
-// `value` in all four lanes, built in registers.
+// `value` (0..65535) in all four lanes, built in registers.
 inline __m64 Broadcast(int value) {
-    const __m64 low = _mm_cvtsi32_si64(value);
-    const __m64 twice = _mm_unpacklo_pi16(low, low);
+    const __m64 twice = _mm_cvtsi32_si64(value * 0x10001);
     return _mm_unpacklo_pi32(twice, twice);
 }
 
