@@ -98,7 +98,7 @@ public:
     Color32 operator()(Color32 s, Color32 d) const {
         const __m64 source = Widen(s);
         const __m64 dest = Widen(d);
-        const __m64 q = overlay_.Distance(source, Broadcast(AlphaOf(s)), overlay_.TowardZero(source));
+        const __m64 q = overlay_.Distance(source, AllLanes(AlphaOf(s)), overlay_.TowardZero(source));
         return Narrow(overlay_(q, dest, overlay_.Light(dest)));
     }
 
@@ -114,7 +114,7 @@ public:
         const __m64 dest = Widen(d);
         const __m64 towardZero = overlay_.TowardZero(source);
         const __m64 byOpacity = overlay_.Distance(source, opacity_, towardZero);
-        const __m64 q = Overlaying::DivideBy256(_mm_mullo_pi16(byOpacity, Broadcast(AlphaOf(s))), towardZero);
+        const __m64 q = Overlaying::DivideBy256(_mm_mullo_pi16(byOpacity, AllLanes(AlphaOf(s))), towardZero);
         return Narrow(overlay_(q, dest, overlay_.Light(dest)));
     }
 
