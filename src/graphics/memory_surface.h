@@ -87,7 +87,7 @@ public:
     // through a temporary DIB section into a heap one. 0 loaded; raw: 1 not
     // found, 2 no pixels, 3 damaged; others on a DIB section: 1 not a
     // picture, 2 no size, 3 no pixels, 4 not drawn; others on the heap: 5 not
-    // loaded, 6 no size. The flag is not used.
+    // loaded, 6 no size, 3 no pixels. The flag is not used.
     int Load(const std::string& path, bool flag) override;
     // Reads a raw image file: 0, 1 not found, 2 no pixels, 3 damaged.
     int LoadRaw(const std::string& path);

@@ -37,15 +37,14 @@ int CPictureDecoder::Load(const uint8_t* data, uint32_t size) {
 }
 
 int CPictureDecoder::ParseBmp(const uint8_t* data, uint32_t size) {
-    if (!data || !ReadBmpLayout(data, size, bmp_)) {
-        Close();
-        return 1;
-    }
+    Close();
+    if (!data || !ReadBmpLayout(data, size, bmp_)) return 1;
     data_ = data;
     return 0;
 }
 
 int CPictureDecoder::LoadOlePicture(const uint8_t* data, uint32_t size) {
+    Close();
     // The stream owns a copy of the bytes in movable global memory, which is
     // what OLE streams are made of.
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);

@@ -18,6 +18,7 @@ public:
     CPictureDecoder(const CPictureDecoder&) = delete;
     CPictureDecoder& operator=(const CPictureDecoder&) = delete;
 
+    // Each load forgets what was loaded before.
     // A BMP first, else an OLE picture. 0 loaded, 1 neither.
     int Load(const uint8_t* data, uint32_t size);
     // 0 when the bytes are a BMP whose parts lie inside them, else 1.

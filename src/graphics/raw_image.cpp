@@ -24,6 +24,7 @@ int DecodeRawImage(CMemorySurface& surface, const uint8_t* data, uint32_t size) 
     if (size < kRawImageHeaderSize) return kDamaged;
     const int width = static_cast<int32_t>(ReadWord(data, kWidthOffset));
     const int height = static_cast<int32_t>(ReadWord(data, kHeightOffset));
+    // A size that is not positive ends in the allocation's box.
     if (width <= 0 || height <= 0) surface.AllocatePixels(width, height);
 
     const bool packed = ReadWord(data, kPackedOffset) != 0;
