@@ -14,13 +14,8 @@ struct StreamingStore {
 };
 
 // (d + c + 1) >> 1 on all four bytes.
-class RoundedAverage {
-public:
-    explicit RoundedAverage(Color32 colour) : pair_(WordPair(colour)) {}
-    __m64 operator()(__m64 pair) const { return _mm_avg_pu8(pair, pair_); }
-
-private:
-    __m64 pair_;
+struct RoundedAverage {
+    __m64 operator()(__m64 d, __m64 c) const { return _mm_avg_pu8(d, c); }
 };
 
 // The streamed stores are done before anyone reads the pixels (SFENCE);
@@ -39,7 +34,7 @@ void StreamPairs(CFillArea area, const Op& op) {
 }  // namespace
 
 void StoreColourSse(CFillArea area, const FillTerms& terms) {
-    StreamPairs(area, StoredPair(terms.colour));
+    StreamPairs(area, WithColour<TakeColour>(terms.colour));
 }
 
 void ShiftedSumSse(CFillArea area, const FillTerms& terms) {
@@ -47,7 +42,7 @@ void ShiftedSumSse(CFillArea area, const FillTerms& terms) {
 }
 
 void AverageSse(CFillArea area, const FillTerms& terms) {
-    StreamPairs(area, RoundedAverage(terms.colour));
+    StreamPairs(area, WithColour<RoundedAverage>(terms.colour));
 }
 
 void FillWordsSse(Color32* pixels, size_t count, Color32 colour) {
