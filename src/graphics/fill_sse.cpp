@@ -1,6 +1,8 @@
 // The SSE fill loops: the SSE integer instructions on MMX registers (the
-// rounded average) and stores that go past the cache, which a fill of a
-// whole frame would only flush out again.
+// rounded average), and for the loops that only store, stores that go past
+// the cache, which a fill of a whole frame would only flush out again. The
+// loops that read each pixel first keep their stores in the cache: it holds
+// the pixels just read, and streaming them out costs more than it saves.
 #include <xmmintrin.h>
 
 #include "graphics/fill_mmx.h"
@@ -37,12 +39,9 @@ void StoreColourSse(CFillArea area, const FillTerms& terms) {
     StreamPairs(area, WithColour<TakeColour>(terms.colour));
 }
 
-void ShiftedSumSse(CFillArea area, const FillTerms& terms) {
-    StreamPairs(area, ShiftedSum(terms.colour, terms.parameter));
-}
-
 void AverageSse(CFillArea area, const FillTerms& terms) {
-    StreamPairs(area, WithColour<RoundedAverage>(terms.colour));
+    EachPair(area, WithColour<RoundedAverage>(terms.colour));
+    _mm_empty();
 }
 
 void FillWordsSse(Color32* pixels, size_t count, Color32 colour) {
