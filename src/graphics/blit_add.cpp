@@ -2,6 +2,8 @@
 #include "graphics/blend_blits.h"
 #include "graphics/blit_add_sub.h"
 
+using namespace blit;
+
 namespace {
 
 constexpr BlitVariants kPlain = SaturatingBlend<AddStep>::Plain();

@@ -8,6 +8,8 @@
 
 #include "graphics/blit_loops.h"
 
+namespace blit {
+
 struct AddStep {
     static int Channel(int d, int t) { return std::min(d + t, 255); }
 };
@@ -74,3 +76,5 @@ struct SaturatingBlend {
         return PlainVariants<Opaque, ByOpacity, Half, ByAlpha, ByAlphaOpacity>();
     }
 };
+
+}  // namespace blit

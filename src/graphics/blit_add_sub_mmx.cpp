@@ -4,6 +4,8 @@
 // (s x 255) >> 8) and weight the alpha byte by itself too.
 #include "graphics/blit_add_sub_mmx.h"
 
+using namespace blit;
+
 namespace {
 
 template <class Step>

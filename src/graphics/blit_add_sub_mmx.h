@@ -4,6 +4,8 @@
 
 #include "graphics/blit_mmx.h"
 
+namespace blit {
+
 struct MmxAddStep {
     static __m64 Bytes(__m64 d, __m64 t) { return _mm_adds_pu8(d, t); }
     static __m64 Lanes(__m64 d, __m64 t) { return _mm_add_pi16(d, t); }
@@ -13,3 +15,5 @@ struct MmxSubtractStep {
     static __m64 Bytes(__m64 d, __m64 t) { return _mm_subs_pu8(d, t); }
     static __m64 Lanes(__m64 d, __m64 t) { return _mm_subs_pu16(d, t); }
 };
+
+}  // namespace blit

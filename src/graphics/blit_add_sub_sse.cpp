@@ -4,6 +4,8 @@
 #include "graphics/blit_add_sub_mmx.h"
 #include "graphics/blit_sse.h"
 
+using namespace blit;
+
 namespace {
 
 template <class Step>

@@ -11,6 +11,8 @@
 
 #include "graphics/blit_variants.h"
 
+namespace blit {
+
 // Reads one word of every 32 bytes of a source row (two per 64-byte block,
 // width / 16 blocks) so that the row is in the cache before the SIMD loops
 // go through it.
@@ -90,3 +92,5 @@ inline Color32 CombineChannels(Color32 s, Color32 d, uint32_t alpha, Channel f) 
 }
 
 inline int AlphaOf(Color32 pixel) { return static_cast<int>(pixel >> 24); }
+
+}  // namespace blit

@@ -7,19 +7,16 @@
 #include <mmintrin.h>
 
 #include <cstdint>
-#include <cstring>
 
 #include "graphics/blit_loops.h"
 
-// Two pixels from memory that need not be 8-byte aligned, and back.
-inline __m64 LoadPair(const Color32* pixels) {
-    __m64 pair;
-    std::memcpy(&pair, pixels, sizeof pair);
-    return pair;
-}
+namespace blit {
+
+// Two pixels from or to memory that need only be 4-byte aligned.
+inline __m64 LoadPair(const Color32* pixels) { return *reinterpret_cast<const __m64_u*>(pixels); }
 
 struct CachedStore {
-    void operator()(Color32* pixels, __m64 pair) const { std::memcpy(pixels, &pair, sizeof pair); }
+    void operator()(Color32* pixels, __m64 pair) const { *reinterpret_cast<__m64_u*>(pixels) = pair; }
 };
 
 // One pixel's B, G, R and A widened to four 16-bit lanes, and back with
@@ -171,3 +168,5 @@ constexpr BlitVariants MmxVariants() {
             &MmxEachPixel<Alpha>,           &MmxEachPixel<AlphaOpacity>, &MmxScaled<Opaque>,
             &MmxScaled<Opacity>,            &MmxScaled<Alpha>,       &MmxScaled<AlphaOpacity>};
 }
+
+}  // namespace blit

@@ -5,6 +5,8 @@
 // variants 0.
 #include "graphics/blit_mmx.h"
 
+using namespace blit;
+
 namespace {
 
 struct Opaque {

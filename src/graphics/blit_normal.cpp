@@ -2,6 +2,8 @@
 #include "graphics/blend_blits.h"
 #include "graphics/blit_loops.h"
 
+using namespace blit;
+
 namespace {
 
 // (s x w + d x (256 - w)) >> 8 for B, G and R, alpha 0: red and blue are

@@ -4,6 +4,8 @@
 // each operand before the sum.
 #include "graphics/blit_mmx.h"
 
+using namespace blit;
+
 namespace {
 
 // Colours mixed by the opacity; the alpha lane keeps the destination's.

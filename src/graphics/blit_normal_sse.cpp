@@ -3,6 +3,8 @@
 // written with non-temporal stores.
 #include "graphics/blit_sse.h"
 
+using namespace blit;
+
 namespace {
 
 struct RoundedAverage {

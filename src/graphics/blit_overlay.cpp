@@ -5,6 +5,8 @@
 #include "graphics/blend_blits.h"
 #include "graphics/blit_loops.h"
 
+using namespace blit;
+
 namespace {
 
 inline bool IsLight(int dc) { return dc > 128; }

@@ -12,6 +12,8 @@
 // before the shift.
 #include "graphics/blit_mmx.h"
 
+using namespace blit;
+
 namespace {
 
 class Overlaying {

@@ -5,6 +5,8 @@
 #include "graphics/blend_blits.h"
 #include "graphics/blit_loops.h"
 
+using namespace blit;
+
 namespace {
 
 // Every colour screened with t(source colour), against 256 or 255.

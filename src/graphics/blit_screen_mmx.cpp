@@ -5,6 +5,8 @@
 // source alpha as that variant weights it (opacity and alpha x opacity: 0).
 #include "graphics/blit_mmx.h"
 
+using namespace blit;
+
 namespace {
 
 // The colour lanes screened, 255 - (((255 - t) x (255 - d)) >> 8); the alpha

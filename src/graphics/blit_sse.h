@@ -7,6 +7,8 @@
 
 #include "graphics/blit_mmx.h"
 
+namespace blit {
+
 // Two pixels written past the cache.
 struct StreamingStore {
     void operator()(Color32* pixels, __m64 pair) const {
@@ -22,3 +24,5 @@ void SsePairs(const BlitRows& rows) {
     _mm_sfence();
     _mm_empty();
 }
+
+}  // namespace blit

@@ -12,7 +12,7 @@
 #include "picture_bytes.h"
 #include "platform/archive_format.h"
 #include "support/error_recorder.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 class PictureArchiveTest : public ::testing::Test {
 protected:

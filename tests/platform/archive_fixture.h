@@ -15,7 +15,7 @@
 #include "platform/data_file.h"
 #include "platform/paths.h"
 #include "support/error_recorder.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 inline packer::PackEntry Entry(const std::string& name, const Bytes& data, bool pack = true,
                                uint8_t kind = archive::kScrambleKeyStream) {

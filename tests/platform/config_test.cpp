@@ -10,7 +10,7 @@
 
 #include "platform/simd_flags.h"
 #include "support/error_recorder.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 

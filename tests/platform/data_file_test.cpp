@@ -10,7 +10,7 @@
 #include "platform/error_report.h"
 #include "platform/loose_file.h"
 #include "support/error_recorder.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 

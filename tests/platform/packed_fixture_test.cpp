@@ -8,7 +8,7 @@
 
 #include "platform/data_file.h"
 #include "platform/paths.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 

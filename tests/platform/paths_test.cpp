@@ -7,7 +7,7 @@
 #include <string>
 
 #include "support/error_recorder.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 

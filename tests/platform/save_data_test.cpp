@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/byte_buffer.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 

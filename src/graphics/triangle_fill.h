@@ -1,0 +1,27 @@
+// Triangles through the edge table, with 16.16 vertices: flat and Gouraud
+// fills, opaque or blended by alpha, and outlines.
+#pragma once
+
+#include <windows.h>
+
+#include "graphics/color32.h"
+#include "graphics/edge_table.h"
+#include "graphics/memory_surface.h"
+
+// Every pixel = the colour, all four bytes.
+void FillTriangle(CMemorySurface& dest, FixedPoint p1, FixedPoint p2, FixedPoint p3,
+                  Color32 colour, const RECT* clip);
+// Blue, green, red blended by the colour's alpha; the alpha byte stays.
+void FillTriangleAlpha(CMemorySurface& dest, FixedPoint p1, FixedPoint p2, FixedPoint p3,
+                       Color32 colour, const RECT* clip);
+// Colours interpolated from the vertices; alpha byte 0. Rows whose span is a
+// single pixel are not drawn.
+void FillTriangleGouraud(CMemorySurface& dest, FixedPoint p1, FixedPoint p2, FixedPoint p3,
+                         Color32 colour1, Color32 colour2, Color32 colour3, const RECT* clip);
+// The same, each pixel blended by the interpolated alpha.
+void FillTriangleGouraudAlpha(CMemorySurface& dest, FixedPoint p1, FixedPoint p2, FixedPoint p3,
+                              Color32 colour1, Color32 colour2, Color32 colour3,
+                              const RECT* clip);
+// Three anti-aliased lines between the vertices' pixel positions.
+void DrawTriangleOutline(CMemorySurface& dest, FixedPoint p1, FixedPoint p2, FixedPoint p3,
+                         Color32 colour, const RECT* clip);
