@@ -103,8 +103,8 @@ int main(int argc, char** argv) {
     for (auto& times : best) times.fill(1e9);
     for (int pass = 0; pass < kPasses; ++pass) {
         copy = std::min(copy, BestMilliseconds(refresh, [&] {
-            std::memcpy(frame.GetPixels(), picture.GetPixels(), bytes);
-        }));
+                            std::memcpy(frame.GetPixels(), picture.GetPixels(), bytes);
+                        }));
         for (size_t r = 0; r < std::size(kBlitRoutines); ++r) {
             const BlitRoutine& routine = kBlitRoutines[r];
             if (!std::strstr(routine.name, only)) continue;
@@ -116,7 +116,9 @@ int main(int argc, char** argv) {
                 if (!Takes(routine, kPaths[p])) continue;
                 SetUseMMXFlag(kPaths[p].useMmx);
                 SetUseSSEFlag(kPaths[p].useSse);
-                best[r][p] = std::min(best[r][p], BestMilliseconds(refresh, [&] { routine.run(frame, source, call); }));
+                best[r][p] =
+                    std::min(best[r][p],
+                             BestMilliseconds(refresh, [&] { routine.run(frame, source, call); }));
             }
         }
     }
@@ -126,7 +128,8 @@ int main(int argc, char** argv) {
     std::printf("processor: MMX %s, SSE %s\n", HasMMX() ? "yes" : "no", HasSSE() ? "yes" : "no");
     std::printf("memory copy of an 800 x 600 frame: %.3f ms, %.0f megapixels/s\n\n", copy,
                 kMegapixels / copy * 1000);
-    std::printf("%-32s %9s %9s %9s   (megapixels/s; fastest in ms)\n", "routine", "plain", "MMX", "SSE");
+    std::printf("%-32s %9s %9s %9s   (megapixels/s; fastest in ms)\n", "routine", "plain", "MMX",
+                "SSE");
     double normalFastest = 0;
     int belowTarget = 0;
     for (size_t r = 0; r < std::size(kBlitRoutines); ++r) {

@@ -22,13 +22,15 @@ template <class Step>
 struct SaturatingBlend {
     // Each source channel weighted by w, (s x w) >> 8.
     static Color32 Weighted(Color32 s, Color32 d, int w) {
-        return CombineChannels(s, d, AlphaOf(d), [w](int sc, int dc) { return Step::Channel(dc, (sc * w) >> 8); });
+        return CombineChannels(s, d, AlphaOf(d),
+                               [w](int sc, int dc) { return Step::Channel(dc, (sc * w) >> 8); });
     }
 
     struct Opaque {
         explicit Opaque(int) {}
         Color32 operator()(Color32 s, Color32 d) const {
-            return CombineChannels(s, d, AlphaOf(d), [](int sc, int dc) { return Step::Channel(dc, sc); });
+            return CombineChannels(s, d, AlphaOf(d),
+                                   [](int sc, int dc) { return Step::Channel(dc, sc); });
         }
     };
 
@@ -44,7 +46,8 @@ struct SaturatingBlend {
     struct Half {
         explicit Half(int) {}
         Color32 operator()(Color32 s, Color32 d) const {
-            return CombineChannels(s, d, AlphaOf(d), [](int sc, int dc) { return Step::Channel(dc, sc >> 1); });
+            return CombineChannels(s, d, AlphaOf(d),
+                                   [](int sc, int dc) { return Step::Channel(dc, sc >> 1); });
         }
     };
 

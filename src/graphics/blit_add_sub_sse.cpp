@@ -17,7 +17,9 @@ struct SaturatingBlendSse {
 
     struct Half {
         explicit Half(int) {}
-        __m64 Bytes(__m64 s, __m64 d) const { return Step::Bytes(d, _mm_avg_pu8(s, _mm_setzero_si64())); }
+        __m64 Bytes(__m64 s, __m64 d) const {
+            return Step::Bytes(d, _mm_avg_pu8(s, _mm_setzero_si64()));
+        }
     };
 
     static constexpr BlitVariants Sse() {

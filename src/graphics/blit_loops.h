@@ -75,10 +75,14 @@ inline void CopyRows(const BlitRows& work) {
 template <class Opaque, class Opacity, class Half, class Alpha, class AlphaOpacity,
           BlitLoop kOpaqueLoop = &BlendRows<Opaque>>
 constexpr BlitVariants PlainVariants() {
-    return {kOpaqueLoop,                  &BlendRows<Opacity>,
-            &BlendRows<Half>,             &BlendRows<Alpha>,
-            &BlendRows<AlphaOpacity>,     &BlendScaledRows<Opaque>,
-            &BlendScaledRows<Opacity>,    &BlendScaledRows<Alpha>,
+    return {kOpaqueLoop,
+            &BlendRows<Opacity>,
+            &BlendRows<Half>,
+            &BlendRows<Alpha>,
+            &BlendRows<AlphaOpacity>,
+            &BlendScaledRows<Opaque>,
+            &BlendScaledRows<Opacity>,
+            &BlendScaledRows<Alpha>,
             &BlendScaledRows<AlphaOpacity>};
 }
 

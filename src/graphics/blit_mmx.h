@@ -16,7 +16,9 @@ namespace blit {
 inline __m64 LoadPair(const Color32* pixels) { return *reinterpret_cast<const __m64_u*>(pixels); }
 
 struct CachedStore {
-    void operator()(Color32* pixels, __m64 pair) const { *reinterpret_cast<__m64_u*>(pixels) = pair; }
+    void operator()(Color32* pixels, __m64 pair) const {
+        *reinterpret_cast<__m64_u*>(pixels) = pair;
+    }
 };
 
 // One pixel's B, G, R and A widened to four 16-bit lanes, and back with
@@ -36,7 +38,7 @@ inline __m64 LaneValues(int colour, int alpha) {
 
 // `value` (0..65535) in all four lanes, built in registers.
 inline __m64 Broadcast(int value) {
-    const __m64 twice = _mm_cvtsi32_si64(value * 0x10001);
+    const __m64 twice = _mm_cvtsi32_si64(static_cast<int>(static_cast<uint32_t>(value) * 0x10001u));
     return _mm_unpacklo_pi32(twice, twice);
 }
 
@@ -55,7 +57,9 @@ constexpr LaneTable MakeLaneTable() {
 inline constexpr LaneTable kLaneTable = MakeLaneTable();
 
 // `value` (0..255) in all four lanes.
-inline __m64 AllLanes(int value) { return *reinterpret_cast<const __m64*>(&kLaneTable.lanes[value]); }
+inline __m64 AllLanes(int value) {
+    return *reinterpret_cast<const __m64*>(&kLaneTable.lanes[value]);
+}
 
 // All ones in lanes B, G and R, zero in lane A.
 inline __m64 ColourLanes() { return _mm_set_pi16(0, -1, -1, -1); }
@@ -65,8 +69,8 @@ inline __m64 MulShift8(__m64 a, __m64 b) { return _mm_srli_pi16(_mm_mullo_pi16(a
 
 // (s x sourceWeight + d x destWeight) >> 8 per lane, for sums below 65536.
 inline __m64 MixLanes(__m64 s, __m64 d, __m64 sourceWeight, __m64 destWeight) {
-    return _mm_srli_pi16(_mm_add_pi16(_mm_mullo_pi16(s, sourceWeight), _mm_mullo_pi16(d, destWeight)),
-                         8);
+    return _mm_srli_pi16(
+        _mm_add_pi16(_mm_mullo_pi16(s, sourceWeight), _mm_mullo_pi16(d, destWeight)), 8);
 }
 
 // The colour bytes of two pixels halved (s >> 1), their alpha bytes 0.
@@ -102,7 +106,9 @@ struct BytewiseOp : Op {
 template <class Op>
 struct LanewiseOp : Op {
     using Op::Op;
-    Color32 operator()(Color32 s, Color32 d) const { return Narrow(this->Lanes(Widen(s), Widen(d))); }
+    Color32 operator()(Color32 s, Color32 d) const {
+        return Narrow(this->Lanes(Widen(s), Widen(d)));
+    }
     __m64 Pair(__m64 s, __m64 d) const {
         const __m64 zero = _mm_setzero_si64();
         const __m64 low = this->Lanes(_mm_unpacklo_pi8(s, zero), _mm_unpacklo_pi8(d, zero));
@@ -135,7 +141,8 @@ void BlendRowsInPairs(const BlitRows& work) {
         }
         for (; x < rows.width; x += kStep) {
             store(dest + x, op.Pair(LoadPair(source + x), LoadPair(dest + x)));
-            if (kStep == 4) store(dest + x + 2, op.Pair(LoadPair(source + x + 2), LoadPair(dest + x + 2)));
+            if (kStep == 4)
+                store(dest + x + 2, op.Pair(LoadPair(source + x + 2), LoadPair(dest + x + 2)));
         }
         dest += rows.width + rows.destSkip;
         source += rows.width + rows.sourceSkip;
@@ -162,11 +169,18 @@ void MmxScaled(const ScaledBlitRows& rows) {
 
 // A mode's MMX table: the opaque and half variants two pixels at a time (the
 // opaque one kOpaqueStep), the others one pixel at a time.
-template <class Opaque, class Opacity, class Half, class Alpha, class AlphaOpacity, int kOpaqueStep = 2>
+template <class Opaque, class Opacity, class Half, class Alpha, class AlphaOpacity,
+          int kOpaqueStep = 2>
 constexpr BlitVariants MmxVariants() {
-    return {&MmxPairs<Opaque, kOpaqueStep>, &MmxEachPixel<Opacity>,  &MmxPairs<Half>,
-            &MmxEachPixel<Alpha>,           &MmxEachPixel<AlphaOpacity>, &MmxScaled<Opaque>,
-            &MmxScaled<Opacity>,            &MmxScaled<Alpha>,       &MmxScaled<AlphaOpacity>};
+    return {&MmxPairs<Opaque, kOpaqueStep>,
+            &MmxEachPixel<Opacity>,
+            &MmxPairs<Half>,
+            &MmxEachPixel<Alpha>,
+            &MmxEachPixel<AlphaOpacity>,
+            &MmxScaled<Opaque>,
+            &MmxScaled<Opacity>,
+            &MmxScaled<Alpha>,
+            &MmxScaled<AlphaOpacity>};
 }
 
 }  // namespace blit

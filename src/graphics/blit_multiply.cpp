@@ -11,8 +11,9 @@ namespace {
 
 // Multiplied by the source lightened by weight w.
 inline Color32 MultiplyLightened(Color32 s, Color32 d, int w) {
-    return CombineChannels(s, d, AlphaOf(d),
-                           [w](int sc, int dc) { return (dc * (255 - (((255 - sc) * w) >> 8))) >> 8; });
+    return CombineChannels(s, d, AlphaOf(d), [w](int sc, int dc) {
+        return (dc * (255 - (((255 - sc) * w) >> 8))) >> 8;
+    });
 }
 
 struct Opaque {
@@ -35,7 +36,8 @@ private:
 struct Half {
     explicit Half(int) {}
     Color32 operator()(Color32 s, Color32 d) const {
-        return CombineChannels(s, d, AlphaOf(d), [](int sc, int dc) { return (dc * ((sc >> 1) + 128)) >> 8; });
+        return CombineChannels(s, d, AlphaOf(d),
+                               [](int sc, int dc) { return (dc * ((sc >> 1) + 128)) >> 8; });
     }
 };
 

@@ -19,7 +19,8 @@ public:
     explicit ByOpacity(int opacity)
         : opacity_(Broadcast(opacity)), all255_(Broadcast(255)), colours_(ColourLanes()) {}
     __m64 Lanes(__m64 s, __m64 d) const {
-        const __m64 lightened = _mm_xor_si64(MulShift8(_mm_xor_si64(s, all255_), opacity_), all255_);
+        const __m64 lightened =
+            _mm_xor_si64(MulShift8(_mm_xor_si64(s, all255_), opacity_), all255_);
         return _mm_and_si64(MulShift8(d, lightened), colours_);
     }
 
@@ -59,8 +60,8 @@ public:
     explicit ByAlphaOpacity(int opacity)
         : opacity_(Broadcast(opacity)), all255_(Broadcast(255)), colours_(ColourLanes()) {}
     Color32 operator()(Color32 s, Color32 d) const {
-        const __m64 distance = MulShift8(MulShift8(_mm_xor_si64(Widen(s), all255_), opacity_),
-                                         AllLanes(AlphaOf(s)));
+        const __m64 distance =
+            MulShift8(MulShift8(_mm_xor_si64(Widen(s), all255_), opacity_), AllLanes(AlphaOf(s)));
         return Narrow(_mm_and_si64(MulShift8(Widen(d), _mm_xor_si64(distance, all255_)), colours_));
     }
 
@@ -72,5 +73,5 @@ private:
 
 }  // namespace
 
-extern const BlitVariants kMultiplyMmx =
-    MmxVariants<LanewiseOp<Opaque>, LanewiseOp<ByOpacity>, LanewiseOp<Half>, ByAlpha, ByAlphaOpacity>();
+extern const BlitVariants kMultiplyMmx = MmxVariants<LanewiseOp<Opaque>, LanewiseOp<ByOpacity>,
+                                                     LanewiseOp<Half>, ByAlpha, ByAlphaOpacity>();

@@ -46,7 +46,8 @@ private:
 // lane keeps the destination's.
 class MixByAlphaOpacity {
 public:
-    explicit MixByAlphaOpacity(int opacity) : opacity_(LaneValues(opacity, 0)), all256_(Broadcast(256)) {}
+    explicit MixByAlphaOpacity(int opacity)
+        : opacity_(LaneValues(opacity, 0)), all256_(Broadcast(256)) {}
     Color32 operator()(Color32 s, Color32 d) const {
         const __m64 weight = MulShift8(AllLanes(AlphaOf(s)), opacity_);
         return Narrow(MixLanes(Widen(s), Widen(d), weight, _mm_sub_pi16(all256_, weight)));
@@ -60,5 +61,5 @@ private:
 }  // namespace
 
 extern const BlitVariants kNormalMmx =
-    MmxVariants<BytewiseOp<CopySource>, LanewiseOp<MixByOpacity>, BytewiseOp<SumOfHalves>, MixByAlpha,
-                MixByAlphaOpacity, 4>();
+    MmxVariants<BytewiseOp<CopySource>, LanewiseOp<MixByOpacity>, BytewiseOp<SumOfHalves>,
+                MixByAlpha, MixByAlphaOpacity, 4>();

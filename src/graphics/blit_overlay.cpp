@@ -33,7 +33,8 @@ public:
     explicit ByOpacity(int opacity) : opacity_(opacity) {}
     Color32 operator()(Color32 s, Color32 d) const {
         const int o = opacity_;
-        return CombineChannels(s, d, 0, [o](int sc, int dc) { return OverlayChannel(TowardsMiddle(sc, o), dc); });
+        return CombineChannels(
+            s, d, 0, [o](int sc, int dc) { return OverlayChannel(TowardsMiddle(sc, o), dc); });
     }
 
 private:
@@ -55,7 +56,8 @@ struct ByAlpha {
     explicit ByAlpha(int) {}
     Color32 operator()(Color32 s, Color32 d) const {
         const int a = AlphaOf(s);
-        return CombineChannels(s, d, 0, [a](int sc, int dc) { return OverlayChannel(TowardsMiddle(sc, a), dc); });
+        return CombineChannels(
+            s, d, 0, [a](int sc, int dc) { return OverlayChannel(TowardsMiddle(sc, a), dc); });
     }
 };
 

@@ -18,7 +18,8 @@ namespace {
 
 class Overlaying {
 public:
-    Overlaying() : all127_(_mm_set1_pi16(127)), all128_(_mm_set1_pi16(128)), all255_(_mm_set1_pi16(255)) {}
+    Overlaying()
+        : all127_(_mm_set1_pi16(127)), all128_(_mm_set1_pi16(128)), all255_(_mm_set1_pi16(255)) {}
 
     // Lanes of the screen branch: d >= 128.
     __m64 Light(__m64 d) const { return _mm_cmpgt_pi16(d, all127_); }
@@ -71,7 +72,8 @@ class ByOpacity {
 public:
     explicit ByOpacity(int opacity) : opacity_(LaneValues(opacity, 0)) {}
     __m64 Lanes(__m64 s, __m64 d) const {
-        return overlay_(overlay_.Distance(s, opacity_, overlay_.TowardZero(s)), d, overlay_.Light(d));
+        return overlay_(overlay_.Distance(s, opacity_, overlay_.TowardZero(s)), d,
+                        overlay_.Light(d));
     }
 
 private:
@@ -100,7 +102,8 @@ public:
     Color32 operator()(Color32 s, Color32 d) const {
         const __m64 source = Widen(s);
         const __m64 dest = Widen(d);
-        const __m64 q = overlay_.Distance(source, AllLanes(AlphaOf(s)), overlay_.TowardZero(source));
+        const __m64 q =
+            overlay_.Distance(source, AllLanes(AlphaOf(s)), overlay_.TowardZero(source));
         return Narrow(overlay_(q, dest, overlay_.Light(dest)));
     }
 
@@ -116,7 +119,8 @@ public:
         const __m64 dest = Widen(d);
         const __m64 towardZero = overlay_.TowardZero(source);
         const __m64 byOpacity = overlay_.Distance(source, opacity_, towardZero);
-        const __m64 q = Overlaying::DivideBy256(_mm_mullo_pi16(byOpacity, AllLanes(AlphaOf(s))), towardZero);
+        const __m64 q =
+            Overlaying::DivideBy256(_mm_mullo_pi16(byOpacity, AllLanes(AlphaOf(s))), towardZero);
         return Narrow(overlay_(q, dest, overlay_.Light(dest)));
     }
 
@@ -127,5 +131,5 @@ private:
 
 }  // namespace
 
-extern const BlitVariants kOverlayMmx =
-    MmxVariants<LanewiseOp<Opaque>, LanewiseOp<ByOpacity>, LanewiseOp<Half>, ByAlpha, ByAlphaOpacity>();
+extern const BlitVariants kOverlayMmx = MmxVariants<LanewiseOp<Opaque>, LanewiseOp<ByOpacity>,
+                                                    LanewiseOp<Half>, ByAlpha, ByAlphaOpacity>();

@@ -12,7 +12,8 @@ namespace {
 // Every colour screened with t(source colour), against 256 or 255.
 template <int kWhite, class Source>
 inline Color32 Screen(Color32 s, Color32 d, Source t) {
-    return CombineChannels(s, d, 0, [t](int sc, int dc) { return 255 - (((kWhite - t(sc)) * (255 - dc)) >> 8); });
+    return CombineChannels(
+        s, d, 0, [t](int sc, int dc) { return 255 - (((kWhite - t(sc)) * (255 - dc)) >> 8); });
 }
 
 struct Opaque {

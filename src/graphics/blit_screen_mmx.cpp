@@ -80,5 +80,5 @@ private:
 
 }  // namespace
 
-extern const BlitVariants kScreenMmx =
-    MmxVariants<LanewiseOp<Opaque>, LanewiseOp<ByOpacity>, LanewiseOp<Half>, ByAlpha, ByAlphaOpacity>();
+extern const BlitVariants kScreenMmx = MmxVariants<LanewiseOp<Opaque>, LanewiseOp<ByOpacity>,
+                                                   LanewiseOp<Half>, ByAlpha, ByAlphaOpacity>();

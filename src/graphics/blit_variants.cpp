@@ -37,8 +37,8 @@ void RunScaledBlit(const BlitPaths& paths, ScaledBlitLoop BlitVariants::*variant
     RECT destOut;
     RECT sourceOut;
     ScaledBlitRows rows;
-    if (!ClipScaledBlitRects(dest, src, sourceRect, destRect, clip, &destOut, &sourceOut, &rows.uStep,
-                             &rows.vStep, &rows.uStart, &rows.vStart)) {
+    if (!ClipScaledBlitRects(dest, src, sourceRect, destRect, clip, &destOut, &sourceOut,
+                             &rows.uStep, &rows.vStep, &rows.uStart, &rows.vStart)) {
         return;
     }
     const int destWidth = dest.GetBounds()->right;

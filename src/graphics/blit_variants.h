@@ -83,48 +83,48 @@ void RunScaledBlit(const BlitPaths& paths, ScaledBlitLoop BlitVariants::*variant
 
 // Defines the nine blits of a mode, Blit<mode> to BlitScaled<mode>AlphaOpacity
 // (declared in blend_blits.h), over the mode's BlitPaths.
-#define DEFINE_BLEND_BLITS(mode, paths)                                                         \
-    void Blit##mode(CMemorySurface& dest, int x, int y, const CMemorySurface& src,              \
-                    const RECT* sourceRect, const RECT* clip) {                                 \
-        RunBlit(paths, &BlitVariants::opaque, dest, x, y, src, sourceRect, 0, clip);            \
-    }                                                                                           \
-    void Blit##mode##Opacity(CMemorySurface& dest, int x, int y, const CMemorySurface& src,     \
-                             const RECT* sourceRect, int opacity, const RECT* clip) {           \
-        RunBlit(paths, &BlitVariants::opacity, dest, x, y, src, sourceRect, opacity, clip);     \
-    }                                                                                           \
-    void Blit##mode##Half(CMemorySurface& dest, int x, int y, const CMemorySurface& src,        \
-                          const RECT* sourceRect, const RECT* clip) {                           \
-        RunBlit(paths, &BlitVariants::half, dest, x, y, src, sourceRect, 0, clip);              \
-    }                                                                                           \
-    void Blit##mode##Alpha(CMemorySurface& dest, int x, int y, const CMemorySurface& src,       \
-                           const RECT* sourceRect, const RECT* clip) {                          \
-        RunBlit(paths, &BlitVariants::alpha, dest, x, y, src, sourceRect, 0, clip);             \
-    }                                                                                           \
-    void Blit##mode##AlphaOpacity(CMemorySurface& dest, int x, int y, const CMemorySurface& src, \
-                                  const RECT* sourceRect, int opacity, const RECT* clip) {      \
-        RunBlit(paths, &BlitVariants::alphaOpacity, dest, x, y, src, sourceRect, opacity, clip); \
-    }                                                                                           \
-    void BlitScaled##mode(CMemorySurface& dest, const CMemorySurface& src,                      \
-                          const RECT* sourceRect, const double destRect[4], const RECT* clip) { \
-        RunScaledBlit(paths, &BlitVariants::scaled, dest, src, sourceRect, destRect, 0, clip);  \
-    }                                                                                           \
-    void BlitScaled##mode##Opacity(CMemorySurface& dest, const CMemorySurface& src,             \
-                                   const RECT* sourceRect, const double destRect[4],            \
-                                   int opacity, const RECT* clip) {                             \
-        RunScaledBlit(paths, &BlitVariants::scaledOpacity, dest, src, sourceRect, destRect,     \
-                      opacity, clip);                                                           \
-    }                                                                                           \
-    void BlitScaled##mode##Alpha(CMemorySurface& dest, const CMemorySurface& src,               \
-                                 const RECT* sourceRect, const double destRect[4],              \
-                                 const RECT* clip) {                                            \
-        RunScaledBlit(paths, &BlitVariants::scaledAlpha, dest, src, sourceRect, destRect, 0,    \
-                      clip);                                                                    \
-    }                                                                                           \
-    void BlitScaled##mode##AlphaOpacity(CMemorySurface& dest, const CMemorySurface& src,        \
-                                        const RECT* sourceRect, const double destRect[4],       \
-                                        int opacity, const RECT* clip) {                        \
-        RunScaledBlit(paths, &BlitVariants::scaledAlphaOpacity, dest, src, sourceRect, destRect, \
-                      opacity, clip);                                                           \
+#define DEFINE_BLEND_BLITS(mode, paths)                                                            \
+    void Blit##mode(CMemorySurface& dest, int x, int y, const CMemorySurface& src,                 \
+                    const RECT* sourceRect, const RECT* clip) {                                    \
+        RunBlit(paths, &BlitVariants::opaque, dest, x, y, src, sourceRect, 0, clip);               \
+    }                                                                                              \
+    void Blit##mode##Opacity(CMemorySurface& dest, int x, int y, const CMemorySurface& src,        \
+                             const RECT* sourceRect, int opacity, const RECT* clip) {              \
+        RunBlit(paths, &BlitVariants::opacity, dest, x, y, src, sourceRect, opacity, clip);        \
+    }                                                                                              \
+    void Blit##mode##Half(CMemorySurface& dest, int x, int y, const CMemorySurface& src,           \
+                          const RECT* sourceRect, const RECT* clip) {                              \
+        RunBlit(paths, &BlitVariants::half, dest, x, y, src, sourceRect, 0, clip);                 \
+    }                                                                                              \
+    void Blit##mode##Alpha(CMemorySurface& dest, int x, int y, const CMemorySurface& src,          \
+                           const RECT* sourceRect, const RECT* clip) {                             \
+        RunBlit(paths, &BlitVariants::alpha, dest, x, y, src, sourceRect, 0, clip);                \
+    }                                                                                              \
+    void Blit##mode##AlphaOpacity(CMemorySurface& dest, int x, int y, const CMemorySurface& src,   \
+                                  const RECT* sourceRect, int opacity, const RECT* clip) {         \
+        RunBlit(paths, &BlitVariants::alphaOpacity, dest, x, y, src, sourceRect, opacity, clip);   \
+    }                                                                                              \
+    void BlitScaled##mode(CMemorySurface& dest, const CMemorySurface& src, const RECT* sourceRect, \
+                          const double destRect[4], const RECT* clip) {                            \
+        RunScaledBlit(paths, &BlitVariants::scaled, dest, src, sourceRect, destRect, 0, clip);     \
+    }                                                                                              \
+    void BlitScaled##mode##Opacity(CMemorySurface& dest, const CMemorySurface& src,                \
+                                   const RECT* sourceRect, const double destRect[4], int opacity,  \
+                                   const RECT* clip) {                                             \
+        RunScaledBlit(paths, &BlitVariants::scaledOpacity, dest, src, sourceRect, destRect,        \
+                      opacity, clip);                                                              \
+    }                                                                                              \
+    void BlitScaled##mode##Alpha(CMemorySurface& dest, const CMemorySurface& src,                  \
+                                 const RECT* sourceRect, const double destRect[4],                 \
+                                 const RECT* clip) {                                               \
+        RunScaledBlit(paths, &BlitVariants::scaledAlpha, dest, src, sourceRect, destRect, 0,       \
+                      clip);                                                                       \
+    }                                                                                              \
+    void BlitScaled##mode##AlphaOpacity(CMemorySurface& dest, const CMemorySurface& src,           \
+                                        const RECT* sourceRect, const double destRect[4],          \
+                                        int opacity, const RECT* clip) {                           \
+        RunScaledBlit(paths, &BlitVariants::scaledAlphaOpacity, dest, src, sourceRect, destRect,   \
+                      opacity, clip);                                                              \
     }
 
 // The SIMD tables, each in a source file of its own compiled for its

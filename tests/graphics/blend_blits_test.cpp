@@ -31,7 +31,8 @@ const PathSetting kPathSettings[] = {
 
 class SwitchesSetTo {
 public:
-    explicit SwitchesSetTo(const PathSetting& setting) : mmx_(GetUseMMXFlag()), sse_(GetUseSSEFlag()) {
+    explicit SwitchesSetTo(const PathSetting& setting)
+        : mmx_(GetUseMMXFlag()), sse_(GetUseSSEFlag()) {
         SetUseMMXFlag(setting.useMmx);
         SetUseSSEFlag(setting.useSse);
     }
@@ -55,7 +56,8 @@ BlitPath PathTaken(const PathSetting& setting, const BlitRoutine& routine) {
     return BlitPath::Plain;
 }
 
-std::unique_ptr<CMemorySurface> SurfaceOf(int width, int height, const std::vector<Color32>& pixels) {
+std::unique_ptr<CMemorySurface> SurfaceOf(int width, int height,
+                                          const std::vector<Color32>& pixels) {
     auto surface = std::make_unique<CMemorySurface>();
     EXPECT_EQ(surface->Create(width, height), 0);
     std::copy(pixels.begin(), pixels.end(), surface->GetPixels());
@@ -71,7 +73,8 @@ std::string Hex(Color32 value) {
 // Blits `source` over `dest` (both width x height) at (0, 0) and checks every
 // pixel against the model; at most a few mismatches are reported.
 void ExpectBlend(const BlitRoutine& routine, const PathSetting& setting, int width, int height,
-                 const std::vector<Color32>& source, const std::vector<Color32>& dest, int opacity) {
+                 const std::vector<Color32>& source, const std::vector<Color32>& dest,
+                 int opacity) {
     auto src = SurfaceOf(width, height, source);
     auto dst = SurfaceOf(width, height, dest);
     BlitCall call;
@@ -83,14 +86,16 @@ void ExpectBlend(const BlitRoutine& routine, const PathSetting& setting, int wid
     const BlitPath path = PathTaken(setting, routine);
     int reported = 0;
     for (int i = 0; i < width * height && reported < 5; ++i) {
-        const Color32 expected = ExpectedBlend(routine.mode, routine.weighting, path, source[i], dest[i], opacity);
+        const Color32 expected =
+            ExpectedBlend(routine.mode, routine.weighting, path, source[i], dest[i], opacity);
         const Color32 actual = dst->GetPixels()[i];
         if (actual != expected) {
             ++reported;
-            ADD_FAILURE() << routine.name << ", " << setting.name << ": source " << Hex(source[i]) << " over "
-                          << Hex(dest[i]) << " at opacity " << opacity << " gives " << Hex(actual)
-                          << ", expected " << Hex(expected) << " (pixel " << i % width << ", "
-                          << i / width << " of " << width << " x " << height << ")";
+            ADD_FAILURE() << routine.name << ", " << setting.name << ": source " << Hex(source[i])
+                          << " over " << Hex(dest[i]) << " at opacity " << opacity << " gives "
+                          << Hex(actual) << ", expected " << Hex(expected) << " (pixel "
+                          << i % width << ", " << i / width << " of " << width << " x " << height
+                          << ")";
         }
     }
 }
@@ -123,7 +128,8 @@ void ExpectPlainSweep(const BlitRoutine& routine, std::vector<SweepCase> cases, 
         source.push_back(c.source);
         dest.push_back(c.dest);
     }
-    ExpectBlend(routine, kPlainOnly, 256, static_cast<int>(cases.size() / 256), source, dest, opacity);
+    ExpectBlend(routine, kPlainOnly, 256, static_cast<int>(cases.size() / 256), source, dest,
+                opacity);
 }
 
 TEST(BlendBlits, PlainPathSweepsEverySourceDestinationAlphaAndOpacityValue) {
@@ -186,8 +192,8 @@ TEST(BlendBlits, EveryPathGivesThePlainResultExceptWhereDocumented) {
         for (const PathSetting& setting : kPathSettings) {
             for (int width : widths) {
                 const int opacity = IsWeightedByOpacity(routine) ? random.Value() : 0;
-                ExpectBlend(routine, setting, width, 3, random.Pixels(width * 3), random.Pixels(width * 3),
-                            opacity);
+                ExpectBlend(routine, setting, width, 3, random.Pixels(width * 3),
+                            random.Pixels(width * 3), opacity);
             }
         }
     }
@@ -210,10 +216,10 @@ struct PixelCase {
 const PixelCase kPixelCases[] = {
     {"alpha 0 leaves the pixel unchanged", "BlitNormalAlpha", kEveryPath, 0x00FFFFFF, 0x5A123456, 0,
      0x5A123456, 0xFFFFFFFF},
-    {"alpha 0 leaves the pixel unchanged", "BlitScaledNormalAlpha", kEveryPath, 0x00FFFFFF, 0x5A123456,
-     0, 0x5A123456, 0xFFFFFFFF},
-    {"alpha 255 copies the pixel, alpha included", "BlitNormalAlpha", kEveryPath, 0xFF102030, 0x5A123456,
-     0, 0xFF102030, 0xFFFFFFFF},
+    {"alpha 0 leaves the pixel unchanged", "BlitScaledNormalAlpha", kEveryPath, 0x00FFFFFF,
+     0x5A123456, 0, 0x5A123456, 0xFFFFFFFF},
+    {"alpha 255 copies the pixel, alpha included", "BlitNormalAlpha", kEveryPath, 0xFF102030,
+     0x5A123456, 0, 0xFF102030, 0xFFFFFFFF},
     {"alpha 255 copies the pixel, alpha included", "BlitScaledNormalAlpha", kEveryPath, 0xFF102030,
      0x5A123456, 0, 0xFF102030, 0xFFFFFFFF},
     {"a weight of 255 is not a copy", "BlitNormalOpacity", kEveryPath, 0x00FFFFFF, 0x00000000, 255,
@@ -224,34 +230,36 @@ const PixelCase kPixelCases[] = {
      0x00020202, 0xFFFFFFFF},
     {"half of 1 over 1", "BlitNormalHalf", kPlain | kSse | kSseOnly, 0x00010101, 0x00010101, 0,
      0x00010101, 0xFFFFFFFF},
-    {"half of 1 over 1 halves each first", "BlitNormalHalf", kMmx, 0x00010101, 0x00010101, 0, 0x00000000,
-     0xFFFFFFFF},
-    {"white added gives white", "BlitAdd", kEveryPath, 0xFFFFFFFF, 0x40123456, 0, 0x00FFFFFF, 0x00FFFFFF},
+    {"half of 1 over 1 halves each first", "BlitNormalHalf", kMmx, 0x00010101, 0x00010101, 0,
+     0x00000000, 0xFFFFFFFF},
+    {"white added gives white", "BlitAdd", kEveryPath, 0xFFFFFFFF, 0x40123456, 0, 0x00FFFFFF,
+     0x00FFFFFF},
     {"white subtracted gives black", "BlitSub", kEveryPath, 0xFFFFFFFF, 0x40123456, 0, 0x00000000,
      0x00FFFFFF},
-    {"half of 1 added", "BlitAddHalf", kPlain | kMmx, 0x01010101, 0x10101010, 0, 0x10101010, 0xFFFFFFFF},
-    {"half of 1 added rounds up, alpha too", "BlitAddHalf", kSse | kSseOnly, 0x01010101, 0x10101010, 0,
-     0x11111111, 0xFFFFFFFF},
+    {"half of 1 added", "BlitAddHalf", kPlain | kMmx, 0x01010101, 0x10101010, 0, 0x10101010,
+     0xFFFFFFFF},
+    {"half of 1 added rounds up, alpha too", "BlitAddHalf", kSse | kSseOnly, 0x01010101, 0x10101010,
+     0, 0x11111111, 0xFFFFFFFF},
     {"half of 1 subtracted rounds up, alpha too", "BlitSubHalf", kSse, 0x01010101, 0x10101010, 0,
      0x0F0F0F0F, 0xFFFFFFFF},
     {"alpha 255 adds the source unweighted", "BlitAddAlpha", kPlain, 0xFF808080, 0x00000000, 0,
      0x00808080, 0xFFFFFFFF},
-    {"alpha 255 weights the source and alpha", "BlitAddAlpha", kMmx | kSse, 0xFF808080, 0x00000000, 0,
-     0xFE7F7F7F, 0xFFFFFFFF},
+    {"alpha 255 weights the source and alpha", "BlitAddAlpha", kMmx | kSse, 0xFF808080, 0x00000000,
+     0, 0xFE7F7F7F, 0xFFFFFFFF},
     {"a white source leaves (d x 255) >> 8", "BlitMultiply", kEveryPath, 0xFFFFFFFF, 0x80804020, 0,
      0x007F3F1F, 0x00FFFFFF},
     {"weight 0 is not an identity", "BlitMultiplyOpacity", kEveryPath, 0x00000000, 0x00808080, 0,
      0x007F7F7F, 0xFFFFFFFF},
-    {"opacity 0 leaves the colours", "BlitScreenOpacity", kPlain, 0xFFFFFFFF, 0x12345678, 0, 0x00345678,
-     0xFFFFFFFF},
+    {"opacity 0 leaves the colours", "BlitScreenOpacity", kPlain, 0xFFFFFFFF, 0x12345678, 0,
+     0x00345678, 0xFFFFFFFF},
     {"opacity 0 screens against 255", "BlitScreenOpacity", kMmx | kSse, 0xFFFFFFFF, 0x12345678, 0,
      0x00355779, 0xFFFFFFFF},
     {"a destination of 128 multiplies: (s x 128) >> 7 = s", "BlitOverlay", kPlain, 0x00C83C01,
      0x00808080, 0, 0x00C83C01, 0xFFFFFFFF},
-    {"a destination of 128 screens", "BlitOverlay", kMmx | kSse, 0x00C83C01, 0x00808080, 0, 0x00C93E03,
-     0xFFFFFFFF},
-    {"opacity 0 leaves the colours", "BlitOverlayOpacity", kPlain, 0x00FF00FF, 0x00C88001, 0, 0x00C88001,
-     0xFFFFFFFF},
+    {"a destination of 128 screens", "BlitOverlay", kMmx | kSse, 0x00C83C01, 0x00808080, 0,
+     0x00C93E03, 0xFFFFFFFF},
+    {"opacity 0 leaves the colours", "BlitOverlayOpacity", kPlain, 0x00FF00FF, 0x00C88001, 0,
+     0x00C88001, 0xFFFFFFFF},
     {"the SSE switch alone leaves the others plain", "BlitNormalOpacity", kSseOnly, 0x00FFFFFF,
      0x7F000000, 128, 0x007F7F7F, 0xFFFFFFFF},
 };
@@ -329,17 +337,21 @@ TEST(BlendBlits, BlitsChangeOnlyPixelsInsideTheClippedRectangle) {
                     for (int x = 0; x < 37; ++x) {
                         const int sx = x - p.x + r.left;
                         const int sy = y - p.y + r.top;
-                        const bool drawn = x >= bounds.left && x < bounds.right && y >= bounds.top &&
-                                           y < bounds.bottom && sx >= std::max<int>(r.left, 0) &&
-                                           sx < std::min<int>(r.right, 20) && sy >= std::max<int>(r.top, 0) &&
-                                           sy < std::min<int>(r.bottom, 15);
+                        const bool drawn =
+                            x >= bounds.left && x < bounds.right && y >= bounds.top &&
+                            y < bounds.bottom && sx >= std::max<int>(r.left, 0) &&
+                            sx < std::min<int>(r.right, 20) && sy >= std::max<int>(r.top, 0) &&
+                            sy < std::min<int>(r.bottom, 15);
                         const Color32 old = dest[y * 37 + x];
                         const Color32 expected =
-                            drawn ? ExpectedBlend(routine.mode, routine.weighting, path, source[sy * 20 + sx], old, 150)
+                            drawn ? ExpectedBlend(routine.mode, routine.weighting, path,
+                                                  source[sy * 20 + sx], old, 150)
                                   : old;
                         if (dst->GetPixel(x, y) != expected && wrong++ < 3) {
-                            ADD_FAILURE() << "pixel " << x << ", " << y << (drawn ? " drawn" : " outside")
-                                          << ": " << Hex(dst->GetPixel(x, y)) << ", expected " << Hex(expected);
+                            ADD_FAILURE()
+                                << "pixel " << x << ", " << y << (drawn ? " drawn" : " outside")
+                                << ": " << Hex(dst->GetPixel(x, y)) << ", expected "
+                                << Hex(expected);
                         }
                     }
                 }
@@ -365,8 +377,11 @@ TEST(BlendBlits, ScalingToTwiceTheSizeRepeatsEachPixelInTwoColumnsAndRows) {
             for (int y = 0; y < 8; ++y) {
                 for (int x = 0; x < 10; ++x) {
                     bool inside = x >= 1 && x < 7 && y >= 1 && y < 5;
-                    if (c) inside = inside && x >= c->left && x < c->right && y >= c->top && y < c->bottom;
-                    const Color32 expected = inside ? source[(y - 1) / 2 * 3 + (x - 1) / 2] : 0x11111111;
+                    if (c)
+                        inside =
+                            inside && x >= c->left && x < c->right && y >= c->top && y < c->bottom;
+                    const Color32 expected =
+                        inside ? source[(y - 1) / 2 * 3 + (x - 1) / 2] : 0x11111111;
                     EXPECT_EQ(Hex(dst->GetPixel(x, y)), Hex(expected)) << x << ", " << y;
                 }
             }

@@ -13,7 +13,8 @@ Color32 Pixel(int b, int g, int r, int a) {
 // B, G and R from f(source channel, destination channel), the alpha byte given.
 template <class F>
 Color32 Colours(Color32 s, Color32 d, int alpha, F f) {
-    return Pixel(f(Byte(s, 0), Byte(d, 0)), f(Byte(s, 1), Byte(d, 1)), f(Byte(s, 2), Byte(d, 2)), alpha);
+    return Pixel(f(Byte(s, 0), Byte(d, 0)), f(Byte(s, 1), Byte(d, 1)), f(Byte(s, 2), Byte(d, 2)),
+                 alpha);
 }
 
 // All four bytes from f.
@@ -30,26 +31,29 @@ Color32 Normal(Weighting weighting, BlitPath path, Color32 s, Color32 d, int o) 
     const int da = Byte(d, 3);
     auto mix = [](int w) { return [w](int sc, int dc) { return (sc * w + dc * (256 - w)) >> 8; }; };
     switch (weighting) {
-    case Weighting::Opaque:
-        return s;
-    case Weighting::Opacity:
-        // MMX keeps the destination's alpha byte.
-        return Colours(s, d, path == BlitPath::Plain ? 0 : da, mix(o));
-    case Weighting::Half:
-        if (path == BlitPath::Plain) return Colours(s, d, 0, [](int sc, int dc) { return (sc + dc) >> 1; });
-        // MMX halves each operand first; SSE rounds up and averages alpha too.
-        if (path == BlitPath::Mmx) return Colours(s, d, 0, [](int sc, int dc) { return (sc >> 1) + (dc >> 1); });
-        return AllBytes(s, d, [](int sc, int dc) { return (sc + dc + 1) >> 1; });
-    case Weighting::Alpha:
-        if (a == 255) return s;
-        if (a == 0) return d;
-        // MMX mixes the alpha byte like a colour.
-        return Colours(s, d, path == BlitPath::Plain ? 0 : (a * a + da * (256 - a)) >> 8, mix(a));
-    case Weighting::AlphaOpacity: {
-        const int w = (a * o) >> 8;
-        if (w == 0) return d;
-        return Colours(s, d, path == BlitPath::Plain ? 0 : da, mix(w));
-    }
+        case Weighting::Opaque:
+            return s;
+        case Weighting::Opacity:
+            // MMX keeps the destination's alpha byte.
+            return Colours(s, d, path == BlitPath::Plain ? 0 : da, mix(o));
+        case Weighting::Half:
+            if (path == BlitPath::Plain)
+                return Colours(s, d, 0, [](int sc, int dc) { return (sc + dc) >> 1; });
+            // MMX halves each operand first; SSE rounds up and averages alpha too.
+            if (path == BlitPath::Mmx)
+                return Colours(s, d, 0, [](int sc, int dc) { return (sc >> 1) + (dc >> 1); });
+            return AllBytes(s, d, [](int sc, int dc) { return (sc + dc + 1) >> 1; });
+        case Weighting::Alpha:
+            if (a == 255) return s;
+            if (a == 0) return d;
+            // MMX mixes the alpha byte like a colour.
+            return Colours(s, d, path == BlitPath::Plain ? 0 : (a * a + da * (256 - a)) >> 8,
+                           mix(a));
+        case Weighting::AlphaOpacity: {
+            const int w = (a * o) >> 8;
+            if (w == 0) return d;
+            return Colours(s, d, path == BlitPath::Plain ? 0 : da, mix(w));
+        }
     }
     return 0;
 }
@@ -59,33 +63,42 @@ Color32 AddOrSub(int sign, Weighting weighting, BlitPath path, Color32 s, Color3
     const int a = Byte(s, 3);
     const int da = Byte(d, 3);
     auto apply = [sign](int dc, int t) { return std::min(255, std::max(0, dc + sign * t)); };
-    auto weighted = [apply](int w) { return [apply, w](int sc, int dc) { return apply(dc, (sc * w) >> 8); }; };
+    auto weighted = [apply](int w) {
+        return [apply, w](int sc, int dc) { return apply(dc, (sc * w) >> 8); };
+    };
     switch (weighting) {
-    case Weighting::Opaque:
-        // MMX and SSE treat the alpha byte like a colour.
-        if (path == BlitPath::Plain) return Colours(s, d, da, [apply](int sc, int dc) { return apply(dc, sc); });
-        return AllBytes(s, d, [apply](int sc, int dc) { return apply(dc, sc); });
-    case Weighting::Opacity:
-        return Colours(s, d, da, weighted(o));
-    case Weighting::Half:
-        // SSE rounds the half up and includes the alpha byte.
-        if (path == BlitPath::Sse) return AllBytes(s, d, [apply](int sc, int dc) { return apply(dc, (sc + 1) >> 1); });
-        return Colours(s, d, da, [apply](int sc, int dc) { return apply(dc, sc >> 1); });
-    case Weighting::Alpha:
-        // MMX has no exact case at 255 and weights the alpha byte too.
-        if (path != BlitPath::Plain) return Pixel(0, 0, 0, apply(da, (a * a) >> 8)) | (Colours(s, d, 0, weighted(a)));
-        if (a == 255) return Colours(s, d, da, [apply](int sc, int dc) { return apply(dc, sc); });
-        if (a == 0) return d;
-        return Colours(s, d, da, weighted(a));
-    case Weighting::AlphaOpacity: {
-        const int w = (a * o) >> 8;
-        if (w == 0) return d;
-        return Colours(s, d, da, weighted(w));
-    }
+        case Weighting::Opaque:
+            // MMX and SSE treat the alpha byte like a colour.
+            if (path == BlitPath::Plain)
+                return Colours(s, d, da, [apply](int sc, int dc) { return apply(dc, sc); });
+            return AllBytes(s, d, [apply](int sc, int dc) { return apply(dc, sc); });
+        case Weighting::Opacity:
+            return Colours(s, d, da, weighted(o));
+        case Weighting::Half:
+            // SSE rounds the half up and includes the alpha byte.
+            if (path == BlitPath::Sse)
+                return AllBytes(s, d, [apply](int sc, int dc) { return apply(dc, (sc + 1) >> 1); });
+            return Colours(s, d, da, [apply](int sc, int dc) { return apply(dc, sc >> 1); });
+        case Weighting::Alpha:
+            // MMX has no exact case at 255 and weights the alpha byte too.
+            if (path != BlitPath::Plain)
+                return Pixel(0, 0, 0, apply(da, (a * a) >> 8)) | (Colours(s, d, 0, weighted(a)));
+            if (a == 255)
+                return Colours(s, d, da, [apply](int sc, int dc) { return apply(dc, sc); });
+            if (a == 0) return d;
+            return Colours(s, d, da, weighted(a));
+        case Weighting::AlphaOpacity: {
+            const int w = (a * o) >> 8;
+            if (w == 0) return d;
+            return Colours(s, d, da, weighted(w));
+        }
     }
     return 0;
 }
 
+// MMX: the alpha byte is the product of the source's (weighted as the
+// variant weights it) and the destination's, or 0 with an opacity; plain
+// keeps the destination's.
 Color32 Multiply(Weighting weighting, BlitPath path, Color32 s, Color32 d, int o) {
     const int a = Byte(s, 3);
     const int da = Byte(d, 3);
@@ -94,23 +107,25 @@ Color32 Multiply(Weighting weighting, BlitPath path, Color32 s, Color32 d, int o
         return [w](int sc, int dc) { return (dc * (255 - (((255 - sc) * w) >> 8))) >> 8; };
     };
     switch (weighting) {
-    case Weighting::Opaque:
-        return Colours(s, d, mmx ? (a * da) >> 8 : da, [](int sc, int dc) { return (dc * sc) >> 8; });
-    case Weighting::Opacity:
-        return Colours(s, d, mmx ? 0 : da, lightened(o));
-    case Weighting::Half:
-        return Colours(s, d, mmx ? ((a >> 1) * da) >> 8 : da,
-                       [](int sc, int dc) { return (dc * ((sc >> 1) + 128)) >> 8; });
-    case Weighting::Alpha:
-        return Colours(s, d, mmx ? (((a * a) >> 8) * da) >> 8 : da, lightened(a));
-    case Weighting::AlphaOpacity:
-        return Colours(s, d, mmx ? 0 : da, [o, a](int sc, int dc) {
-            return (dc * (255 - (((((255 - sc) * o) >> 8) * a) >> 8))) >> 8;
-        });
+        case Weighting::Opaque:
+            return Colours(s, d, mmx ? (a * da) >> 8 : da,
+                           [](int sc, int dc) { return (dc * sc) >> 8; });
+        case Weighting::Opacity:
+            return Colours(s, d, mmx ? 0 : da, lightened(o));
+        case Weighting::Half:
+            return Colours(s, d, mmx ? ((a >> 1) * da) >> 8 : da,
+                           [](int sc, int dc) { return (dc * ((sc >> 1) + 128)) >> 8; });
+        case Weighting::Alpha:
+            return Colours(s, d, mmx ? (((a * a) >> 8) * da) >> 8 : da, lightened(a));
+        case Weighting::AlphaOpacity:
+            return Colours(s, d, mmx ? 0 : da, [o, a](int sc, int dc) {
+                return (dc * (255 - (((((255 - sc) * o) >> 8) * a) >> 8))) >> 8;
+            });
     }
     return 0;
 }
 
+// MMX: the alpha byte as Multiply's; plain gives 0.
 Color32 Screen(Weighting weighting, BlitPath path, Color32 s, Color32 d, int o) {
     const int a = Byte(s, 3);
     const int da = Byte(d, 3);
@@ -122,20 +137,26 @@ Color32 Screen(Weighting weighting, BlitPath path, Color32 s, Color32 d, int o) 
     };
     const int k = mmx ? 255 : 256;
     switch (weighting) {
-    case Weighting::Opaque:
-        return Colours(s, d, mmx ? (a * da) >> 8 : 0, screen(255, [](int sc) { return sc; }));
-    case Weighting::Opacity:
-        return Colours(s, d, 0, screen(k, [o](int sc) { return (sc * o) >> 8; }));
-    case Weighting::Half:
-        return Colours(s, d, mmx ? ((a >> 1) * da) >> 8 : 0, screen(255, [](int sc) { return sc >> 1; }));
-    case Weighting::Alpha:
-        return Colours(s, d, mmx ? (((a * a) >> 8) * da) >> 8 : 0, screen(k, [a](int sc) { return (sc * a) >> 8; }));
-    case Weighting::AlphaOpacity:
-        return Colours(s, d, 0, screen(k, [o, a](int sc) { return (((sc * o) >> 8) * a) >> 8; }));
+        case Weighting::Opaque:
+            return Colours(s, d, mmx ? (a * da) >> 8 : 0, screen(255, [](int sc) { return sc; }));
+        case Weighting::Opacity:
+            return Colours(s, d, 0, screen(k, [o](int sc) { return (sc * o) >> 8; }));
+        case Weighting::Half:
+            return Colours(s, d, mmx ? ((a >> 1) * da) >> 8 : 0,
+                           screen(255, [](int sc) { return sc >> 1; }));
+        case Weighting::Alpha:
+            return Colours(s, d, mmx ? (((a * a) >> 8) * da) >> 8 : 0,
+                           screen(k, [a](int sc) { return (sc * a) >> 8; }));
+        case Weighting::AlphaOpacity:
+            return Colours(s, d, 0,
+                           screen(k, [o, a](int sc) { return (((sc * o) >> 8) * a) >> 8; }));
     }
     return 0;
 }
 
+// Plain gives the alpha byte 0. MMX: the unweighted variant multiplies the
+// alpha bytes (at most 255), the opacity ones keep the destination's, and the
+// half and alpha ones treat it as a colour.
 Color32 Overlay(Weighting weighting, BlitPath path, Color32 s, Color32 d, int o) {
     const int a = Byte(s, 3);
     const int da = Byte(d, 3);
@@ -153,20 +174,20 @@ Color32 Overlay(Weighting weighting, BlitPath path, Color32 s, Color32 d, int o)
         return overlay(light(dc) ? 128 + FloorDiv(sc - 128, 2) : 128 - FloorDiv(128 - sc, 2), dc);
     };
     switch (weighting) {
-    case Weighting::Opaque:
-        return Colours(s, d, mmx ? std::min(255, (a * da) >> 7) : 0, [light](int sc, int dc) {
-            return light(dc) ? 255 - (((255 - sc) * (255 - dc)) >> 7) : (sc * dc) >> 7;
-        });
-    case Weighting::Opacity:
-        return Colours(s, d, mmx ? da : 0, byWeight(o));
-    case Weighting::Half:
-        return Colours(s, d, mmx ? half(a, da) : 0, half);
-    case Weighting::Alpha:
-        return Colours(s, d, mmx ? byWeight(a)(a, da) : 0, byWeight(a));
-    case Weighting::AlphaOpacity:
-        return Colours(s, d, mmx ? da : 0, [overlay, o, a](int sc, int dc) {
-            return overlay(128 + (((sc - 128) * o) / 256 * a) / 256, dc);
-        });
+        case Weighting::Opaque:
+            return Colours(s, d, mmx ? std::min(255, (a * da) >> 7) : 0, [light](int sc, int dc) {
+                return light(dc) ? 255 - (((255 - sc) * (255 - dc)) >> 7) : (sc * dc) >> 7;
+            });
+        case Weighting::Opacity:
+            return Colours(s, d, mmx ? da : 0, byWeight(o));
+        case Weighting::Half:
+            return Colours(s, d, mmx ? half(a, da) : 0, half);
+        case Weighting::Alpha:
+            return Colours(s, d, mmx ? byWeight(a)(a, da) : 0, byWeight(a));
+        case Weighting::AlphaOpacity:
+            return Colours(s, d, mmx ? da : 0, [overlay, o, a](int sc, int dc) {
+                return overlay(128 + (((sc - 128) * o) / 256 * a) / 256, dc);
+            });
     }
     return 0;
 }
@@ -176,18 +197,18 @@ Color32 Overlay(Weighting weighting, BlitPath path, Color32 s, Color32 d, int o)
 Color32 ExpectedBlend(BlendKind mode, Weighting weighting, BlitPath path, Color32 s, Color32 d,
                       int opacity) {
     switch (mode) {
-    case BlendKind::Normal:
-        return Normal(weighting, path, s, d, opacity);
-    case BlendKind::Add:
-        return AddOrSub(1, weighting, path, s, d, opacity);
-    case BlendKind::Sub:
-        return AddOrSub(-1, weighting, path, s, d, opacity);
-    case BlendKind::Multiply:
-        return Multiply(weighting, path, s, d, opacity);
-    case BlendKind::Screen:
-        return Screen(weighting, path, s, d, opacity);
-    case BlendKind::Overlay:
-        return Overlay(weighting, path, s, d, opacity);
+        case BlendKind::Normal:
+            return Normal(weighting, path, s, d, opacity);
+        case BlendKind::Add:
+            return AddOrSub(1, weighting, path, s, d, opacity);
+        case BlendKind::Sub:
+            return AddOrSub(-1, weighting, path, s, d, opacity);
+        case BlendKind::Multiply:
+            return Multiply(weighting, path, s, d, opacity);
+        case BlendKind::Screen:
+            return Screen(weighting, path, s, d, opacity);
+        case BlendKind::Overlay:
+            return Overlay(weighting, path, s, d, opacity);
     }
     return 0;
 }
