@@ -2,7 +2,11 @@
 // six blend modes, a plain and an Alpha routine each. The Alpha routines
 // weigh the colour by its alpha byte; the plain ones (but Normal, which
 // stores the colour) are the Alpha routine with that byte at 255. The
-// destination's alpha byte is left as it was, except by FillPolygonNormal.
+// destination's alpha byte is left as it was, except by FillPolygonNormal
+// and by the MMX path of FillPolygonNormalAlpha, which blends it like a
+// colour: (d x (255 - a) >> 8) + (a x a >> 8). That path is taken when the
+// processor has MMX and the MMX switch is on; every other routine, and every
+// routine with the switch off, runs the plain loop.
 #pragma once
 
 #include <windows.h>

@@ -9,6 +9,7 @@
 
 #include "graphics/polygon_fill.h"
 #include "graphics/triangle_fill.h"
+#include "simd_switches.h"
 
 namespace {
 
@@ -100,7 +101,9 @@ TEST(EdgeTable, TexturedSpanStartsAtTheClipWithItsCoordinatesAdvanced) {
     EXPECT_EQ(u, 6 << 16);
 }
 
+// The plain path, the reference; fill_paths_test.cpp compares the others.
 TEST(PolygonFill, EveryModeFollowsItsChannelRule) {
+    CScopedSimdSwitches plain(kPlainSwitches);
     struct Case {
         const char* what;
         void (*fill)(CMemorySurface&, FixedPoint, FixedPoint, FixedPoint, FixedPoint, Color32,
