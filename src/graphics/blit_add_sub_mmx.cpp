@@ -32,23 +32,22 @@ struct SaturatingBlendMmx {
     struct ByAlpha {
         explicit ByAlpha(int) {}
         Color32 operator()(Color32 s, Color32 d) const {
-            return Narrow(Step::Lanes(Widen(d), MulShift8(Widen(s), Broadcast(AlphaOf(s)))));
+            return Narrow(Step::Lanes(Widen(d), MulShift8(Widen(s), AllLanes(AlphaOf(s)))));
         }
     };
 
-    // The colours weighted by (alpha x opacity) >> 8, nothing at 0.
+    // The colours weighted by (alpha x opacity) >> 8 (weight 0 adds or
+    // takes nothing).
     class ByAlphaOpacity {
     public:
-        explicit ByAlphaOpacity(int opacity) : opacity_(opacity), colours_(ColourLanes()) {}
+        explicit ByAlphaOpacity(int opacity) : opacity_(LaneValues(opacity, 0)) {}
         Color32 operator()(Color32 s, Color32 d) const {
-            const int w = (AlphaOf(s) * opacity_) >> 8;
-            if (w == 0) return d;
-            return Narrow(Step::Lanes(Widen(d), MulShift8(Widen(s), _mm_and_si64(Broadcast(w), colours_))));
+            const __m64 weight = MulShift8(AllLanes(AlphaOf(s)), opacity_);
+            return Narrow(Step::Lanes(Widen(d), MulShift8(Widen(s), weight)));
         }
 
     private:
-        int opacity_;
-        __m64 colours_;
+        __m64 opacity_;
     };
 
     static constexpr BlitVariants Mmx() {

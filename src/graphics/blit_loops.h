@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 #include "graphics/blit_variants.h"
 
@@ -57,9 +58,22 @@ void BlendScaledRows(const ScaledBlitRows& work) {
     }
 }
 
-template <class Opaque, class Opacity, class Half, class Alpha, class AlphaOpacity>
+// Whole rows copied, for the copying blits.
+inline void CopyRows(const BlitRows& work) {
+    const BlitRows rows = work;
+    Color32* dest = rows.dest;
+    const Color32* source = rows.source;
+    for (int y = 0; y < rows.height; ++y) {
+        std::memcpy(dest, source, rows.width * sizeof(Color32));
+        dest += rows.width + rows.destSkip;
+        source += rows.width + rows.sourceSkip;
+    }
+}
+
+template <class Opaque, class Opacity, class Half, class Alpha, class AlphaOpacity,
+          BlitLoop kOpaqueLoop = &BlendRows<Opaque>>
 constexpr BlitVariants PlainVariants() {
-    return {&BlendRows<Opaque>,           &BlendRows<Opacity>,
+    return {kOpaqueLoop,                  &BlendRows<Opacity>,
             &BlendRows<Half>,             &BlendRows<Alpha>,
             &BlendRows<AlphaOpacity>,     &BlendScaledRows<Opaque>,
             &BlendScaledRows<Opacity>,    &BlendScaledRows<Alpha>,

@@ -6,6 +6,7 @@
 
 #include <mmintrin.h>
 
+#include <cstdint>
 #include <cstring>
 
 #include "graphics/blit_loops.h"
@@ -36,12 +37,28 @@ inline __m64 LaneValues(int colour, int alpha) {
                         static_cast<short>(colour), static_cast<short>(colour));
 }
 
-// `value` in all four lanes, built in registers.
+// `value` (0..65535) in all four lanes, built in registers.
 inline __m64 Broadcast(int value) {
-    const __m64 low = _mm_cvtsi32_si64(value);
-    const __m64 twice = _mm_unpacklo_pi16(low, low);
+    const __m64 twice = _mm_cvtsi32_si64(value * 0x10001);
     return _mm_unpacklo_pi32(twice, twice);
 }
+
+// Every byte value in all four lanes, so that a pixel's alpha becomes a
+// weight with one load.
+struct LaneTable {
+    alignas(8) uint64_t lanes[256];
+};
+
+constexpr LaneTable MakeLaneTable() {
+    LaneTable table{};
+    for (uint64_t value = 0; value < 256; ++value) table.lanes[value] = value * 0x0001000100010001;
+    return table;
+}
+
+inline constexpr LaneTable kLaneTable = MakeLaneTable();
+
+// `value` (0..255) in all four lanes.
+inline __m64 AllLanes(int value) { return *reinterpret_cast<const __m64*>(&kLaneTable.lanes[value]); }
 
 // All ones in lanes B, G and R, zero in lane A.
 inline __m64 ColourLanes() { return _mm_set_pi16(0, -1, -1, -1); }

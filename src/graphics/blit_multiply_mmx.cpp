@@ -44,7 +44,7 @@ class ByAlpha {
 public:
     explicit ByAlpha(int) : flip_(LaneValues(255, 0)) {}
     Color32 operator()(Color32 s, Color32 d) const {
-        const __m64 weighted = MulShift8(_mm_xor_si64(Widen(s), flip_), Broadcast(AlphaOf(s)));
+        const __m64 weighted = MulShift8(_mm_xor_si64(Widen(s), flip_), AllLanes(AlphaOf(s)));
         return Narrow(MulShift8(Widen(d), _mm_xor_si64(weighted, flip_)));
     }
 
@@ -58,7 +58,7 @@ public:
         : opacity_(Broadcast(opacity)), all255_(Broadcast(255)), colours_(ColourLanes()) {}
     Color32 operator()(Color32 s, Color32 d) const {
         const __m64 distance = MulShift8(MulShift8(_mm_xor_si64(Widen(s), all255_), opacity_),
-                                         Broadcast(AlphaOf(s)));
+                                         AllLanes(AlphaOf(s)));
         return Narrow(_mm_and_si64(MulShift8(Widen(d), _mm_xor_si64(distance, all255_)), colours_));
     }
 

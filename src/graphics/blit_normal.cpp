@@ -57,7 +57,8 @@ private:
     uint32_t opacity_;
 };
 
-constexpr BlitVariants kPlain = PlainVariants<Copy, MixByOpacity, Average, MixByAlpha, MixByAlphaOpacity>();
+constexpr BlitVariants kPlain =
+    PlainVariants<Copy, MixByOpacity, Average, MixByAlpha, MixByAlphaOpacity, &CopyRows>();
 const BlitPaths kPaths = {kPlain, kNormalMmx, &kNormalSse};
 
 }  // namespace

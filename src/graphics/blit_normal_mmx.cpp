@@ -32,7 +32,7 @@ public:
         const int a = AlphaOf(s);
         if (a == 255) return s;
         if (a == 0) return d;
-        const __m64 weight = Broadcast(a);
+        const __m64 weight = AllLanes(a);
         return Narrow(MixLanes(Widen(s), Widen(d), weight, _mm_sub_pi16(all256_, weight)));
     }
 
@@ -40,23 +40,19 @@ private:
     __m64 all256_;
 };
 
-// Colours mixed by (alpha x opacity) >> 8, nothing at 0; the alpha lane
-// keeps the destination's.
+// Colours mixed by (alpha x opacity) >> 8 (weight 0 leaves them); the alpha
+// lane keeps the destination's.
 class MixByAlphaOpacity {
 public:
-    explicit MixByAlphaOpacity(int opacity)
-        : opacity_(opacity), all256_(Broadcast(256)), colours_(ColourLanes()) {}
+    explicit MixByAlphaOpacity(int opacity) : opacity_(LaneValues(opacity, 0)), all256_(Broadcast(256)) {}
     Color32 operator()(Color32 s, Color32 d) const {
-        const int w = (AlphaOf(s) * opacity_) >> 8;
-        if (w == 0) return d;
-        const __m64 weight = _mm_and_si64(Broadcast(w), colours_);
+        const __m64 weight = MulShift8(AllLanes(AlphaOf(s)), opacity_);
         return Narrow(MixLanes(Widen(s), Widen(d), weight, _mm_sub_pi16(all256_, weight)));
     }
 
 private:
-    int opacity_;
+    __m64 opacity_;
     __m64 all256_;
-    __m64 colours_;
 };
 
 }  // namespace

@@ -3,122 +3,124 @@
 // alpha byte min(255, (s_alpha x d_alpha) >> 7), the opacity and alpha x
 // opacity variants the destination's, and the half and alpha variants blend
 // it like a colour (source alpha over destination alpha, same weight).
+//
+// The lanes work with q, the source's distance from 128 after weighting.
+// Both branches are then written around the destination: with sw = 128 + q,
+// (sw x d) >> 7 = d + floor(q x d / 128), and
+// 255 - (((256 - sw) x (255 - d)) >> 7) = d + ceil(q x (255 - d) / 128),
+// so one multiply serves both once light lanes flip d to 255 - d and add 127
+// before the shift.
 #include "graphics/blit_mmx.h"
 
 namespace {
 
-// Lanes of the screen branch: d >= 128.
-inline __m64 LightLanes(__m64 d) { return _mm_cmpgt_pi16(d, _mm_set1_pi16(127)); }
-
-inline __m64 Select(__m64 mask, __m64 ifSet, __m64 ifClear) {
-    return _mm_or_si64(_mm_and_si64(mask, ifSet), _mm_andnot_si64(mask, ifClear));
-}
-
-// trunc(x / 256) of signed lanes: negative ones are raised by 255 first.
-inline __m64 DivideBy256TowardZero(__m64 x) {
-    const __m64 bias = _mm_srli_pi16(_mm_srai_pi16(x, 15), 8);
-    return _mm_srai_pi16(_mm_add_pi16(x, bias), 8);
-}
-
-// The source moved towards 128 by weight lanes w: 128 + trunc((s - 128) x w / 256).
-inline __m64 TowardsMiddle(__m64 s, __m64 w, __m64 all128) {
-    return _mm_add_pi16(all128, DivideBy256TowardZero(_mm_mullo_pi16(_mm_sub_pi16(s, all128), w)));
-}
-
-// The weighted overlay of a moved source sw: (sw x d) >> 7 in dark lanes,
-// 255 - (((256 - sw) x (255 - d)) >> 7) in light ones.
 class Overlaying {
 public:
-    Overlaying() : all255_(_mm_set1_pi16(255)), all256_(_mm_set1_pi16(256)) {}
-    __m64 operator()(__m64 sw, __m64 d, __m64 light) const {
-        const __m64 dark = _mm_srli_pi16(_mm_mullo_pi16(sw, d), 7);
-        const __m64 screened = _mm_sub_pi16(
-            all255_, _mm_srli_pi16(_mm_mullo_pi16(_mm_sub_pi16(all256_, sw), _mm_sub_pi16(all255_, d)), 7));
-        return Select(light, screened, dark);
+    Overlaying() : all127_(_mm_set1_pi16(127)), all128_(_mm_set1_pi16(128)), all255_(_mm_set1_pi16(255)) {}
+
+    // Lanes of the screen branch: d >= 128.
+    __m64 Light(__m64 d) const { return _mm_cmpgt_pi16(d, all127_); }
+
+    // 255 in the lanes where s < 128, whose weighted distances are negative
+    // or 0; added before an arithmetic shift it makes the shift truncate
+    // towards zero.
+    __m64 TowardZero(__m64 s) const { return _mm_and_si64(_mm_cmpgt_pi16(all128_, s), all255_); }
+
+    // trunc((s - 128) x w / 256).
+    __m64 Distance(__m64 s, __m64 w, __m64 towardZero) const {
+        return DivideBy256(_mm_mullo_pi16(_mm_sub_pi16(s, all128_), w), towardZero);
+    }
+    static __m64 DivideBy256(__m64 x, __m64 towardZero) {
+        return _mm_srai_pi16(_mm_add_pi16(x, towardZero), 8);
     }
 
+    __m64 operator()(__m64 q, __m64 d, __m64 light) const {
+        const __m64 factor = _mm_xor_si64(d, _mm_and_si64(light, all255_));
+        const __m64 rounding = _mm_and_si64(light, all127_);
+        return _mm_add_pi16(d, _mm_srai_pi16(_mm_add_pi16(_mm_mullo_pi16(q, factor), rounding), 7));
+    }
+
+    __m64 all128() const { return all128_; }
+
 private:
+    __m64 all127_;
+    __m64 all128_;
     __m64 all255_;
-    __m64 all256_;
 };
 
-// The alpha lane always takes the multiply branch, which narrowing
-// saturates at 255.
+// Unweighted: the screen branch uses 255 - s where the weighted one uses
+// 256 - sw, so there q is s - 127. The alpha lane always takes the multiply
+// branch, which narrowing saturates at 255.
 class Opaque {
 public:
-    explicit Opaque(int) : all255_(_mm_set1_pi16(255)), colours_(ColourLanes()) {}
+    explicit Opaque(int) : colours_(ColourLanes()) {}
     __m64 Lanes(__m64 s, __m64 d) const {
-        const __m64 dark = _mm_srli_pi16(_mm_mullo_pi16(s, d), 7);
-        const __m64 screened = _mm_sub_pi16(
-            all255_, _mm_srli_pi16(_mm_mullo_pi16(_mm_sub_pi16(all255_, s), _mm_sub_pi16(all255_, d)), 7));
-        return Select(_mm_and_si64(LightLanes(d), colours_), screened, dark);
+        const __m64 light = _mm_and_si64(overlay_.Light(d), colours_);
+        return overlay_(_mm_sub_pi16(_mm_sub_pi16(s, overlay_.all128()), light), d, light);
     }
 
 private:
-    __m64 all255_;
+    Overlaying overlay_;
     __m64 colours_;
 };
 
-// Weight 0 on the alpha lane keeps its source at 128, which leaves the
-// destination's alpha.
+// Weight 0 on the alpha lane leaves the destination's alpha.
 class ByOpacity {
 public:
-    explicit ByOpacity(int opacity) : opacity_(LaneValues(opacity, 0)), all128_(_mm_set1_pi16(128)) {}
+    explicit ByOpacity(int opacity) : opacity_(LaneValues(opacity, 0)) {}
     __m64 Lanes(__m64 s, __m64 d) const {
-        return overlay_(TowardsMiddle(s, opacity_, all128_), d, LightLanes(d));
+        return overlay_(overlay_.Distance(s, opacity_, overlay_.TowardZero(s)), d, overlay_.Light(d));
     }
 
 private:
     Overlaying overlay_;
     __m64 opacity_;
-    __m64 all128_;
 };
 
-// Halfway to 128: (s + 128) >> 1 over light lanes, (s + 129) >> 1 over dark.
+// Halfway to 128: q = floor((s - 128) / 2) over light lanes and
+// floor((s - 127) / 2) over dark ones.
 class Half {
 public:
-    explicit Half(int) : all128_(_mm_set1_pi16(128)), all129_(_mm_set1_pi16(129)) {}
+    explicit Half(int) : all127_(_mm_set1_pi16(127)) {}
     __m64 Lanes(__m64 s, __m64 d) const {
-        const __m64 light = LightLanes(d);
-        const __m64 moved = Select(light, _mm_srli_pi16(_mm_add_pi16(s, all128_), 1),
-                                   _mm_srli_pi16(_mm_add_pi16(s, all129_), 1));
-        return overlay_(moved, d, light);
+        const __m64 light = overlay_.Light(d);
+        return overlay_(_mm_srai_pi16(_mm_add_pi16(_mm_sub_pi16(s, all127_), light), 1), d, light);
     }
 
 private:
     Overlaying overlay_;
-    __m64 all128_;
-    __m64 all129_;
+    __m64 all127_;
 };
 
 class ByAlpha {
 public:
-    explicit ByAlpha(int) : all128_(_mm_set1_pi16(128)) {}
+    explicit ByAlpha(int) {}
     Color32 operator()(Color32 s, Color32 d) const {
+        const __m64 source = Widen(s);
         const __m64 dest = Widen(d);
-        return Narrow(overlay_(TowardsMiddle(Widen(s), Broadcast(AlphaOf(s)), all128_), dest, LightLanes(dest)));
+        const __m64 q = overlay_.Distance(source, AllLanes(AlphaOf(s)), overlay_.TowardZero(source));
+        return Narrow(overlay_(q, dest, overlay_.Light(dest)));
     }
 
 private:
     Overlaying overlay_;
-    __m64 all128_;
 };
 
 class ByAlphaOpacity {
 public:
-    explicit ByAlphaOpacity(int opacity) : opacity_(LaneValues(opacity, 0)), all128_(_mm_set1_pi16(128)) {}
+    explicit ByAlphaOpacity(int opacity) : opacity_(LaneValues(opacity, 0)) {}
     Color32 operator()(Color32 s, Color32 d) const {
-        const __m64 byOpacity = DivideBy256TowardZero(_mm_mullo_pi16(_mm_sub_pi16(Widen(s), all128_), opacity_));
-        const __m64 moved =
-            _mm_add_pi16(all128_, DivideBy256TowardZero(_mm_mullo_pi16(byOpacity, Broadcast(AlphaOf(s)))));
+        const __m64 source = Widen(s);
         const __m64 dest = Widen(d);
-        return Narrow(overlay_(moved, dest, LightLanes(dest)));
+        const __m64 towardZero = overlay_.TowardZero(source);
+        const __m64 byOpacity = overlay_.Distance(source, opacity_, towardZero);
+        const __m64 q = Overlaying::DivideBy256(_mm_mullo_pi16(byOpacity, AllLanes(AlphaOf(s))), towardZero);
+        return Narrow(overlay_(q, dest, overlay_.Light(dest)));
     }
 
 private:
     Overlaying overlay_;
     __m64 opacity_;
-    __m64 all128_;
 };
 
 }  // namespace

@@ -55,7 +55,7 @@ class ByAlpha {
 public:
     explicit ByAlpha(int) {}
     Color32 operator()(Color32 s, Color32 d) const {
-        return Narrow(screen_(MulShift8(Widen(s), Broadcast(AlphaOf(s))), Widen(d)));
+        return Narrow(screen_(MulShift8(Widen(s), AllLanes(AlphaOf(s))), Widen(d)));
     }
 
 private:
@@ -66,7 +66,7 @@ class ByAlphaOpacity {
 public:
     explicit ByAlphaOpacity(int opacity) : opacity_(Broadcast(opacity)), colours_(ColourLanes()) {}
     Color32 operator()(Color32 s, Color32 d) const {
-        const __m64 t = MulShift8(MulShift8(Widen(s), opacity_), Broadcast(AlphaOf(s)));
+        const __m64 t = MulShift8(MulShift8(Widen(s), opacity_), AllLanes(AlphaOf(s)));
         return Narrow(_mm_and_si64(screen_(t, Widen(d)), colours_));
     }
 
