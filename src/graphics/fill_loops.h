@@ -57,10 +57,10 @@ void ScaleAndAddColoursMmx(CFillArea area, const FillTerms& terms);
 void ScaleAndAddAllBytesMmx(CFillArea area, const FillTerms& terms);
 
 // (d >> parameter) + (c >> parameter), parameter 1 to 7. Plain: the alpha
-// byte is kept; MMX and SSE (which stores past the cache): it becomes 0.
+// byte is kept; MMX: it becomes 0. The MMX loop serves as the SSE one too:
+// SSE has nothing to add to it.
 void ShiftedSumPlain(CFillArea area, const FillTerms& terms);
 void ShiftedSumMmx(CFillArea area, const FillTerms& terms);
-void ShiftedSumSse(CFillArea area, const FillTerms& terms);
 // (d + c + 1) >> 1 on all four bytes, the alpha byte included.
 void AverageSse(CFillArea area, const FillTerms& terms);
 

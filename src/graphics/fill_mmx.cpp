@@ -67,22 +67,12 @@ private:
     __m64 all128_;
 };
 
-class SaturatedAdd {
-public:
-    explicit SaturatedAdd(Color32 colour) : add_(WordPair(colour & 0x00FFFFFF)) {}
-    __m64 operator()(__m64 pair) const { return _mm_adds_pu8(pair, add_); }
-
-private:
-    __m64 add_;
+struct SaturatingAdd {
+    __m64 operator()(__m64 d, __m64 c) const { return _mm_adds_pu8(d, c); }
 };
 
-class SaturatedSub {
-public:
-    explicit SaturatedSub(Color32 colour) : sub_(WordPair(colour & 0x00FFFFFF)) {}
-    __m64 operator()(__m64 pair) const { return _mm_subs_pu8(pair, sub_); }
-
-private:
-    __m64 sub_;
+struct SaturatingSub {
+    __m64 operator()(__m64 d, __m64 c) const { return _mm_subs_pu8(d, c); }
 };
 
 template <class Op>
@@ -94,7 +84,7 @@ void RunPairs(CFillArea area, const Op& op) {
 }  // namespace
 
 void StoreColourMmx(CFillArea area, const FillTerms& terms) {
-    RunPairs(area, StoredPair(terms.colour));
+    RunPairs(area, WithColour<TakeColour>(terms.colour));
 }
 
 void ScaleAndAddColoursMmx(CFillArea area, const FillTerms& terms) {
@@ -113,11 +103,11 @@ void ShiftedSumMmx(CFillArea area, const FillTerms& terms) {
 }
 
 void AddSaturateMmx(CFillArea area, const FillTerms& terms) {
-    RunPairs(area, SaturatedAdd(terms.colour));
+    RunPairs(area, WithColour<SaturatingAdd>(terms.colour & 0x00FFFFFF));
 }
 
 void SubSaturateMmx(CFillArea area, const FillTerms& terms) {
-    RunPairs(area, SaturatedSub(terms.colour));
+    RunPairs(area, WithColour<SaturatingSub>(terms.colour & 0x00FFFFFF));
 }
 
 void MultiplyMmx(CFillArea area, const FillTerms& terms) {

@@ -62,14 +62,20 @@ void EachPair(CFillArea area, const Op& op) {
     }
 }
 
-// The colour word in both pixels.
-class StoredPair {
+// op(pixels, colour) of two pixels and the colour word in both halves,
+// where op combines the bytes of two pairs.
+template <class ByteOp>
+class WithColour {
 public:
-    explicit StoredPair(Color32 colour) : pair_(WordPair(colour)) {}
-    __m64 operator()(__m64) const { return pair_; }
+    explicit WithColour(Color32 colour) : colour_(WordPair(colour)) {}
+    __m64 operator()(__m64 pair) const { return ByteOp()(pair, colour_); }
 
 private:
-    __m64 pair_;
+    __m64 colour_;
+};
+
+struct TakeColour {
+    __m64 operator()(__m64, __m64 colour) const { return colour; }
 };
 
 // (d >> shift) + (c >> shift) on blue, green and red; alpha 0.

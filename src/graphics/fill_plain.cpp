@@ -1,5 +1,6 @@
 // The plain fill loops: the reference results, one pixel at a time.
 #include <algorithm>
+#include <cstdint>
 
 #include "graphics/fill_loops.h"
 #include "graphics/fill_terms.h"
@@ -25,12 +26,30 @@ struct Channels {
     int value[3];
 };
 
-// d's alpha byte, with its blue, green and red each f(d's value, channel 0..2).
+// A rule for each colour channel, f(value 0..255, channel 0..2 from blue)
+// -> 0..255, worked out for every value once per call, so that a pixel
+// costs three table reads whatever the rule; the alpha byte is kept.
+class ChannelTables {
+public:
+    template <class F>
+    explicit ChannelTables(F f) {
+        for (int i = 0; i < 3; ++i) {
+            for (int v = 0; v < 256; ++v) value_[i][v] = static_cast<uint8_t>(f(v, i));
+        }
+    }
+    Color32 operator()(Color32 d) const {
+        return (d & kAlphaMask) | value_[0][d & 255] | static_cast<Color32>(value_[1][d >> 8 & 255]) << 8 |
+               static_cast<Color32>(value_[2][d >> 16 & 255]) << 16;
+    }
+
+private:
+    uint8_t value_[3][256];
+};
+
 template <class F>
-Color32 EachChannel(Color32 d, F f) {
-    return (d & kAlphaMask) | static_cast<Color32>(f(static_cast<int>(d & 255), 0)) |
-           static_cast<Color32>(f(static_cast<int>(d >> 8 & 255), 1)) << 8 |
-           static_cast<Color32>(f(static_cast<int>(d >> 16 & 255), 2)) << 16;
+void EachChannel(CFillArea area, F f) {
+    const ChannelTables tables(f);
+    EachPixel(area, [&tables](Color32 d) { return tables(d); });
 }
 
 }  // namespace
@@ -62,42 +81,30 @@ void ShiftedSumPlain(CFillArea area, const FillTerms& terms) {
 
 void AddSaturatePlain(CFillArea area, const FillTerms& terms) {
     const Channels c(terms.colour);
-    EachPixel(area, [&c](Color32 d) {
-        return EachChannel(d, [&c](int v, int i) { return std::min(255, v + c.value[i]); });
-    });
+    EachChannel(area, [&c](int v, int i) { return std::min(255, v + c.value[i]); });
 }
 
 void SubSaturatePlain(CFillArea area, const FillTerms& terms) {
     const Channels c(terms.colour);
-    EachPixel(area, [&c](Color32 d) {
-        return EachChannel(d, [&c](int v, int i) { return std::max(0, v - c.value[i]); });
-    });
+    EachChannel(area, [&c](int v, int i) { return std::max(0, v - c.value[i]); });
 }
 
 void MultiplyPlain(CFillArea area, const FillTerms& terms) {
     const Channels c(terms.colour);
-    EachPixel(area, [&c](Color32 d) {
-        return EachChannel(d, [&c](int v, int i) { return (v * c.value[i]) >> 8; });
-    });
+    EachChannel(area, [&c](int v, int i) { return (v * c.value[i]) >> 8; });
 }
 
 void ScreenPlain(CFillArea area, const FillTerms& terms) {
     const Channels inverse(~terms.colour);
-    EachPixel(area, [&inverse](Color32 d) {
-        return EachChannel(d, [&inverse](int v, int i) {
-            return 255 - (((255 - v) * inverse.value[i]) >> 8);
-        });
-    });
+    EachChannel(area, [&inverse](int v, int i) { return 255 - (((255 - v) * inverse.value[i]) >> 8); });
 }
 
 void OverlayPlain(CFillArea area, const FillTerms& terms) {
     const int a = terms.parameter;
-    const Channels dark(MapChannels(terms.colour, [a](int c) { return OverlayDarkLevel(c, a); }));
-    const Channels light(MapChannels(terms.colour, [a](int c) { return OverlayLightLevel(c, a); }));
-    EachPixel(area, [&dark, &light](Color32 d) {
-        return EachChannel(d, [&dark, &light](int v, int i) {
-            return v <= 128 ? (v * dark.value[i]) >> 7 : 255 - (255 - v) * light.value[i] / 128;
-        });
+    const Channels c(terms.colour);
+    EachChannel(area, [&c, a](int v, int i) {
+        return v <= 128 ? (v * OverlayDarkLevel(c.value[i], a)) >> 7
+                        : 255 - (255 - v) * OverlayLightLevel(c.value[i], a) / 128;
     });
 }
 

@@ -1,6 +1,8 @@
 // The SSE fill loops: the SSE integer instructions on MMX registers (the
-// rounded average) and stores that go past the cache, which a fill of a
-// whole frame would only flush out again.
+// rounded average), and for the loops that only store, stores that go past
+// the cache, which a fill of a whole frame would only flush out again. The
+// loops that read each pixel first keep their stores in the cache: it holds
+// the pixels just read, and streaming them out costs more than it saves.
 #include <xmmintrin.h>
 
 #include "graphics/fill_mmx.h"
@@ -14,13 +16,8 @@ struct StreamingStore {
 };
 
 // (d + c + 1) >> 1 on all four bytes.
-class RoundedAverage {
-public:
-    explicit RoundedAverage(Color32 colour) : pair_(WordPair(colour)) {}
-    __m64 operator()(__m64 pair) const { return _mm_avg_pu8(pair, pair_); }
-
-private:
-    __m64 pair_;
+struct RoundedAverage {
+    __m64 operator()(__m64 d, __m64 c) const { return _mm_avg_pu8(d, c); }
 };
 
 // The streamed stores are done before anyone reads the pixels (SFENCE);
@@ -39,15 +36,12 @@ void StreamPairs(CFillArea area, const Op& op) {
 }  // namespace
 
 void StoreColourSse(CFillArea area, const FillTerms& terms) {
-    StreamPairs(area, StoredPair(terms.colour));
-}
-
-void ShiftedSumSse(CFillArea area, const FillTerms& terms) {
-    StreamPairs(area, ShiftedSum(terms.colour, terms.parameter));
+    StreamPairs(area, WithColour<TakeColour>(terms.colour));
 }
 
 void AverageSse(CFillArea area, const FillTerms& terms) {
-    StreamPairs(area, RoundedAverage(terms.colour));
+    EachPair(area, WithColour<RoundedAverage>(terms.colour));
+    _mm_empty();
 }
 
 void FillWordsSse(Color32* pixels, size_t count, Color32 colour) {

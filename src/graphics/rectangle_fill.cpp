@@ -10,7 +10,7 @@ namespace {
 
 const FillLoops kStoreColour = {&StoreColourPlain, &StoreColourMmx, &StoreColourSse};
 const FillLoops kScaleAndAdd = {&ScaleAndAddPlain, &ScaleAndAddColoursMmx, nullptr};
-const FillLoops kShiftedSum = {&ShiftedSumPlain, &ShiftedSumMmx, &ShiftedSumSse};
+const FillLoops kShiftedSum = {&ShiftedSumPlain, &ShiftedSumMmx, &ShiftedSumMmx};
 const FillLoops kHalf = {&ShiftedSumPlain, &ShiftedSumMmx, &AverageSse};
 const FillLoops kAddSaturate = {&AddSaturatePlain, &AddSaturateMmx, nullptr};
 const FillLoops kSubSaturate = {&SubSaturatePlain, &SubSaturateMmx, nullptr};

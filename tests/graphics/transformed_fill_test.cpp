@@ -142,6 +142,11 @@ TEST(TransformedFill, TheClipCutsBothKinds) {
     RunCase({"rotated", FillTransformedAdd, kColour, At(10, 2, 1, 90), 4, 3, {8, 3, 11, 5},
              0x7FFAA5FF},
             &clip);
+    // The MMX path of the polygon fill blends the alpha byte too: 127 x 128
+    // >> 8 plus 127 x 127 >> 8.
+    RunCase({"rotated at 0.5 on MMX", FillTransformedNormal, kColour, At(10, 2, 0.5, 90), 4, 3,
+             {8, 3, 11, 5}, 0x7E7D528B, kMmxSwitches},
+            &clip);
 }
 
 }  // namespace
