@@ -8,12 +8,8 @@
 
 #include <windows.h>
 
+#include "graphics/blit_pointers.h"
 #include "graphics/memory_surface.h"
-
-using UnweightedBlit = void (*)(CMemorySurface& dest, int x, int y, const CMemorySurface& src,
-                                const RECT* sourceRect, const RECT* clip);
-using WeightedBlit = void (*)(CMemorySurface& dest, int x, int y, const CMemorySurface& src,
-                              const RECT* sourceRect, int opacity, const RECT* clip);
 
 // The blit a code names: exactly one of the two is set, the weighted one for
 // the variants that take an opacity; both are null for a code that names no

@@ -1,41 +1,27 @@
 #include "graphics/draw_image.h"
 
 #include "graphics/blend_blits.h"
+#include "graphics/blit_pointers.h"
 #include "graphics/image_placement.h"
 #include "graphics/rotated_blits.h"
 
 namespace {
 
-using OneToOne = void (*)(CMemorySurface&, int, int, const CMemorySurface&, const RECT*,
-                          const RECT*);
-using OneToOneWeighted = void (*)(CMemorySurface&, int, int, const CMemorySurface&, const RECT*,
-                                  int, const RECT*);
-using Scaled = void (*)(CMemorySurface&, const CMemorySurface&, const RECT*, const double[4],
-                        const RECT*);
-using ScaledWeighted = void (*)(CMemorySurface&, const CMemorySurface&, const RECT*,
-                                const double[4], int, const RECT*);
-using Rotated = void (*)(CMemorySurface&, FixedPoint, FixedPoint, FixedPoint, FixedPoint,
-                         const CMemorySurface&, FixedPoint, FixedPoint, FixedPoint, FixedPoint,
-                         const RECT*);
-using RotatedWeighted = void (*)(CMemorySurface&, FixedPoint, FixedPoint, FixedPoint, FixedPoint,
-                                 const CMemorySurface&, FixedPoint, FixedPoint, FixedPoint,
-                                 FixedPoint, int, const RECT*);
-
 // The blits of one mode that a transformed draw can choose.
 struct ModeBlits {
-    OneToOne opaque;
-    OneToOneWeighted opacity;
-    OneToOne half;
-    OneToOne alpha;
-    OneToOneWeighted alphaOpacity;
-    Scaled scaled;
-    ScaledWeighted scaledOpacity;
-    Scaled scaledAlpha;
-    ScaledWeighted scaledAlphaOpacity;
-    Rotated rotated;
-    RotatedWeighted rotatedOpacity;
-    Rotated rotatedAlpha;
-    RotatedWeighted rotatedAlphaOpacity;
+    UnweightedBlit opaque;
+    WeightedBlit opacity;
+    UnweightedBlit half;
+    UnweightedBlit alpha;
+    WeightedBlit alphaOpacity;
+    ScaledBlit scaled;
+    ScaledWeightedBlit scaledOpacity;
+    ScaledBlit scaledAlpha;
+    ScaledWeightedBlit scaledAlphaOpacity;
+    RotatedBlit rotated;
+    RotatedWeightedBlit rotatedOpacity;
+    RotatedBlit rotatedAlpha;
+    RotatedWeightedBlit rotatedAlphaOpacity;
 };
 
 #define MIRL_MODE_BLITS(mode)                                                                   \

@@ -3,14 +3,10 @@
 #include <algorithm>
 
 #include "graphics/blend_blits.h"
+#include "graphics/blit_pointers.h"
 #include "graphics/raster_clip.h"
 
 namespace {
-
-using OneToOneBlit = void (*)(CMemorySurface&, int, int, const CMemorySurface&, const RECT*,
-                              const RECT*);
-using WeightedBlit = void (*)(CMemorySurface&, int, int, const CMemorySurface&, const RECT*, int,
-                              const RECT*);
 
 bool InsideSource(const CMemorySurface& src, const FixedPoint uv[4]) {
     const RECT& bounds = *src.GetBounds();
@@ -48,7 +44,7 @@ void BlitQuad(CMemorySurface& dest, const FixedPoint p[4], const CMemorySurface&
     }
 }
 
-void BlitQuad(OneToOneBlit blit, CMemorySurface& dest, const FixedPoint p[4],
+void BlitQuad(UnweightedBlit blit, CMemorySurface& dest, const FixedPoint p[4],
               const CMemorySurface& src, const FixedPoint uv[4], const RECT* clip) {
     BlitQuad(dest, p, src, uv, clip, [&](const CMemorySurface& row, int count, int x, int y) {
         const RECT span = {0, 0, count, 1};

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "graphics/blend_blits.h"
 #include "graphics/rotated_blits.h"

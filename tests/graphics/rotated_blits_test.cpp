@@ -7,6 +7,7 @@
 #include <string>
 
 #include "graphics/blend_blits.h"
+#include "graphics/blit_pointers.h"
 #include "simd_switches.h"
 
 namespace {
@@ -165,23 +166,12 @@ TEST(RotatedBlits, NothingIsDrawnOutsideTheDestinationOrFromOutsideTheSource) {
 // The 24 routines against the one-to-one blit of the same mode and variant:
 // turned by 90 degrees they must leave what the one-to-one blit leaves with
 // the source turned beforehand.
-using Rotated = void (*)(CMemorySurface&, FixedPoint, FixedPoint, FixedPoint, FixedPoint,
-                         const CMemorySurface&, FixedPoint, FixedPoint, FixedPoint, FixedPoint,
-                         const RECT*);
-using RotatedWeighted = void (*)(CMemorySurface&, FixedPoint, FixedPoint, FixedPoint, FixedPoint,
-                                 const CMemorySurface&, FixedPoint, FixedPoint, FixedPoint,
-                                 FixedPoint, int, const RECT*);
-using OneToOne = void (*)(CMemorySurface&, int, int, const CMemorySurface&, const RECT*,
-                          const RECT*);
-using OneToOneWeighted = void (*)(CMemorySurface&, int, int, const CMemorySurface&, const RECT*,
-                                  int, const RECT*);
-
 struct Pairing {
     const char* name;
-    Rotated rotated;
-    RotatedWeighted rotatedWeighted;
-    OneToOne oneToOne;
-    OneToOneWeighted oneToOneWeighted;
+    RotatedBlit rotated;
+    RotatedWeightedBlit rotatedWeighted;
+    UnweightedBlit oneToOne;
+    WeightedBlit oneToOneWeighted;
 };
 
 #define MIRL_PAIRINGS(mode)                                                                     \
