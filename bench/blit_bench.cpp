@@ -4,7 +4,9 @@
 // best of many single blits in three passes over the whole table, the
 // destination refreshed before each blit (that refresh is not timed), so
 // every blit meets the same pixels; the best time is the one least disturbed
-// by whatever else the machine runs.
+// by whatever else the machine runs. The transformed draws turn the
+// frame-sized picture by 30 degrees about the frame's centre at opacity 0.5,
+// beside the same draw unturned (the one-to-one opacity blit of the mode).
 //
 //   scripts/session start build
 //   scripts/wine-run build/bin/blit_bench.exe [part of a routine's name]
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -20,6 +23,7 @@
 #include <vector>
 
 #include "blit_routines.h"
+#include "graphics/draw_image.h"
 #include "platform/cpu_info.h"
 #include "platform/simd_flags.h"
 
@@ -79,6 +83,30 @@ constexpr int kPathCount = 3;
 constexpr int kPasses = 3;
 
 bool Takes(const BlitRoutine& routine, const Path& path) { return !path.useSse || routine.hasSse; }
+
+using DrawImage = void (*)(CMemorySurface&, const CMemorySurface&, const CTransform2D&, bool,
+                           const RECT*, const RECT*);
+
+struct NamedDraw {
+    const char* name;
+    DrawImage draw;
+};
+
+const NamedDraw kDraws[] = {{"DrawImageNormal", &DrawImageNormal},
+                            {"DrawImageAdd", &DrawImageAdd},
+                            {"DrawImageSub", &DrawImageSub},
+                            {"DrawImageMultiply", &DrawImageMultiply},
+                            {"DrawImageScreen", &DrawImageScreen},
+                            {"DrawImageOverlay", &DrawImageOverlay}};
+
+// The frame-sized picture turned by `degrees` about the frame's centre.
+CTransform2D TurnedAboutCentre(double degrees, double opacity) {
+    const double angle = degrees * 3.14159265358979323846 / 180;
+    const double c = std::cos(angle), s = std::sin(angle);
+    const double halfWidth = kWidth / 2.0, halfHeight = kHeight / 2.0;
+    return CTransform2D(halfWidth - (halfWidth * c - halfHeight * s),
+                        halfHeight - (halfHeight * c + halfWidth * s), opacity, 1, 1, degrees);
+}
 
 }  // namespace
 
@@ -149,6 +177,26 @@ int main(int argc, char** argv) {
         if (fastest > 1.2) ++belowTarget;
         if (std::strcmp(routine.name, "BlitNormal") == 0) normalFastest = fastest;
     }
+
+    std::printf("\n%-32s %9s %9s %9s   (ms per frame)\n", "draw at opacity 0.5", "plain", "MMX", "SSE");
+    for (const NamedDraw& draw : kDraws) {
+        if (!std::strstr(draw.name, only)) continue;
+        for (double degrees : {0.0, 30.0}) {
+            const CTransform2D placement = TurnedAboutCentre(degrees, 0.5);
+            std::printf("%-22s %-9s", draw.name, degrees == 0 ? "unturned" : "turned 30");
+            for (const Path& path : kPaths) {
+                SetUseMMXFlag(path.useMmx);
+                SetUseSSEFlag(path.useSse);
+                std::printf(" %9.3f", BestMilliseconds(refresh, [&] {
+                                draw.draw(frame, picture, placement, false, nullptr, nullptr);
+                            }));
+            }
+            std::printf("\n");
+        }
+    }
+    SetUseMMXFlag(mmx);
+    SetUseSSEFlag(sse);
+
     std::printf("\nBlitNormal, fastest path: %.2f x the memory copy's time (target 1.5 or less)\n",
                 normalFastest / copy);
     std::printf("routines below 400 megapixels/s on their fastest path: %d\n", belowTarget);

@@ -1,0 +1,61 @@
+#include "graphics/draw_codes.h"
+
+#include <gtest/gtest.h>
+
+#include "graphics/blend_blits.h"
+#include "surface_contents.h"
+
+namespace {
+
+TEST(DrawCode, EveryCodeNamesItsBlitAndOthersNone) {
+    const struct {
+        int code;
+        UnweightedBlit unweighted;
+        WeightedBlit weighted;
+    } table[] = {
+        {100, &BlitNormal, nullptr},   {101, &BlitNormalAlpha, nullptr},
+        {102, nullptr, &BlitNormalOpacity},   {103, nullptr, &BlitNormalAlphaOpacity},
+        {200, &BlitAdd, nullptr},      {201, &BlitAddAlpha, nullptr},
+        {202, nullptr, &BlitAddOpacity},      {203, nullptr, &BlitAddAlphaOpacity},
+        {300, &BlitSub, nullptr},      {301, &BlitSubAlpha, nullptr},
+        {302, nullptr, &BlitSubOpacity},      {303, nullptr, &BlitSubAlphaOpacity},
+        {400, &BlitMultiply, nullptr}, {401, &BlitMultiplyAlpha, nullptr},
+        {402, nullptr, &BlitMultiplyOpacity}, {403, nullptr, &BlitMultiplyAlphaOpacity},
+        {500, &BlitScreen, nullptr},   {501, &BlitScreenAlpha, nullptr},
+        {502, nullptr, &BlitScreenOpacity},   {503, nullptr, &BlitScreenAlphaOpacity},
+        {600, &BlitOverlay, nullptr},  {601, &BlitOverlayAlpha, nullptr},
+        {602, nullptr, &BlitOverlayOpacity},  {603, nullptr, &BlitOverlayAlphaOpacity},
+    };
+    for (const auto& row : table) {
+        const DrawRoutine routine = FindDrawRoutine(row.code);
+        EXPECT_EQ(routine.unweighted, row.unweighted) << row.code;
+        EXPECT_EQ(routine.weighted, row.weighted) << row.code;
+    }
+    for (int code : {0, 1, 99, 104, 110, 199, 700, 1100, 1102, -100}) {
+        const DrawRoutine routine = FindDrawRoutine(code);
+        EXPECT_EQ(routine.unweighted, nullptr) << code;
+        EXPECT_EQ(routine.weighted, nullptr) << code;
+    }
+}
+
+TEST(DrawCode, DrawByCodeRunsTheNamedBlitWithItsOpacityAndNothingForOtherCodes) {
+    CMemorySurface src;
+    ASSERT_EQ(src.Create(3, 2), 0);
+    src.Fill(0x80406080, nullptr);
+    const RECT clip = {1, 0, 5, 4};
+    for (int code : {100, 103, 302, 104, 1102}) {
+        SCOPED_TRACE(code);
+        CMemorySurface actual, expected;
+        ASSERT_EQ(actual.Create(6, 4), 0);
+        ASSERT_EQ(expected.Create(6, 4), 0);
+        actual.Fill(0x11223344, nullptr);
+        expected.Fill(0x11223344, nullptr);
+        DrawByCode(code, actual, 0, 1, src, nullptr, 90, &clip);
+        if (code == 100) BlitNormal(expected, 0, 1, src, nullptr, &clip);
+        if (code == 103) BlitNormalAlphaOpacity(expected, 0, 1, src, nullptr, 90, &clip);
+        if (code == 302) BlitSubOpacity(expected, 0, 1, src, nullptr, 90, &clip);
+        EXPECT_EQ(PixelsOf(actual), PixelsOf(expected));
+    }
+}
+
+}  // namespace
