@@ -9,7 +9,8 @@
 // (sw x d) >> 7 = d + floor(q x d / 128), and
 // 255 - (((256 - sw) x (255 - d)) >> 7) = d + ceil(q x (255 - d) / 128),
 // so one multiply serves both once light lanes flip d to 255 - d and add 127
-// before the shift.
+// before the shift. With q = 0 both give d, so a transparent source pixel
+// of the alpha variants leaves the destination as it is.
 #include "graphics/blit_mmx.h"
 
 using namespace blit;
@@ -100,6 +101,7 @@ class ByAlpha {
 public:
     explicit ByAlpha(int) {}
     Color32 operator()(Color32 s, Color32 d) const {
+        if (AlphaOf(s) == 0) return d;
         const __m64 source = Widen(s);
         const __m64 dest = Widen(d);
         const __m64 q =
@@ -115,6 +117,7 @@ class ByAlphaOpacity {
 public:
     explicit ByAlphaOpacity(int opacity) : opacity_(LaneValues(opacity, 0)) {}
     Color32 operator()(Color32 s, Color32 d) const {
+        if (AlphaOf(s) == 0) return d;
         const __m64 source = Widen(s);
         const __m64 dest = Widen(d);
         const __m64 towardZero = overlay_.TowardZero(source);
