@@ -114,3 +114,15 @@ MIRL_DEFINE_DRAW_IMAGE(Sub)
 MIRL_DEFINE_DRAW_IMAGE(Multiply)
 MIRL_DEFINE_DRAW_IMAGE(Screen)
 MIRL_DEFINE_DRAW_IMAGE(Overlay)
+
+DrawImageFunction DrawImageForMode(int mode) {
+    switch (mode) {
+        case kBlendNormal: return DrawImageNormal;
+        case kBlendAdd: return DrawImageAdd;
+        case kBlendSub: return DrawImageSub;
+        case kBlendMultiply: return DrawImageMultiply;
+        case kBlendScreen: return DrawImageScreen;
+        case kBlendOverlay: return DrawImageOverlay;
+        default: return nullptr;
+    }
+}

@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include "graphics/blend_mode.h"
 #include "graphics/memory_surface.h"
 #include "platform/transform2d.h"
 
@@ -23,3 +24,11 @@ MIRL_DRAW_IMAGE(DrawImageSub);
 MIRL_DRAW_IMAGE(DrawImageMultiply);
 MIRL_DRAW_IMAGE(DrawImageScreen);
 MIRL_DRAW_IMAGE(DrawImageOverlay);
+
+using DrawImageFunction = void (*)(CMemorySurface& dest, const CMemorySurface& src,
+                                   const CTransform2D& placement, bool useSourceAlpha,
+                                   const RECT* sourceRect, const RECT* clip);
+
+// The transformed draw of a blend mode, as picture nodes choose it; null for
+// a value that is no mode.
+DrawImageFunction DrawImageForMode(int mode);

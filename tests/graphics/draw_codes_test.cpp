@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "graphics/blend_blits.h"
+#include "graphics/blend_mode.h"
+#include "graphics/draw_image.h"
+#include "graphics/fill_codes.h"
+#include "graphics/rectangle_fill.h"
 #include "surface_contents.h"
 
 namespace {
@@ -56,6 +60,24 @@ TEST(DrawCode, DrawByCodeRunsTheNamedBlitWithItsOpacityAndNothingForOtherCodes) 
         if (code == 302) BlitSubOpacity(expected, 0, 1, src, nullptr, 90, &clip);
         EXPECT_EQ(PixelsOf(actual), PixelsOf(expected));
     }
+}
+
+TEST(BlendMode, ModesNameTheirCodesAndTransformedDraws) {
+    EXPECT_EQ(MakeDrawCode(kBlendNormal, kDrawOpaque), 100);
+    EXPECT_EQ(MakeDrawCode(kBlendScreen, kDrawOpacity), 502);
+    EXPECT_EQ(FindDrawRoutine(MakeDrawCode(kBlendSub, kDrawSourceAlphaOpacity)).weighted,
+              &BlitSubAlphaOpacity);
+    EXPECT_EQ(MakeFillCode(kBlendOverlay, true), 1601);
+    EXPECT_EQ(FindFillRoutine(MakeFillCode(kBlendAdd, false)), &FillAdd);
+
+    const struct {
+        int mode;
+        DrawImageFunction draw;
+    } modes[] = {{kBlendNormal, DrawImageNormal}, {kBlendAdd, DrawImageAdd},
+                 {kBlendSub, DrawImageSub},       {kBlendMultiply, DrawImageMultiply},
+                 {kBlendScreen, DrawImageScreen}, {kBlendOverlay, DrawImageOverlay},
+                 {0, nullptr},                    {7, nullptr}};
+    for (const auto& m : modes) EXPECT_EQ(DrawImageForMode(m.mode), m.draw) << m.mode;
 }
 
 }  // namespace
