@@ -204,25 +204,15 @@ void BlendScaledRowsInPairs(const ScaledBlitRows& work) {
     const CachedStore store;
     Color32* dest = rows.dest;
     for (int y = 0; y < rows.height; ++y) {
-        const int sourceRow = static_cast<int>((rows.vStart + int64_t(y) * rows.vStep) >> 16);
-        const Color32* source =
-            rows.source + sourceRow * rows.sourceWidth + rows.sourceLeft + (rows.uStart >> 16);
-        uint32_t fraction = rows.uStart & 0xFFFF;
-        auto sample = [&] {
-            const Color32 pixel = *source;
-            fraction += rows.uStep;
-            source += fraction >> 16;
-            fraction &= 0xFFFF;
-            return pixel;
-        };
+        ScaledRowSamples samples(rows, y);
         int x = 0;
         if (rows.width & 1) {
-            dest[0] = op(sample(), dest[0]);
+            dest[0] = op(samples.Next(), dest[0]);
             x = 1;
         }
         for (; x < rows.width; x += 2) {
-            const Color32 first = sample();
-            const Color32 second = sample();
+            const Color32 first = samples.Next();
+            const Color32 second = samples.Next();
             if (Op::kKeepsUnderTransparent && ((first | second) >> 24) == 0) continue;
             const __m64 pair = _mm_unpacklo_pi32(_mm_cvtsi32_si64(static_cast<int>(first)),
                                                  _mm_cvtsi32_si64(static_cast<int>(second)));
