@@ -40,22 +40,40 @@ void BlendRows(const BlitRows& work) {
     }
 }
 
+// The source pixels that one destination row of a scaled blit samples, in
+// order.
+class ScaledRowSamples {
+public:
+    ScaledRowSamples(const ScaledBlitRows& rows, int y)
+        : source_(rows.source +
+                  static_cast<int>((rows.vStart + int64_t(y) * rows.vStep) >> 16) *
+                      rows.sourceWidth +
+                  rows.sourceLeft + (rows.uStart >> 16)),
+          fraction_(rows.uStart & 0xFFFF),
+          step_(rows.uStep) {}
+
+    Color32 Next() {
+        const Color32 pixel = *source_;
+        fraction_ += step_;
+        source_ += fraction_ >> 16;
+        fraction_ &= 0xFFFF;
+        return pixel;
+    }
+
+private:
+    const Color32* source_;
+    uint32_t fraction_;
+    uint32_t step_;
+};
+
 template <class Op>
 void BlendScaledRows(const ScaledBlitRows& work) {
     const ScaledBlitRows rows = work;
     const Op op(rows.opacity);
     Color32* dest = rows.dest;
     for (int y = 0; y < rows.height; ++y) {
-        const int sourceRow = static_cast<int>((rows.vStart + int64_t(y) * rows.vStep) >> 16);
-        const Color32* source =
-            rows.source + sourceRow * rows.sourceWidth + rows.sourceLeft + (rows.uStart >> 16);
-        uint32_t fraction = rows.uStart & 0xFFFF;
-        for (int x = 0; x < rows.width; ++x) {
-            dest[x] = op(*source, dest[x]);
-            fraction += rows.uStep;
-            source += fraction >> 16;
-            fraction &= 0xFFFF;
-        }
+        ScaledRowSamples samples(rows, y);
+        for (int x = 0; x < rows.width; ++x) dest[x] = op(samples.Next(), dest[x]);
         dest += rows.width + rows.destSkip;
     }
 }

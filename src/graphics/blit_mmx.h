@@ -7,6 +7,7 @@
 #include <mmintrin.h>
 
 #include <cstdint>
+#include <type_traits>
 
 #include "graphics/blit_loops.h"
 
@@ -89,10 +90,17 @@ struct CopySource {
     }
 };
 
+// The base of the operations that also take a pair of pixels, `__m64
+// Pair(s, d)`. One that leaves the destination under a transparent source
+// pixel sets kKeepsUnderTransparent, so that the loops skip pairs of them.
+struct TakesPairs {
+    static constexpr bool kKeepsUnderTransparent = false;
+};
+
 // An operation on the bytes of two pixels at once, `__m64 Bytes(s, d)`,
 // applied to one pixel or to a pair.
 template <class Op>
-struct BytewiseOp : Op {
+struct BytewiseOp : Op, TakesPairs {
     using Op::Op;
     Color32 operator()(Color32 s, Color32 d) const {
         return static_cast<Color32>(_mm_cvtsi64_si32(this->Bytes(
@@ -104,7 +112,7 @@ struct BytewiseOp : Op {
 // An operation on the four 16-bit lanes of one pixel, `__m64 Lanes(s, d)`,
 // applied to one pixel or to each pixel of a pair.
 template <class Op>
-struct LanewiseOp : Op {
+struct LanewiseOp : Op, TakesPairs {
     using Op::Op;
     Color32 operator()(Color32 s, Color32 d) const {
         return Narrow(this->Lanes(Widen(s), Widen(d)));
@@ -117,9 +125,48 @@ struct LanewiseOp : Op {
     }
 };
 
-// The one-to-one loop of the opaque and half variants: the source row read
-// ahead, one pixel first when the width is odd, then kStep pixels (two or
-// four) per step, stored two at a time by Store.
+// A pixel's alpha lane copied into all four lanes, built in registers.
+inline __m64 AlphaLanes(__m64 lanes) {
+    const __m64 upper = _mm_unpackhi_pi16(lanes, lanes);
+    return _mm_unpackhi_pi32(upper, upper);
+}
+
+// An operation on the four 16-bit lanes of one pixel weighted by the
+// pixel's alpha, `__m64 Lanes(s, d, alpha)` with the source alpha in all
+// four lanes, applied to one pixel or to each pixel of a pair; kKeeps says
+// whether it leaves the destination under a transparent source pixel.
+template <class Op, bool kKeeps = false>
+struct AlphaLanewiseOp : Op, TakesPairs {
+    using Op::Op;
+    Color32 operator()(Color32 s, Color32 d) const {
+        const __m64 source = Widen(s);
+        return Narrow(this->Lanes(source, Widen(d), AlphaLanes(source)));
+    }
+    __m64 Pair(__m64 s, __m64 d) const {
+        const __m64 zero = _mm_setzero_si64();
+        const __m64 sourceLow = _mm_unpacklo_pi8(s, zero);
+        const __m64 sourceHigh = _mm_unpackhi_pi8(s, zero);
+        const __m64 low =
+            this->Lanes(sourceLow, _mm_unpacklo_pi8(d, zero), AlphaLanes(sourceLow));
+        const __m64 high =
+            this->Lanes(sourceHigh, _mm_unpackhi_pi8(d, zero), AlphaLanes(sourceHigh));
+        return _mm_packs_pu16(low, high);
+    }
+    static constexpr bool kKeepsUnderTransparent = kKeeps;
+};
+
+// The pair at `x` blended into the destination, unless the operation leaves
+// it under two transparent source pixels.
+template <class Op, class Store>
+inline void BlendPair(const Op& op, const Store& store, const Color32* source, Color32* dest,
+                      int x) {
+    if (Op::kKeepsUnderTransparent && ((source[x] | source[x + 1]) >> 24) == 0) return;
+    store(dest + x, op.Pair(LoadPair(source + x), LoadPair(dest + x)));
+}
+
+// The one-to-one loop over pairs: the source row read ahead, one pixel first
+// when the width is odd, then kStep pixels (two or four) per step, stored two
+// at a time by Store.
 template <class Op, class Store, int kStep>
 void BlendRowsInPairs(const BlitRows& work) {
     static_assert(kStep == 2 || kStep == 4, "pairs or quads");
@@ -136,16 +183,42 @@ void BlendRowsInPairs(const BlitRows& work) {
             x = 1;
         }
         if (kStep == 4 && (rows.width & 2)) {
-            store(dest + x, op.Pair(LoadPair(source + x), LoadPair(dest + x)));
+            BlendPair(op, store, source, dest, x);
             x += 2;
         }
         for (; x < rows.width; x += kStep) {
-            store(dest + x, op.Pair(LoadPair(source + x), LoadPair(dest + x)));
-            if (kStep == 4)
-                store(dest + x + 2, op.Pair(LoadPair(source + x + 2), LoadPair(dest + x + 2)));
+            BlendPair(op, store, source, dest, x);
+            if (kStep == 4) BlendPair(op, store, source, dest, x + 2);
         }
         dest += rows.width + rows.destSkip;
         source += rows.width + rows.sourceSkip;
+    }
+}
+
+// The scaled loop over pairs: one pixel first when the width is odd, then
+// two source samples gathered into one register per step.
+template <class Op>
+void BlendScaledRowsInPairs(const ScaledBlitRows& work) {
+    const ScaledBlitRows rows = work;
+    const Op op(rows.opacity);
+    const CachedStore store;
+    Color32* dest = rows.dest;
+    for (int y = 0; y < rows.height; ++y) {
+        ScaledRowSamples samples(rows, y);
+        int x = 0;
+        if (rows.width & 1) {
+            dest[0] = op(samples.Next(), dest[0]);
+            x = 1;
+        }
+        for (; x < rows.width; x += 2) {
+            const Color32 first = samples.Next();
+            const Color32 second = samples.Next();
+            if (Op::kKeepsUnderTransparent && ((first | second) >> 24) == 0) continue;
+            const __m64 pair = _mm_unpacklo_pi32(_mm_cvtsi32_si64(static_cast<int>(first)),
+                                                 _mm_cvtsi32_si64(static_cast<int>(second)));
+            store(dest + x, op.Pair(pair, LoadPair(dest + x)));
+        }
+        dest += rows.width + rows.destSkip;
     }
 }
 
@@ -155,28 +228,35 @@ void MmxPairs(const BlitRows& rows) {
     _mm_empty();
 }
 
+// Two pixels at a time where the operation takes pairs, else one.
 template <class Op>
-void MmxEachPixel(const BlitRows& rows) {
-    BlendRows<Op, true>(rows);
+void MmxRows(const BlitRows& rows) {
+    if constexpr (std::is_base_of_v<TakesPairs, Op>)
+        BlendRowsInPairs<Op, CachedStore, 2>(rows);
+    else
+        BlendRows<Op, true>(rows);
     _mm_empty();
 }
 
 template <class Op>
 void MmxScaled(const ScaledBlitRows& rows) {
-    BlendScaledRows<Op>(rows);
+    if constexpr (std::is_base_of_v<TakesPairs, Op>)
+        BlendScaledRowsInPairs<Op>(rows);
+    else
+        BlendScaledRows<Op>(rows);
     _mm_empty();
 }
 
-// A mode's MMX table: the opaque and half variants two pixels at a time (the
-// opaque one kOpaqueStep), the others one pixel at a time.
+// A mode's MMX table: the opaque variant kOpaqueStep pixels a step, the
+// others two at a time where their operation takes pairs.
 template <class Opaque, class Opacity, class Half, class Alpha, class AlphaOpacity,
           int kOpaqueStep = 2>
 constexpr BlitVariants MmxVariants() {
     return {&MmxPairs<Opaque, kOpaqueStep>,
-            &MmxEachPixel<Opacity>,
+            &MmxRows<Opacity>,
             &MmxPairs<Half>,
-            &MmxEachPixel<Alpha>,
-            &MmxEachPixel<AlphaOpacity>,
+            &MmxRows<Alpha>,
+            &MmxRows<AlphaOpacity>,
             &MmxScaled<Opaque>,
             &MmxScaled<Opacity>,
             &MmxScaled<Alpha>,

@@ -97,16 +97,13 @@ private:
     __m64 all127_;
 };
 
+// The alpha lanes leave the destination at alpha 0, so pairs of transparent
+// source pixels are skipped.
 class ByAlpha {
 public:
     explicit ByAlpha(int) {}
-    Color32 operator()(Color32 s, Color32 d) const {
-        if (AlphaOf(s) == 0) return d;
-        const __m64 source = Widen(s);
-        const __m64 dest = Widen(d);
-        const __m64 q =
-            overlay_.Distance(source, AllLanes(AlphaOf(s)), overlay_.TowardZero(source));
-        return Narrow(overlay_(q, dest, overlay_.Light(dest)));
+    __m64 Lanes(__m64 s, __m64 d, __m64 alpha) const {
+        return overlay_(overlay_.Distance(s, alpha, overlay_.TowardZero(s)), d, overlay_.Light(d));
     }
 
 private:
@@ -116,15 +113,11 @@ private:
 class ByAlphaOpacity {
 public:
     explicit ByAlphaOpacity(int opacity) : opacity_(LaneValues(opacity, 0)) {}
-    Color32 operator()(Color32 s, Color32 d) const {
-        if (AlphaOf(s) == 0) return d;
-        const __m64 source = Widen(s);
-        const __m64 dest = Widen(d);
-        const __m64 towardZero = overlay_.TowardZero(source);
-        const __m64 byOpacity = overlay_.Distance(source, opacity_, towardZero);
-        const __m64 q =
-            Overlaying::DivideBy256(_mm_mullo_pi16(byOpacity, AllLanes(AlphaOf(s))), towardZero);
-        return Narrow(overlay_(q, dest, overlay_.Light(dest)));
+    __m64 Lanes(__m64 s, __m64 d, __m64 alpha) const {
+        const __m64 towardZero = overlay_.TowardZero(s);
+        const __m64 byOpacity = overlay_.Distance(s, opacity_, towardZero);
+        const __m64 q = Overlaying::DivideBy256(_mm_mullo_pi16(byOpacity, alpha), towardZero);
+        return overlay_(q, d, overlay_.Light(d));
     }
 
 private:
@@ -134,5 +127,6 @@ private:
 
 }  // namespace
 
-extern const BlitVariants kOverlayMmx = MmxVariants<LanewiseOp<Opaque>, LanewiseOp<ByOpacity>,
-                                                    LanewiseOp<Half>, ByAlpha, ByAlphaOpacity>();
+extern const BlitVariants kOverlayMmx =
+    MmxVariants<LanewiseOp<Opaque>, LanewiseOp<ByOpacity>, LanewiseOp<Half>,
+                AlphaLanewiseOp<ByAlpha, true>, AlphaLanewiseOp<ByAlphaOpacity, true>>();
