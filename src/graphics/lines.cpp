@@ -69,6 +69,41 @@ bool Inside(const RECT& r, int x, int y) {
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }
 
+// Walks the pixels from (x1, y1) to (x2, y2) by Bresenham along the major
+// axis (x when dx >= dy, diagonals included); visit(x, y, e, twiceMajor)
+// sees each pixel with the error term before its step.
+template <typename Visit>
+void WalkLine(int x1, int y1, int x2, int y2, Visit visit) {
+    const int sx = x2 >= x1 ? 1 : -1;
+    const int sy = y2 >= y1 ? 1 : -1;
+    const int dx = std::abs(x2 - x1);
+    const int dy = std::abs(y2 - y1);
+    int x = x1, y = y1;
+    if (dx < dy) {
+        int e = -dy;
+        for (int i = 0; i <= dy; ++i) {
+            visit(x, y, e, 2 * dy);
+            y += sy;
+            e += 2 * dx;
+            if (e >= 0) {
+                x += sx;
+                e -= 2 * dy;
+            }
+        }
+    } else {
+        int e = -dx;
+        for (int i = 0; i <= dx; ++i) {
+            visit(x, y, e, 2 * dx);
+            x += sx;
+            e += 2 * dy;
+            if (e >= 0) {
+                y += sy;
+                e -= 2 * dx;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 bool ClipLine(int& x1, int& y1, int& x2, int& y2, const RECT& rectangle) {
@@ -80,36 +115,7 @@ void DrawLineSolid(CMemorySurface& dest, int x1, int y1, int x2, int y2, Color32
     RECT area;
     if (!DrawableArea(dest, clip, area) || !ClipLine(x1, y1, x2, y2, area)) return;
     Canvas canvas = CanvasOf(dest);
-    const int sx = x2 >= x1 ? 1 : -1;
-    const int sy = y2 >= y1 ? 1 : -1;
-    const int dx = std::abs(x2 - x1);
-    const int dy = std::abs(y2 - y1);
-    int x = x1, y = y1;
-    if (dx == dy) {
-        for (int i = 0; i <= dx; ++i, x += sx, y += sy) canvas.At(x, y) = colour;
-    } else if (dx < dy) {
-        int e = -dy;
-        for (int i = 0; i <= dy; ++i) {
-            canvas.At(x, y) = colour;
-            e += 2 * dx;
-            y += sy;
-            if (e >= 0) {
-                x += sx;
-                e -= 2 * dy;
-            }
-        }
-    } else {
-        int e = -dx;
-        for (int i = 0; i <= dx; ++i) {
-            canvas.At(x, y) = colour;
-            x += sx;
-            e += 2 * dy;
-            if (e >= 0) {
-                y += sy;
-                e -= 2 * dx;
-            }
-        }
-    }
+    WalkLine(x1, y1, x2, y2, [&](int x, int y, int, int) { canvas.At(x, y) = colour; });
 }
 
 void DrawLine(CMemorySurface& dest, int x1, int y1, int x2, int y2, Color32 colour,
@@ -125,46 +131,23 @@ void DrawLine(CMemorySurface& dest, int x1, int y1, int x2, int y2, Color32 colo
     Canvas canvas = CanvasOf(dest);
     const int sx = x2 >= x1 ? 1 : -1;
     const int sy = y2 >= y1 ? 1 : -1;
-    const int dx = std::abs(x2 - x1);
-    const int dy = std::abs(y2 - y1);
-    int x = x1, y = y1;
     if (straight) {
-        for (int i = 0; i <= dx + dy; ++i) {
-            canvas.At(x, y) = Blend(canvas.At(x, y), colour, alpha, alpha);
-            if (dx) x += sx; else y += sy;
-        }
+        WalkLine(x1, y1, x2, y2, [&](int px, int py, int, int) {
+            canvas.At(px, py) = Blend(canvas.At(px, py), colour, alpha, alpha);
+        });
         return;
     }
     // The weight of a pixel grows with its closeness to the ideal line; its
-    // neighbour across the line takes the rest of the alpha.
-    auto plot = [&](int px, int py, int nx, int ny, int e, int twice) {
+    // neighbour across the line (beside it on the minor axis, back towards
+    // where the line comes from) takes the rest of the alpha.
+    const bool yMajor = std::abs(x2 - x1) < std::abs(y2 - y1);
+    WalkLine(x1, y1, x2, y2, [&](int px, int py, int e, int twice) {
         const uint32_t w = e < 0 ? alpha * (e + twice) / twice : alpha * e / twice;
         canvas.At(px, py) = Blend(canvas.At(px, py), colour, alpha, w);
+        const int nx = yMajor ? px - sx : px;
+        const int ny = yMajor ? py : py - sy;
         if (Inside(area, nx, ny)) {
             canvas.At(nx, ny) = Blend(canvas.At(nx, ny), colour, alpha, alpha - w);
         }
-    };
-    if (dx < dy) {
-        int e = -dy;
-        for (int i = 0; i <= dy; ++i) {
-            plot(x, y, x - sx, y, e, 2 * dy);
-            y += sy;
-            e += 2 * dx;
-            if (e >= 0) {
-                x += sx;
-                e -= 2 * dy;
-            }
-        }
-    } else {
-        int e = -dx;
-        for (int i = 0; i <= dx; ++i) {
-            plot(x, y, x, y - sy, e, 2 * dx);
-            x += sx;
-            e += 2 * dy;
-            if (e >= 0) {
-                y += sy;
-                e -= 2 * dx;
-            }
-        }
-    }
+    });
 }
