@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "packer/archive_writer.h"
 #include "packer/lzss_encoder.h"
 #include "platform/data_file.h"
@@ -22,13 +23,6 @@
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Script-like text: words, numbers, Shift-JIS and CR LF line ends.
 Bytes MakeText(size_t size, unsigned seed) {

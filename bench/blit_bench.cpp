@@ -22,6 +22,7 @@
 #include <random>
 #include <vector>
 
+#include "bench_timing.h"
 #include "blit_routines.h"
 #include "graphics/draw_image.h"
 #include "platform/cpu_info.h"
@@ -33,13 +34,6 @@ constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 constexpr int kRounds = 100;
 constexpr double kMegapixels = kWidth * kHeight / 1e6;
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Picture-like pixels: gradients with noise; alpha a mix of transparent,
 // opaque and partly transparent runs.
@@ -56,20 +50,6 @@ void FillPicture(CMemorySurface& surface, unsigned seed) {
                                     ((y + random() % 8) & 255) << 8 | ((x + y) / 2 & 255);
         }
     }
-}
-
-// The best time of one operation in milliseconds, `refresh` run untimed
-// before each.
-template <class Refresh, class Operation>
-double BestMilliseconds(Refresh refresh, Operation operation) {
-    double best = 1e9;
-    for (int i = 0; i < kRounds; ++i) {
-        refresh();
-        const double start = Now();
-        operation();
-        best = std::min(best, (Now() - start) * 1000);
-    }
-    return best;
 }
 
 struct Path {
@@ -130,7 +110,7 @@ int main(int argc, char** argv) {
     std::vector<std::array<double, kPathCount>> best(std::size(kBlitRoutines));
     for (auto& times : best) times.fill(1e9);
     for (int pass = 0; pass < kPasses; ++pass) {
-        copy = std::min(copy, BestMilliseconds(refresh, [&] {
+        copy = std::min(copy, BestMilliseconds(kRounds, refresh, [&] {
                             std::memcpy(frame.GetPixels(), picture.GetPixels(), bytes);
                         }));
         for (size_t r = 0; r < std::size(kBlitRoutines); ++r) {
@@ -146,7 +126,7 @@ int main(int argc, char** argv) {
                 SetUseSSEFlag(kPaths[p].useSse);
                 best[r][p] =
                     std::min(best[r][p],
-                             BestMilliseconds(refresh, [&] { routine.run(frame, source, call); }));
+                             BestMilliseconds(kRounds, refresh, [&] { routine.run(frame, source, call); }));
             }
         }
     }
@@ -187,7 +167,7 @@ int main(int argc, char** argv) {
             for (const Path& path : kPaths) {
                 SetUseMMXFlag(path.useMmx);
                 SetUseSSEFlag(path.useSse);
-                std::printf(" %9.3f", BestMilliseconds(refresh, [&] {
+                std::printf(" %9.3f", BestMilliseconds(kRounds, refresh, [&] {
                                 draw.draw(frame, picture, placement, false, nullptr, nullptr);
                             }));
             }

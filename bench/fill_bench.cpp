@@ -16,6 +16,7 @@
 #include <cstring>
 #include <random>
 
+#include "bench_timing.h"
 #include "graphics/transformed_fill.h"
 #include "platform/cpu_info.h"
 #include "platform/simd_flags.h"
@@ -33,25 +34,6 @@ constexpr double kOpacity = 0.5;
 // so that its centre is the frame's: it covers the whole frame.
 constexpr int kSquare = 1000;
 constexpr double kAngle = 30.0;
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <class Refresh, class Operation>
-double BestMilliseconds(Refresh refresh, Operation operation) {
-    double best = 1e9;
-    for (int i = 0; i < kRounds; ++i) {
-        refresh();
-        const double start = Now();
-        operation();
-        best = std::min(best, (Now() - start) * 1000);
-    }
-    return best;
-}
 
 CTransform2D RotatedPlacement() {
     const double radians = kAngle * 3.14159265358979323846 / 180;
@@ -125,7 +107,7 @@ int main() {
             for (const Path& path : kPaths) {
                 SetUseMMXFlag(path.useMmx);
                 SetUseSSEFlag(path.useSse);
-                const double ms = BestMilliseconds(refresh, [&] {
+                const double ms = BestMilliseconds(kRounds, refresh, [&] {
                     mode.fill(frame, kColour, fill.placement, fill.width, fill.height, nullptr);
                 });
                 std::printf(" %9.0f", kMegapixels / ms * 1000);
@@ -140,7 +122,7 @@ int main() {
         for (const Path& path : kPaths) {
             SetUseMMXFlag(path.useMmx);
             SetUseSSEFlag(path.useSse);
-            const double ms = BestMilliseconds(refresh, [&] {
+            const double ms = BestMilliseconds(kRounds, refresh, [&] {
                 FillTransformedNormal(frame, 0, dimming, kWidth, kHeight, nullptr);
             });
             std::printf(" %9.0f", kMegapixels / ms * 1000);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "surface_contents.h"
+
 #include <cstdlib>
 #include <functional>
 #include <set>
@@ -13,19 +15,9 @@
 
 namespace {
 
-using Points = std::set<std::pair<int, int>>;
+using Points = PixelSet;
 
 FixedPoint P(int x, int y) { return FixedPoint{x << 16, y << 16}; }
-
-Points Changed(const CMemorySurface& s, Color32 background) {
-    int w = 0, h = 0;
-    s.GetSize(w, h);
-    Points out;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (s.GetPixel(x, y) != background) out.insert({x, y});
-    return out;
-}
 
 Points Where(int w, int h, const std::function<bool(int, int)>& inside) {
     Points out;
@@ -41,14 +33,14 @@ TEST(EdgeTable, QuadrilateralsCoverBothEndRowsOfEveryEdge) {
     // An axis-aligned square from (10, 10) to (20, 20): 11 x 11 pixels; its
     // horizontal edges add nothing, the vertical ones cover their end rows.
     FillPolygonNormal(s, P(10, 10), P(20, 10), P(20, 20), P(10, 20), 0xFFFFFFFF, nullptr);
-    EXPECT_EQ(Changed(s, 0), Where(32, 32, [](int x, int y) {
+    EXPECT_EQ(ChangedPixels(s, 0), Where(32, 32, [](int x, int y) {
                   return x >= 10 && x <= 20 && y >= 10 && y <= 20;
               }));
 
     // The square turned by 45 degrees.
     s.Fill(0, nullptr);
     FillPolygonNormal(s, P(10, 5), P(15, 10), P(10, 15), P(5, 10), 0xFFFFFFFF, nullptr);
-    EXPECT_EQ(Changed(s, 0), Where(32, 32, [](int x, int y) {
+    EXPECT_EQ(ChangedPixels(s, 0), Where(32, 32, [](int x, int y) {
                   return std::abs(x - 10) + std::abs(y - 10) <= 5;
               }));
 
@@ -56,14 +48,14 @@ TEST(EdgeTable, QuadrilateralsCoverBothEndRowsOfEveryEdge) {
     s.Fill(0, nullptr);
     const RECT clip = {0, 25, 32, 32};
     FillPolygonNormal(s, P(1, 1), P(9, 1), P(9, 9), P(1, 9), 0xFFFFFFFF, &clip);
-    EXPECT_TRUE(Changed(s, 0).empty());
+    EXPECT_TRUE(ChangedPixels(s, 0).empty());
 }
 
 TEST(EdgeTable, RowsBeyondTheTableAreNeverTouched) {
     CMemorySurface s;
     ASSERT_EQ(s.Create(40, 700), 0);
     FillPolygonNormal(s, P(5, 550), P(30, 550), P(30, 690), P(5, 690), 0xFFFFFFFF, nullptr);
-    const Points changed = Changed(s, 0);
+    const Points changed = ChangedPixels(s, 0);
     EXPECT_EQ(changed, Where(40, 700, [](int x, int y) {
                   return x >= 5 && x <= 30 && y >= 550 && y <= 599;
               }));
@@ -141,7 +133,7 @@ TEST(TriangleFill, FlatTrianglesFillTheirRows) {
     CMemorySurface s;
     ASSERT_EQ(s.Create(12, 12), 0);
     FillTriangle(s, P(2, 2), P(8, 2), P(2, 8), 0xFF00FF00, nullptr);
-    EXPECT_EQ(Changed(s, 0), Where(12, 12, [](int x, int y) {
+    EXPECT_EQ(ChangedPixels(s, 0), Where(12, 12, [](int x, int y) {
                   return y >= 2 && y <= 8 && x >= 2 && x <= 10 - y;
               }));
 
@@ -152,7 +144,7 @@ TEST(TriangleFill, FlatTrianglesFillTheirRows) {
 
     s.Fill(0, nullptr);
     FillTriangle(s, P(1, 4), P(6, 4), P(9, 4), 0xFFFFFFFF, nullptr);
-    EXPECT_TRUE(Changed(s, 0).empty());
+    EXPECT_TRUE(ChangedPixels(s, 0).empty());
 }
 
 TEST(TriangleFill, GouraudInterpolatesAlongEachRow) {

@@ -2,24 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "surface_contents.h"
+
 #include <set>
 #include <utility>
 #include <vector>
 
 namespace {
 
-using Points = std::set<std::pair<int, int>>;
-
-// The pixels that differ from the background.
-Points Drawn(const CMemorySurface& s, Color32 background) {
-    int w = 0, h = 0;
-    s.GetSize(w, h);
-    Points out;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (s.GetPixel(x, y) != background) out.insert({x, y});
-    return out;
-}
+using Points = PixelSet;
 
 TEST(ClipLine, CutsSegmentsToTheRectangle) {
     const RECT r = {0, 0, 20, 20};
@@ -71,7 +62,7 @@ TEST(DrawLineSolid, WalksBresenhamInEveryDirection) {
         CMemorySurface s;
         ASSERT_EQ(s.Create(8, 8), 0);
         DrawLineSolid(s, c.x1, c.y1, c.x2, c.y2, 0x11223344, nullptr);
-        EXPECT_EQ(Drawn(s, 0), c.expected);
+        EXPECT_EQ(ChangedPixels(s, 0), c.expected);
     }
 }
 
@@ -80,7 +71,7 @@ TEST(DrawLine, ClipRectangleLimitsTheLine) {
     ASSERT_EQ(s.Create(8, 8), 0);
     const RECT clip = {2, 0, 5, 8};
     DrawLine(s, 0, 3, 7, 3, 0xFF000001, &clip);
-    EXPECT_EQ(Drawn(s, 0), (Points{{2, 3}, {3, 3}, {4, 3}}));
+    EXPECT_EQ(ChangedPixels(s, 0), (Points{{2, 3}, {3, 3}, {4, 3}}));
 }
 
 TEST(DrawLine, StraightLinesBlendEveryPixelWithTheAlpha) {
@@ -89,7 +80,7 @@ TEST(DrawLine, StraightLinesBlendEveryPixelWithTheAlpha) {
     ASSERT_EQ(solid.Create(6, 6), 0);
     DrawLine(opaque, 2, 1, 2, 4, 0xFF123456, nullptr);
     DrawLineSolid(solid, 2, 1, 2, 4, 0xFF123456, nullptr);
-    EXPECT_EQ(Drawn(opaque, 0), Drawn(solid, 0));
+    EXPECT_EQ(ChangedPixels(opaque, 0), ChangedPixels(solid, 0));
 
     CMemorySurface s;
     ASSERT_EQ(s.Create(6, 6), 0);
@@ -126,7 +117,7 @@ TEST(DrawLine, SlopedLinesShareTheAlphaWithTheNeighbourAcrossTheLine) {
     const Color32 half = (200u * 100 / 255) << 24 | (255u * 100 / 255) << 16;
     Points expectedPixels = {{0, 0}};
     for (int k = 1; k <= 3; ++k) expectedPixels.insert({{k, k}, {k, k - 1}});
-    EXPECT_EQ(Drawn(diagonal, 0), expectedPixels);
+    EXPECT_EQ(ChangedPixels(diagonal, 0), expectedPixels);
     for (const auto& p : expectedPixels) EXPECT_EQ(diagonal.GetPixel(p.first, p.second), half);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -26,4 +27,16 @@ inline std::vector<uint8_t> PixelBytesOf(const CMemorySurface& surface) {
     const Size size = SizeOf(surface);
     const uint8_t* bytes = reinterpret_cast<const uint8_t*>(surface.GetPixels());
     return std::vector<uint8_t>(bytes, bytes + size.first * size.second * 4);
+}
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+// The positions of the pixels that differ from the background.
+inline PixelSet ChangedPixels(const CMemorySurface& surface, Color32 background) {
+    const Size size = SizeOf(surface);
+    PixelSet out;
+    for (int y = 0; y < size.second; ++y)
+        for (int x = 0; x < size.first; ++x)
+            if (surface.GetPixel(x, y) != background) out.insert({x, y});
+    return out;
 }
