@@ -1,0 +1,3 @@
+#include "script/script_command.h"
+
+CScriptCommand::~CScriptCommand() = default;
