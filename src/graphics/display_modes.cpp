@@ -4,7 +4,9 @@
 
 namespace {
 
+#ifndef _WIN64
 static_assert(sizeof(DDSURFACEDESC) == 108, "a mode record is DirectDraw's 108-byte description");
+#endif
 
 HRESULT WINAPI NoteMatch(DDSURFACEDESC*, void* found) {
     *static_cast<bool*>(found) = true;

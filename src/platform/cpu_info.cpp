@@ -98,6 +98,10 @@ const CCpuInfo& GetCpuInfo() {
 }
 
 bool IsCpuidAvailable() {
+#ifdef _WIN64
+    // Every 64-bit processor has the instruction.
+    return true;
+#else
     uint32_t original;
     uint32_t toggled;
     __asm__ volatile(
@@ -115,6 +119,7 @@ bool IsCpuidAvailable() {
         : "i"(kEflagsId)
         : "cc");
     return ((original ^ toggled) & kEflagsId) != 0;
+#endif
 }
 
 bool HasFPU() { return GetCpuInfo().fpu; }

@@ -4,8 +4,7 @@
 
 extern "C" void mirl_sse_probe();
 __asm__(
-    ".text\n"
-    "_mirl_sse_probe:\n"
+    ".text\n" MIRL_ASM_SYMBOL(mirl_sse_probe) ":\n"
     "    xorps %xmm0, %xmm0\n"
     "    ret\n");
 
@@ -21,8 +20,13 @@ bool g_faulted = false;
 LONG CALLBACK LeaveGuardedRoutine(EXCEPTION_POINTERS* exception) {
     if (GetCurrentThreadId() != g_guardedThread) return EXCEPTION_CONTINUE_SEARCH;
     CONTEXT* context = exception->ContextRecord;
+#ifdef _WIN64
+    context->Rip = *reinterpret_cast<DWORD64*>(context->Rsp);
+    context->Rsp += sizeof(DWORD64);
+#else
     context->Eip = *reinterpret_cast<DWORD*>(context->Esp);
     context->Esp += sizeof(DWORD);
+#endif
     g_faulted = true;
     return EXCEPTION_CONTINUE_EXECUTION;
 }

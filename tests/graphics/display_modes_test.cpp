@@ -24,7 +24,7 @@ TEST(DisplayModes, ListedModesAreTheSupportedOnes) {
     ListDisplayModes(&modes);
     ASSERT_FALSE(modes.empty());
     for (const DDSURFACEDESC& mode : modes) {
-        EXPECT_EQ(mode.dwSize, 108u);
+        EXPECT_EQ(mode.dwSize, sizeof(DDSURFACEDESC));
         EXPECT_NE(mode.dwWidth, 0u);
     }
     // The game's full-screen size is offered (the test program runs in a

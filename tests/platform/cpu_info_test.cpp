@@ -11,14 +11,11 @@ extern "C" void mirl_test_illegal_instruction();
 extern "C" void mirl_test_null_read();
 extern "C" void mirl_test_return_at_once();
 __asm__(
-    ".text\n"
-    "_mirl_test_illegal_instruction:\n"
+    ".text\n" MIRL_ASM_SYMBOL(mirl_test_illegal_instruction) ":\n"
     "    ud2\n"
-    "    ret\n"
-    "_mirl_test_null_read:\n"
+    "    ret\n" MIRL_ASM_SYMBOL(mirl_test_null_read) ":\n"
     "    movl 0, %eax\n"
-    "    ret\n"
-    "_mirl_test_return_at_once:\n"
+    "    ret\n" MIRL_ASM_SYMBOL(mirl_test_return_at_once) ":\n"
     "    ret\n");
 
 namespace {
