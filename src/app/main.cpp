@@ -4,7 +4,7 @@
 #include <new>
 
 #include "app/game_application.h"
-#include "app/program_instance.h"
+#include "platform/program_instance.h"
 #include "app/application.h"
 #include "platform/config.h"
 #include "platform/error_report.h"

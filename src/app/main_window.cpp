@@ -4,8 +4,8 @@
 
 #include "app/application.h"
 #include "app/ime_context.h"
-#include "app/program_instance.h"
 #include "platform/error_report.h"
+#include "platform/program_instance.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/program_instance.h"
+#include "platform/program_instance.h"
 
 #include <gtest/gtest.h>
 
