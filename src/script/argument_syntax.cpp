@@ -25,10 +25,6 @@ bool StartsNumber(const std::string& token) {
     return (!token.empty() && IsDigit(token[0])) || token == "-" || token == "+";
 }
 
-void Expect(CTokenizer& tokenizer, const char* text) {
-    if (tokenizer.ExpectToken(text) != CTokenizer::kRead) SyntaxError();
-}
-
 std::string PeekText(CTokenizer& tokenizer) {
     std::string text;
     tokenizer.PeekToken(text);
