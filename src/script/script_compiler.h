@@ -7,6 +7,8 @@
 #include <string>
 #include <set>
 
+#include "script/script_argument.h"
+
 class CScriptCache;
 class CScriptPage;
 class CScriptUnit;
@@ -51,6 +53,15 @@ public:
     void ParseDoWhile(CTokenizer& tokenizer, CScriptPage& page);
 
     // --- Argument syntax: the readers of statement arguments. ---
+    // Every reader throws CScriptSyntaxError for what it cannot read.
+    //
+    // "(" the arguments separated by "," ")" ";". Every place is first given
+    // the value of an unset argument (0, false, empty, no easing); an
+    // argument that its reader cannot read is abandoned silently with what
+    // the reader had stored, the tokens it took staying taken. A missing "(",
+    // a wrong separator, a missing ")" or ";" is a syntax error, so the
+    // number of arguments is always the statement's.
+    void ParseArguments(CTokenizer& tokenizer, std::initializer_list<CScriptArgument> arguments);
     // Consumes one token; a syntax error unless it is ";".
     void ExpectStatementEnd(CTokenizer& tokenizer);
     // The word and path readers as the statement parser calls them outside
@@ -62,8 +73,41 @@ public:
     // cursor and kept as the raw text its scan covered.
     void ParseConditionText(CTokenizer& tokenizer, std::string& out);
     // The expression reader alone (no parentheses): the raw text the
-    // evaluator's scan covers from the cursor.
+    // evaluator's scan covers from the cursor. A text nested too deeply is a
+    // syntax error.
     void ParseExpressionText(CTokenizer& tokenizer, std::string& out);
+
+    // "+" or "-" and the digits after it, or a token beginning with digits
+    // (its leading digits). Held to the 32-bit range.
+    int32_t ParseNumber(CTokenizer& tokenizer);
+    // A number (given), or "invalid" (not given, value 0).
+    void ParseOptionalNumber(CTokenizer& tokenizer, bool& given, int32_t& value);
+    // A number (mode 1), or "@" and a number (mode 2, relative).
+    void ParseRelativeNumber(CTokenizer& tokenizer, int32_t& mode, int32_t& value);
+    // A double-quoted string.
+    void ParseStringArgument(CTokenizer& tokenizer, std::string& out);
+    // "true" or "false".
+    bool ParseBool(CTokenizer& tokenizer);
+    // A PlacementMode and its value; see PlacementMode for the forms. A "#"
+    // followed by neither a number nor "@" stores nothing.
+    void ParseHorizontalPlacement(CTokenizer& tokenizer, int32_t& mode, int32_t& value);
+    // The same with the vertical words; its "intact" keeps the value.
+    void ParseVerticalPlacement(CTokenizer& tokenizer, int32_t& mode, int32_t& value);
+    // A colour word, "#" with 3, 4, 6 or 8 hexadecimal digits (RGB, RGBA,
+    // RRGGBB, RRGGBBAA), "RGB" (r, g, b) or "RGBA" (r, g, b, a) with
+    // components 0 to 255.
+    Color32 ParseColor(CTokenizer& tokenizer);
+    // An easing name ("Linear", "AccSin", "Acc3", ...).
+    EasingCurve ParseEasing(CTokenizer& tokenizer);
+    // "SE", "BGM" or "VOICE" with the channel number run on ("SE12"; none is
+    // 0), or "CD", which leaves the number as it was.
+    void ParseSoundChannel(CTokenizer& tokenizer, int32_t& kind, int32_t& number);
+    // Anchors "(x, y)", each followed by up to two controls "{x, y}"; at
+    // least 4 points, in segments of anchor, control, control, anchor.
+    void ParseBezierPoints(CTokenizer& tokenizer, std::vector<ScriptPoint>& points);
+    // Key points "(x, y)", each followed by its tangent "{x, y}"; at least 4
+    // entries and an even count.
+    void ParseHermitePoints(CTokenizer& tokenizer, std::vector<ScriptPoint>& points);
 
 private:
     std::string fileName_;         // as given
