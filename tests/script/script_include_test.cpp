@@ -4,6 +4,7 @@
 
 #include "platform/paths.h"
 #include "script_fixtures.h"
+#include "script_records.h"
 
 namespace {
 
@@ -33,6 +34,26 @@ TEST_F(ScriptIncludeTest, BasePathsResolveAgainstTheDirectoryOfTheIncludingFile)
     ASSERT_TRUE(CompiledClean(CompileArchived("Inc/Main.txt")));
     for (const char* page : {"Main", "FromSub", "FromSub2", "Leaf"}) EXPECT_TRUE(unit_.HasPage(page)) << page;
     EXPECT_NE(classes_.Find("Shared"), nullptr);
+}
+
+TEST_F(ScriptIncludeTest, APageOfOneNameInTwoFilesIsTheOneCompiledLast) {
+    // Leaf.txt defines an empty page Leaf; an include compiles where it stands.
+    struct Case {
+        const char* source;
+        std::vector<std::string> records;
+    };
+    const Case cases[] = {
+        {"page Leaf { goto a; }\r\n#include \"Leaf.txt\"\r\n", {}},
+        {"#include \"Leaf.txt\"\r\npage Leaf { goto a; }\r\n", {"J@0"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.source);
+        CScriptUnit unit;
+        CScriptCache classes;
+        ASSERT_TRUE(CompiledClean(CompileGuarded(c.source, unit, classes, "Inc/Over.txt")));
+        ASSERT_NE(unit.FindPage("Leaf"), nullptr);
+        EXPECT_EQ(DescribePage(*unit.FindPage("Leaf")), c.records);
+    }
 }
 
 TEST_F(ScriptIncludeTest, IncludeFailures) {
