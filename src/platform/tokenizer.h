@@ -76,6 +76,11 @@ public:
     // CR LF pairs passed so far, counting from 1.
     int LineNumber() const { return line_; }
 
+    // The unread text as it stands, for a reader that scans the bytes at the
+    // cursor in place and then takes what it covered with ReadRaw.
+    const char* Cursor() const { return cursor_; }
+    int BytesLeft() const { return static_cast<int>(end_ - cursor_); }
+
 private:
     void AddSymbolList(std::initializer_list<std::string> symbols);
     bool AtEnd() const { return cursor_ >= end_; }

@@ -5,7 +5,13 @@
 #pragma once
 
 #include <string>
+#include <set>
 
+#include "script/script_argument.h"
+
+class CScriptCache;
+class CScriptPage;
+class CScriptUnit;
 class CTokenizer;
 
 // A compile error. It carries nothing: every compile error looks alike to
@@ -14,9 +20,48 @@ struct CScriptSyntaxError {};
 
 class CScriptCompiler {
 public:
+    // A compiler of the named file: its directory and the include base
+    // path follow from the name. It fills nothing until a compile entry
+    // below runs it.
+    explicit CScriptCompiler(std::string fileName);
     virtual ~CScriptCompiler();
+    CScriptCompiler(const CScriptCompiler&) = delete;
+    CScriptCompiler& operator=(const CScriptCompiler&) = delete;
+
+    // --- Files: the top level, pages, classes, blocks and statements. ---
+    // Compiles the file, read whole from the packed archives (never as a
+    // loose file), into unit; its classes go to classes. An empty name is a
+    // "FileI/O Error" (2024, 56), a file that cannot be opened one of
+    // (2024, 65), every compile error the one "Script Error" (2024, 99).
+    static void CompileFile(const std::string& fileName, CScriptUnit& unit, CScriptCache& classes);
+    // The same for length bytes at data, taken as the contents of fileName
+    // (its directory is where "include" starts looking).
+    static void CompileText(const std::string& fileName, const char* data, int length, CScriptUnit& unit,
+                            CScriptCache& classes);
+
+    // Reads one statement into page: 0 a statement (possibly empty, or a
+    // skipped token), 1 the token was "}", 2 the token was empty (end of
+    // text, an unreadable character, a quoted empty string).
+    int ParseStatement(CTokenizer& tokenizer, CScriptPage& page);
+    // The statements after an opening "{" up to its "}", into page.
+    void ParseBlock(CTokenizer& tokenizer, CScriptPage& page);
+    // The control structures, each after its keyword, compiled into flat
+    // jumps at the end of page.
+    void ParseIf(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseFor(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseWhile(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseDoWhile(CTokenizer& tokenizer, CScriptPage& page);
 
     // --- Argument syntax: the readers of statement arguments. ---
+    // Every reader throws CScriptSyntaxError for what it cannot read.
+    //
+    // "(" the arguments separated by "," ")" ";". Every place is first given
+    // the value of an unset argument (0, false, empty, no easing); an
+    // argument that its reader cannot read is abandoned silently with what
+    // the reader had stored, the tokens it took staying taken. A missing "(",
+    // a wrong separator, a missing ")" or ";" is a syntax error, so the
+    // number of arguments is always the statement's.
+    void ParseArguments(CTokenizer& tokenizer, std::initializer_list<CScriptArgument> arguments);
     // Consumes one token; a syntax error unless it is ";".
     void ExpectStatementEnd(CTokenizer& tokenizer);
     // The word and path readers as the statement parser calls them outside
@@ -28,12 +73,81 @@ public:
     // cursor and kept as the raw text its scan covered.
     void ParseConditionText(CTokenizer& tokenizer, std::string& out);
     // The expression reader alone (no parentheses): the raw text the
-    // evaluator's scan covers from the cursor.
+    // evaluator's scan covers from the cursor. A text nested too deeply is a
+    // syntax error.
     void ParseExpressionText(CTokenizer& tokenizer, std::string& out);
+
+    // "+" or "-" and the digits after it, or a token beginning with digits
+    // (its leading digits). Held to the 32-bit range.
+    int32_t ParseNumber(CTokenizer& tokenizer);
+    // A number (given), or "invalid" (not given, value 0).
+    void ParseOptionalNumber(CTokenizer& tokenizer, bool& given, int32_t& value);
+    // A number (mode 1), or "@" and a number (mode 2, relative).
+    void ParseRelativeNumber(CTokenizer& tokenizer, int32_t& mode, int32_t& value);
+    // A double-quoted string.
+    void ParseStringArgument(CTokenizer& tokenizer, std::string& out);
+    // "true" or "false".
+    bool ParseBool(CTokenizer& tokenizer);
+    // A PlacementMode and its value; see PlacementMode for the forms. A "#"
+    // followed by neither a number nor "@" stores nothing.
+    void ParseHorizontalPlacement(CTokenizer& tokenizer, int32_t& mode, int32_t& value);
+    // The same with the vertical words; its "intact" keeps the value.
+    void ParseVerticalPlacement(CTokenizer& tokenizer, int32_t& mode, int32_t& value);
+    // A colour word, "#" with 3, 4, 6 or 8 hexadecimal digits (RGB, RGBA,
+    // RRGGBB, RRGGBBAA), "RGB" (r, g, b) or "RGBA" (r, g, b, a) with
+    // components 0 to 255.
+    Color32 ParseColor(CTokenizer& tokenizer);
+    // An easing name ("Linear", "AccSin", "Acc3", ...).
+    EasingCurve ParseEasing(CTokenizer& tokenizer);
+    // "SE", "BGM" or "VOICE" with the channel number run on ("SE12"; none is
+    // 0), or "CD", which leaves the number as it was.
+    void ParseSoundChannel(CTokenizer& tokenizer, int32_t& kind, int32_t& number);
+    // Anchors "(x, y)", each followed by up to two controls "{x, y}"; at
+    // least 4 points, in segments of anchor, control, control, anchor.
+    void ParseBezierPoints(CTokenizer& tokenizer, std::vector<ScriptPoint>& points);
+    // Key points "(x, y)", each followed by its tangent "{x, y}"; at least 4
+    // entries and an even count.
+    void ParseHermitePoints(CTokenizer& tokenizer, std::vector<ScriptPoint>& points);
 
 private:
     std::string fileName_;         // as given
     std::string directory_;        // of the normalised file name, with a trailing backslash
     std::string basePath_;         // for "include"; starts as directory_
     int baseTextInterval_ = 100;   // changed by SetBaseTextInterval for the rest of the file
+
+    // --- Files: what the compile entries and the parsers above share. ---
+    // The one compilation of a file from its bytes, inside the handler that
+    // turns a compile error into its box. includer is the compiler of the
+    // file whose "include" named this one, null at the outermost file.
+    static void Compile(const std::string& fileName, const char* data, int length, CScriptUnit& unit,
+                        CScriptCache& classes, const CScriptCompiler* includer);
+    // Opens the file from the archives and compiles it.
+    static void CompileArchived(const std::string& fileName, CScriptUnit& unit, CScriptCache& classes,
+                                const CScriptCompiler* includer);
+    void ParseTopLevel(CTokenizer& tokenizer);
+    void ParsePage(CTokenizer& tokenizer);
+    void ParseDirective(CTokenizer& tokenizer);
+    void ParseClass(CTokenizer& tokenizer);
+    // Reads a word into out; a compile error when the next token is none.
+    static void ReadName(CTokenizer& tokenizer, std::string& out);
+    // A compile error unless the next token is text.
+    static void Expect(CTokenizer& tokenizer, const char* text);
+    // A "{" at statement level: a block into the same page, one level deeper.
+    void ParseNestedBlock(CTokenizer& tokenizer, CScriptPage& page);
+    // One statement as a body of its own, compiled into body.
+    void ParseBody(CTokenizer& tokenizer, CScriptPage& body);
+    void ParseLabel(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseGoto(CTokenizer& tokenizer, CScriptPage& page);
+    // Counts one level of nested blocks and control structures for its
+    // lifetime; past kMaxNesting levels a compile error.
+    class CNestingLevel;
+
+    static constexpr int kMaxNesting = 256;
+
+    CScriptUnit* unit_ = nullptr;
+    CScriptCache* classes_ = nullptr;
+    const CScriptCompiler* includer_ = nullptr;
+    std::string includeKey_;       // the normalised file name in lower case
+    int nesting_ = 0;
+    std::set<std::string> pagesDefined_;  // by "page" in this file
 };

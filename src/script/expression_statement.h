@@ -1,0 +1,22 @@
+// Evaluates an expression for its side effects on the script variables and
+// drops its value: the first and third parts of "for", and "Operate". An
+// empty text does nothing.
+#pragma once
+
+#include <string>
+
+#include "script/script_statement.h"
+
+class CExpressionStatement : public CScriptStatement {
+public:
+    explicit CExpressionStatement(std::string text);
+    int GetKind() const override;  // kKindExpressionStatement
+    void Execute(CScriptHost* host) override;
+    std::unique_ptr<CScriptStatement> Clone() const override;
+    bool IsInstant() const override { return true; }
+
+    const std::string& Text() const { return text_; }
+
+private:
+    std::string text_;
+};

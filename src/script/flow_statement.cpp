@@ -1,0 +1,3 @@
+#include "script/flow_statement.h"
+
+int CFlowStatement::GetCategory() const { return kCategoryFlowStatement; }

@@ -1,0 +1,5 @@
+#include "script/script_host.h"
+
+CScriptHost::~CScriptHost() = default;
+
+void CScriptHost::HandleEventName(std::string) {}

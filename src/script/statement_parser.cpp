@@ -1,0 +1,74 @@
+#include <string>
+#include <unordered_map>
+
+#include "platform/tokenizer.h"
+#include "script/jump_statement.h"
+#include "script/nesting_level.h"
+#include "script/script_compiler.h"
+#include "script/script_page.h"
+
+int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
+    // What a statement name does: its reader (none for the names that emit
+    // nothing) and the result of the call. Names match the whole token,
+    // case significant, whatever kind of token it is.
+    struct Statement {
+        void (CScriptCompiler::*reader)(CTokenizer&, CScriptPage&);
+        int result;
+    };
+    static const std::unordered_map<std::string, Statement> kStatements = {
+        {"goto", {&CScriptCompiler::ParseGoto, 0}},
+        {"label", {&CScriptCompiler::ParseLabel, 0}},
+        {"if", {&CScriptCompiler::ParseIf, 0}},
+        {"for", {&CScriptCompiler::ParseFor, 0}},
+        {"while", {&CScriptCompiler::ParseWhile, 0}},
+        {"do", {&CScriptCompiler::ParseDoWhile, 0}},
+        {"{", {&CScriptCompiler::ParseNestedBlock, 0}},
+        {"}", {nullptr, 1}},
+        {";", {nullptr, 0}},
+        {",", {nullptr, 0}},
+    };
+    std::string name;
+    tokenizer.NextToken(name);
+    if (name.empty()) return 2;
+    auto found = kStatements.find(name);
+    // Any other token is skipped alone.
+    if (found == kStatements.end()) return 0;
+    if (found->second.reader) (this->*found->second.reader)(tokenizer, page);
+    return found->second.result;
+}
+
+void CScriptCompiler::ParseBlock(CTokenizer& tokenizer, CScriptPage& page) {
+    for (;;) {
+        switch (ParseStatement(tokenizer, page)) {
+            case 0: break;
+            case 1: return;
+            default: throw CScriptSyntaxError();  // the text ends inside the block
+        }
+    }
+}
+
+void CScriptCompiler::ParseNestedBlock(CTokenizer& tokenizer, CScriptPage& page) {
+    CNestingLevel level(nesting_);
+    ParseBlock(tokenizer, page);
+}
+
+void CScriptCompiler::ParseLabel(CTokenizer& tokenizer, CScriptPage& page) {
+    std::string name;
+    ParseWordArgument(tokenizer, name);
+    ExpectStatementEnd(tokenizer);
+    // The index of the next statement; a later label of the name wins for
+    // the gotos after it. In the body of a control structure the page is
+    // the body's own, which is dropped once appended: such a label is read
+    // and has no effect.
+    page.Labels()[name] = static_cast<int>(page.Size());
+}
+
+void CScriptCompiler::ParseGoto(CTokenizer& tokenizer, CScriptPage& page) {
+    std::string name;
+    ParseWordArgument(tokenizer, name);
+    ExpectStatementEnd(tokenizer);
+    // Only labels read before the goto in this page count; any other name
+    // restarts the page.
+    auto found = page.Labels().find(name);
+    page.Append(std::make_unique<CJumpStatement>(found == page.Labels().end() ? 0 : found->second, false));
+}

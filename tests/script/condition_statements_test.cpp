@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/global_state.h"
+#include "platform/save_data.h"
+#include "script/conditional_jump.h"
+#include "script/expression_statement.h"
+#include "script/jump_statement.h"
+#include "script/script_command_kind.h"
+#include "script/script_executor.h"
+#include "script/script_host.h"
+#include "script/script_page.h"
+#include "script/script_unit.h"
+#include "support/error_recorder.h"
+
+namespace {
+
+// Runs one page of a unit to its end: statements against this host, flow
+// statements on its executor.
+class PageRunner : public CScriptHost {
+public:
+    void Run(CScriptUnit& unit) {
+        executor_.FarCall("test.txt", "Main");
+        for (int steps = 0; steps < 10000; ++steps) {
+            CStatementRecord* record = executor_.StepInUnit(unit);
+            if (!record) return;
+            CScriptCommand* command = record->command.get();
+            if (command->GetCategory() == kCategoryStatement) {
+                static_cast<CScriptStatement*>(command)->Execute(this);
+            } else {
+                executor_.Execute(command);
+            }
+        }
+        FAIL() << "the page did not end";
+    }
+
+    void SetScriptEnabled(bool) override {}
+    bool IsScriptRunning() override { return true; }
+    void StopScript() override {}
+    CScriptExecutor* GetExecutor() override { return &executor_; }
+    CScriptCache* GetScriptCache() override { return nullptr; }
+    CScriptCache* GetClassCache() override { return nullptr; }
+    void ExecuteCommand(CScriptCommand*) override {}
+    void SendMessage(std::string) override {}
+    void AddMessageListener(CMessageListener*) override {}
+    void RemoveMessageListener(CMessageListener*) override {}
+    CSoundGroup* GetSESoundGroup() override { return nullptr; }
+    CSoundGroup* GetBGMSoundGroup() override { return nullptr; }
+    CSoundGroup* GetVoiceSoundGroup() override { return nullptr; }
+    CNode* GetRootNode() override { return nullptr; }
+    void DropPendingStatement() override {}
+    CScriptHost* GetParentHost() override { return this; }
+    CSceneHost* GetSceneHost() override { return nullptr; }
+    CScriptHost* GetCommandTarget() override { return this; }
+
+private:
+    CScriptExecutor executor_;
+};
+
+class ConditionStatements : public testing::Test {
+protected:
+    void SetUp() override {
+        GetPlayData().vars.values.fill(0);
+        GetSystemData().vars.values.fill(0);
+    }
+    static int32_t& Play(int n) { return GetPlayData().vars.values[static_cast<size_t>(n)]; }
+
+    // Runs the commands as the page "Main".
+    static void RunPage(std::vector<std::unique_ptr<CScriptCommand>> commands) {
+        auto page = std::make_unique<CScriptPage>();
+        for (auto& command : commands) page->Append(std::move(command));
+        CScriptUnit unit;
+        unit.AddPage("Main", std::move(page));
+        // A call from no frame returns to an empty one: its empty page ends
+        // the run.
+        unit.AddPage("", std::make_unique<CScriptPage>());
+        PageRunner runner;
+        runner.Run(unit);
+    }
+
+    // A conditional jump over two counters, then a statement it never skips:
+    // @2 and @3 count the statements that ran.
+    static void RunJumpOver(const std::string& condition, int skip) {
+        std::vector<std::unique_ptr<CScriptCommand>> commands;
+        commands.push_back(std::make_unique<CConditionalJump>(condition, skip));
+        commands.push_back(std::make_unique<CExpressionStatement>("@2++"));
+        commands.push_back(std::make_unique<CExpressionStatement>("@3++"));
+        commands.push_back(std::make_unique<CExpressionStatement>("@4=1"));
+        Play(2) = Play(3) = Play(4) = 0;
+        RunPage(std::move(commands));
+        EXPECT_EQ(Play(4), 1);
+    }
+};
+
+TEST_F(ConditionStatements, ConditionalJumpSkipsWhenTheConditionIsZero) {
+    struct Case {
+        const char* condition;
+        int skip;
+        int32_t ranSecond;  // @2 afterwards
+        int32_t ranThird;   // @3 afterwards
+    };
+    const Case cases[] = {
+        {"@5==3", 2, 1, 1},
+        {"@5==4", 2, 0, 0},
+        {"@5==4", 1, 0, 1},
+        {"@5==4", 0, 1, 1},
+        {"", 2, 1, 1},            // an empty condition never jumps
+        {"#3", 2, 0, 0},          // no such variable: 0
+        {"@5==3 2", 2, 0, 0},     // a token left over: 0
+        {"(@5", 2, 1, 1},
+        {"@5==4", 65536 + 1, 0, 1},  // only the low 16 bits count
+    };
+    Play(5) = 3;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.condition) + " skip " + std::to_string(c.skip));
+        RunJumpOver(c.condition, c.skip);
+        EXPECT_EQ(Play(2), c.ranSecond);
+        EXPECT_EQ(Play(3), c.ranThird);
+    }
+}
+
+TEST_F(ConditionStatements, ConditionsAreEvaluatedOnEveryRun) {
+    // while (@1 < 5) { @1++; $1 += @1; } as the control structures lay it
+    // out, with a counting step after it.
+    std::vector<std::unique_ptr<CScriptCommand>> commands;
+    commands.push_back(std::make_unique<CConditionalJump>("@1 < 5", 3));
+    commands.push_back(std::make_unique<CExpressionStatement>("@1++"));
+    commands.push_back(std::make_unique<CExpressionStatement>("$1 += @1"));
+    commands.push_back(std::make_unique<CJumpStatement>(-4, true));
+    commands.push_back(std::make_unique<CExpressionStatement>("@9 = @1 * 100"));
+    RunPage(std::move(commands));
+    EXPECT_EQ(Play(1), 5);
+    EXPECT_EQ(GetSystemData().vars.values[1], 1 + 2 + 3 + 4 + 5);
+    EXPECT_EQ(Play(9), 500);
+}
+
+TEST_F(ConditionStatements, ExpressionStatementOnlyHasItsSideEffects) {
+    Play(1) = 41;
+    PageRunner runner;
+    CExpressionStatement increment("@1=@1+1");
+    increment.Execute(&runner);
+    EXPECT_EQ(Play(1), 42);
+    CExpressionStatement empty("");
+    empty.Execute(&runner);
+    CExpressionStatement malformed("@1=1; @2=2");
+    malformed.Execute(&runner);
+    EXPECT_EQ(Play(1), 1);
+    EXPECT_EQ(Play(2), 0);
+    EXPECT_TRUE(RecordedErrors().empty());
+}
+
+TEST_F(ConditionStatements, CodesInstantnessAndClones) {
+    CConditionalJump jump("@1==2", 7);
+    EXPECT_EQ(jump.GetCategory(), kCategoryStatement);
+    EXPECT_EQ(jump.GetKind(), 4009);
+    EXPECT_TRUE(jump.IsInstant());
+    std::unique_ptr<CScriptStatement> jumpCopy = jump.Clone();
+    auto* copied = dynamic_cast<CConditionalJump*>(jumpCopy.get());
+    ASSERT_NE(copied, nullptr);
+    EXPECT_EQ(copied->Condition(), "@1==2");
+    EXPECT_EQ(copied->Skip(), 7);
+
+    CExpressionStatement expression("@3=4");
+    EXPECT_EQ(expression.GetCategory(), kCategoryStatement);
+    EXPECT_EQ(expression.GetKind(), 4014);
+    EXPECT_TRUE(expression.IsInstant());
+    std::unique_ptr<CScriptStatement> expressionCopy = expression.Clone();
+    auto* copiedExpression = dynamic_cast<CExpressionStatement*>(expressionCopy.get());
+    ASSERT_NE(copiedExpression, nullptr);
+    EXPECT_EQ(copiedExpression->Text(), "@3=4");
+    // The copy runs on its own.
+    PageRunner runner;
+    copiedExpression->Execute(&runner);
+    EXPECT_EQ(Play(3), 4);
+}
+
+TEST_F(ConditionStatements, AVariableOutOfRangeEndsTheGameWhenRun) {
+    PageRunner runner;
+    CConditionalJump system("$1024", 1);
+    EXPECT_THROW(system.Execute(&runner), CInternalError);
+    CExpressionStatement play("@99999999999 = 1");
+    EXPECT_THROW(play.Execute(&runner), CInternalError);
+    ASSERT_EQ(RecordedErrors().size(), 2u);
+    EXPECT_EQ(RecordedErrors()[0].module, 2014);
+    EXPECT_EQ(RecordedErrors()[0].place, 42);
+    EXPECT_EQ(RecordedErrors()[1].module, 2014);
+    EXPECT_EQ(RecordedErrors()[1].place, 32);
+}
+
+}  // namespace
