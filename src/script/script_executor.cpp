@@ -62,13 +62,13 @@ void CScriptExecutor::Call(const std::string& page) {
     finished_ = false;
     if (!frame_) return;
     std::string file = frame_->fileName;
-    stack_.push_back(std::move(*frame_));
+    stack_.push_back(std::move(frame_));
     frame_ = CScriptFrame{std::move(file), page, 0};
 }
 
 void CScriptExecutor::FarCall(const std::string& file, const std::string& page) {
     finished_ = false;
-    stack_.push_back(frame_ ? std::move(*frame_) : CScriptFrame());
+    stack_.push_back(std::move(frame_));
     frame_ = CScriptFrame{file, page, 0};
 }
 

@@ -67,7 +67,9 @@ private:
     std::optional<CScriptFrame> frame_;
     bool finished_ = false;
     int wait_ = 0;
-    std::vector<CScriptFrame> stack_;  // the last one is the top
+    // The last one is the top. FarCall without a current frame saves an
+    // empty entry: the script finishes when it comes back to it.
+    std::vector<std::optional<CScriptFrame>> stack_;
     // The unit of the statement Step handed out last, kept alive while the
     // host runs it even if the cache lets go of it meanwhile.
     std::shared_ptr<CScriptUnit> running_;

@@ -2,6 +2,7 @@
 #include <unordered_map>
 
 #include "platform/tokenizer.h"
+#include "script/jump_statement.h"
 #include "script/nesting_level.h"
 #include "script/script_compiler.h"
 #include "script/script_page.h"
@@ -15,6 +16,8 @@ int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
         int result;
     };
     static const std::unordered_map<std::string, Statement> kStatements = {
+        {"goto", {&CScriptCompiler::ParseGoto, 0}},
+        {"label", {&CScriptCompiler::ParseLabel, 0}},
         {"{", {&CScriptCompiler::ParseNestedBlock, 0}},
         {"}", {nullptr, 1}},
         {";", {nullptr, 0}},
@@ -43,4 +46,25 @@ void CScriptCompiler::ParseBlock(CTokenizer& tokenizer, CScriptPage& page) {
 void CScriptCompiler::ParseNestedBlock(CTokenizer& tokenizer, CScriptPage& page) {
     CNestingLevel level(nesting_);
     ParseBlock(tokenizer, page);
+}
+
+void CScriptCompiler::ParseLabel(CTokenizer& tokenizer, CScriptPage& page) {
+    std::string name;
+    ParseWordArgument(tokenizer, name);
+    ExpectStatementEnd(tokenizer);
+    // The index of the next statement; a later label of the name wins for
+    // the gotos after it. In the body of a control structure the page is
+    // the body's own, which is dropped once appended: such a label is read
+    // and has no effect.
+    page.Labels()[name] = static_cast<int>(page.Size());
+}
+
+void CScriptCompiler::ParseGoto(CTokenizer& tokenizer, CScriptPage& page) {
+    std::string name;
+    ParseWordArgument(tokenizer, name);
+    ExpectStatementEnd(tokenizer);
+    // Only labels read before the goto in this page count; any other name
+    // restarts the page.
+    auto found = page.Labels().find(name);
+    page.Append(std::make_unique<CJumpStatement>(found == page.Labels().end() ? 0 : found->second, false));
 }

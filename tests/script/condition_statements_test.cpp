@@ -74,9 +74,6 @@ protected:
         for (auto& command : commands) page->Append(std::move(command));
         CScriptUnit unit;
         unit.AddPage("Main", std::move(page));
-        // A call from no frame returns to an empty one: its empty page ends
-        // the run.
-        unit.AddPage("", std::make_unique<CScriptPage>());
         PageRunner runner;
         runner.Run(unit);
     }
