@@ -18,6 +18,10 @@ int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
     static const std::unordered_map<std::string, Statement> kStatements = {
         {"goto", {&CScriptCompiler::ParseGoto, 0}},
         {"label", {&CScriptCompiler::ParseLabel, 0}},
+        {"if", {&CScriptCompiler::ParseIf, 0}},
+        {"for", {&CScriptCompiler::ParseFor, 0}},
+        {"while", {&CScriptCompiler::ParseWhile, 0}},
+        {"do", {&CScriptCompiler::ParseDoWhile, 0}},
         {"{", {&CScriptCompiler::ParseNestedBlock, 0}},
         {"}", {nullptr, 1}},
         {";", {nullptr, 0}},
