@@ -10,55 +10,12 @@
 #include "script/expression_statement.h"
 #include "script/jump_statement.h"
 #include "script/script_command_kind.h"
-#include "script/script_executor.h"
-#include "script/script_host.h"
 #include "script/script_page.h"
 #include "script/script_unit.h"
+#include "script_test_host.h"
 #include "support/error_recorder.h"
 
 namespace {
-
-// Runs one page of a unit to its end: statements against this host, flow
-// statements on its executor.
-class PageRunner : public CScriptHost {
-public:
-    void Run(CScriptUnit& unit) {
-        executor_.FarCall("test.txt", "Main");
-        for (int steps = 0; steps < 10000; ++steps) {
-            CStatementRecord* record = executor_.StepInUnit(unit);
-            if (!record) return;
-            CScriptCommand* command = record->command.get();
-            if (command->GetCategory() == kCategoryStatement) {
-                static_cast<CScriptStatement*>(command)->Execute(this);
-            } else {
-                executor_.Execute(command);
-            }
-        }
-        FAIL() << "the page did not end";
-    }
-
-    void SetScriptEnabled(bool) override {}
-    bool IsScriptRunning() override { return true; }
-    void StopScript() override {}
-    CScriptExecutor* GetExecutor() override { return &executor_; }
-    CScriptCache* GetScriptCache() override { return nullptr; }
-    CScriptCache* GetClassCache() override { return nullptr; }
-    void ExecuteCommand(CScriptCommand*) override {}
-    void SendMessage(std::string) override {}
-    void AddMessageListener(CMessageListener*) override {}
-    void RemoveMessageListener(CMessageListener*) override {}
-    CSoundGroup* GetSESoundGroup() override { return nullptr; }
-    CSoundGroup* GetBGMSoundGroup() override { return nullptr; }
-    CSoundGroup* GetVoiceSoundGroup() override { return nullptr; }
-    CNode* GetRootNode() override { return nullptr; }
-    void DropPendingStatement() override {}
-    CScriptHost* GetParentHost() override { return this; }
-    CSceneHost* GetSceneHost() override { return nullptr; }
-    CScriptHost* GetCommandTarget() override { return this; }
-
-private:
-    CScriptExecutor executor_;
-};
 
 class ConditionStatements : public testing::Test {
 protected:
@@ -72,13 +29,10 @@ protected:
     static void RunPage(std::vector<std::unique_ptr<CScriptCommand>> commands) {
         auto page = std::make_unique<CScriptPage>();
         for (auto& command : commands) page->Append(std::move(command));
-        CScriptUnit unit;
-        unit.AddPage("Main", std::move(page));
-        // A call from no frame returns to an empty one: its empty page ends
-        // the run.
-        unit.AddPage("", std::make_unique<CScriptPage>());
-        PageRunner runner;
-        runner.Run(unit);
+        auto unit = std::make_shared<CScriptUnit>();
+        unit->AddPage("Main", std::move(page));
+        CTestScriptHost host;
+        EXPECT_GT(host.RunUnit(unit, 10000), 0);
     }
 
     // A conditional jump over two counters, then a statement it never skips:
@@ -139,14 +93,14 @@ TEST_F(ConditionStatements, ConditionsAreEvaluatedOnEveryRun) {
 
 TEST_F(ConditionStatements, ExpressionStatementOnlyHasItsSideEffects) {
     Play(1) = 41;
-    PageRunner runner;
+    CTestScriptHost host;
     CExpressionStatement increment("@1=@1+1");
-    increment.Execute(&runner);
+    increment.Execute(&host);
     EXPECT_EQ(Play(1), 42);
     CExpressionStatement empty("");
-    empty.Execute(&runner);
+    empty.Execute(&host);
     CExpressionStatement malformed("@1=1; @2=2");
-    malformed.Execute(&runner);
+    malformed.Execute(&host);
     EXPECT_EQ(Play(1), 1);
     EXPECT_EQ(Play(2), 0);
     EXPECT_TRUE(RecordedErrors().empty());
@@ -172,17 +126,17 @@ TEST_F(ConditionStatements, CodesInstantnessAndClones) {
     ASSERT_NE(copiedExpression, nullptr);
     EXPECT_EQ(copiedExpression->Text(), "@3=4");
     // The copy runs on its own.
-    PageRunner runner;
-    copiedExpression->Execute(&runner);
+    CTestScriptHost host;
+    copiedExpression->Execute(&host);
     EXPECT_EQ(Play(3), 4);
 }
 
 TEST_F(ConditionStatements, AVariableOutOfRangeEndsTheGameWhenRun) {
-    PageRunner runner;
+    CTestScriptHost host;
     CConditionalJump system("$1024", 1);
-    EXPECT_THROW(system.Execute(&runner), CInternalError);
+    EXPECT_THROW(system.Execute(&host), CInternalError);
     CExpressionStatement play("@99999999999 = 1");
-    EXPECT_THROW(play.Execute(&runner), CInternalError);
+    EXPECT_THROW(play.Execute(&host), CInternalError);
     ASSERT_EQ(RecordedErrors().size(), 2u);
     EXPECT_EQ(RecordedErrors()[0].module, 2014);
     EXPECT_EQ(RecordedErrors()[0].place, 42);

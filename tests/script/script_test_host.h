@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "script/script_executor.h"
 #include "script/script_host.h"
@@ -21,7 +22,12 @@ public:
         CompileOutcome outcome = CompileGuarded(source, *unit, classes_);
         EXPECT_TRUE(CompiledClean(outcome));
         if (!outcome.compiled) return 0;
-        scripts_.Insert("S/Main.txt", unit);
+        return RunUnit(unit, limit);
+    }
+
+    // The same with a unit made by the test, as the file S/Main.txt.
+    int RunUnit(std::shared_ptr<CScriptUnit> unit, int limit = 1000000) {
+        scripts_.Insert("S/Main.txt", std::move(unit));
         executor_.Clear();
         executor_.FarCall("S/Main.txt", "Main");
         int count = 0;
