@@ -24,6 +24,7 @@ CNode::CNode(int x, int y, int z)
       scene_(nullptr),
       owner_(nullptr),
       parent_(nullptr),
+      childErasures_(0),
       detached_(false) {}
 
 CNode::CNode(const CNode& other)
@@ -40,6 +41,7 @@ CNode::CNode(const CNode& other)
       scene_(other.scene_),
       owner_(other.owner_),
       parent_(other.parent_),
+      childErasures_(0),
       detached_(false) {}
 
 CNode::~CNode() {
@@ -155,7 +157,10 @@ void CNode::RemoveChildAt(ChildMap::iterator position) {
     // The handlers may have changed the map: find the entry again.
     EraseFromZOrder(child);
     const auto entry = children_.find(name);
-    if (entry != children_.end() && entry->second == child) children_.erase(entry);
+    if (entry != children_.end() && entry->second == child) {
+        children_.erase(entry);
+        ++childErasures_;
+    }
 }
 
 void CNode::RemoveAllChildren() {

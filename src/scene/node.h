@@ -244,6 +244,9 @@ private:
     // Entries of children_ in drawing order.
     std::vector<ChildMap::iterator> zOrder_;
     std::set<CNode*> removed_;
+    // Counts the entries erased from children_, so a walk over the children
+    // knows when the call it made took some out.
+    uint32_t childErasures_;
     // Set when the node leaves a tree (Detach), cleared when it is put into
     // one: a detached node's children are released without another Detach.
     bool detached_;
@@ -253,16 +256,17 @@ template <class Visit>
 void CNode::VisitChildren(Visit visit) {
     auto it = children_.begin();
     while (it != children_.end()) {
-        auto next = std::next(it);
-        if (next == children_.end()) {
-            visit(it->first, it->second);
-            return;
+        const auto next = std::next(it);
+        CNode* const nextChild = next == children_.end() ? nullptr : next->second;
+        const uint32_t erasures = childErasures_;
+        if (!visit(it->first, it->second) || !nextChild) return;
+        if (childErasures_ == erasures) {
+            it = next;
+            continue;
         }
-        CNode* const nextChild = next->second;
-        const std::string nextName = next->first;
-        if (!visit(it->first, it->second)) return;
-        if (!removed_.empty() && removed_.count(nextChild) != 0) return;
-        it = children_.find(nextName);
-        if (it == children_.end() || it->second != nextChild) return;
+        // The call took children out: `next` may be gone with them.
+        if (removed_.count(nextChild) != 0) return;
+        it = children_.begin();
+        while (it != children_.end() && it->second != nextChild) ++it;
     }
 }
