@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "redraw_fixture.h"
 #include "support/redraw_oracle.h"
+#include "support/tree_dump.h"
 
 namespace {
 
@@ -145,6 +147,41 @@ TEST_F(Redraw, ZoomFadeAndOrderChangesRedrawTheNode) {
     a.SetOpacity(0);
     EXPECT_TRUE(RectsAre(Frame(), {{100, 100, 180, 160}}));
     EXPECT_TRUE(MatchesFullRedraw(root, target));
+}
+
+TEST_F(Redraw, ChildrenArePlacedByTheParentsGetTransform) {
+    AddRect(root, "Bottom", 0, 0, -1, 800, 600, 0x202020, true);
+    CFixedChildrenNode& holder = Add(root, "H", new CFixedChildrenNode(100, 100, 0));
+    CRectNode& child = AddRect(holder, "C", 10, 10, 0, 32, 32, 0xFFFFFF, true);
+    Frame();
+    EXPECT_TRUE(RectsAre(child.Draws(), {{10, 10, 42, 42}}));
+    std::string path;
+    EXPECT_TRUE(root.HitTestPath(20, 20, CTransform2D(0, 0, 1, 1, 1, 0), &path));
+    EXPECT_EQ(path, "H/C");
+    int x = 0;
+    int y = 0;
+    root.GetPositionAt("H/C", &x, &y);
+    EXPECT_EQ(x, 10);
+    EXPECT_EQ(y, 10);
+
+    // Moving the holder leaves the child where it is.
+    child.ClearDraws();
+    holder.SetPosition(300, 300);
+    EXPECT_TRUE(RectsAre(Frame(), {{10, 10, 42, 42}}));
+    EXPECT_TRUE(RectsAre(child.Draws(), {{10, 10, 42, 42}}));
+    EXPECT_TRUE(MatchesFullRedraw(root, target));
+    holder.RemoveAt("C");
+    EXPECT_TRUE(RectsAre(Frame(), {{10, 10, 42, 42}}));
+    EXPECT_TRUE(MatchesFullRedraw(root, target));
+}
+
+TEST_F(Redraw, TheTreeDumpListsEveryNode) {
+    CSceneNode& group = Add(root, "G", new CSceneNode(5, 6, 2));
+    AddRect(group, "R", 1, 2, 3, 10, 10, 0, true).SetOpacity(0.5);
+    EXPECT_EQ(DumpTree(root),
+              "/ kind=1000 z=0 at=(0, 0) opacity=1 zoom=(1, 1) rotation=0\n"
+              "G kind=1000 z=2 at=(5, 6) opacity=1 zoom=(1, 1) rotation=0\n"
+              "G/R kind=1000 z=3 at=(1, 2) opacity=0.5 zoom=(1, 1) rotation=0\n");
 }
 
 }  // namespace

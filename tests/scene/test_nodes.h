@@ -44,6 +44,17 @@ private:
     std::vector<RECT> draws_;
 };
 
+// A group whose children keep their places in its parent's space: it hands
+// them the identity transform, as a window whose children do not follow.
+class CFixedChildrenNode : public CSceneNode {
+public:
+    using CSceneNode::CSceneNode;
+    CTransform2D* GetTransform(CTransform2D* out) override {
+        *out = CTransform2D(0, 0, 1, 1, 1, 0);
+        return out;
+    }
+};
+
 // Writes "<label> <event>" into a shared log for messages ("msg <name>"),
 // DrawSelf ("draw"), Detach ("detach"), Deactivate ("deactivate") and its deletion ("delete");
 // a message runs the handler, when one is set, after it is logged.
