@@ -57,7 +57,7 @@ void CNode::Reset() {
     InvalidateAll();
     live_ = 1;
     deactivated_ = 0;
-    detached_ = false;
+    MarkInTree();
 }
 
 void CNode::Clear() {
@@ -265,4 +265,9 @@ void CNode::TakeLinksFrom(CNode* parent) {
     scene_ = parent->scene_;
     detached_ = false;
     for (const auto& entry : children_) entry.second->TakeLinksFrom(this);
+}
+
+void CNode::MarkInTree() {
+    detached_ = false;
+    for (const auto& entry : children_) entry.second->MarkInTree();
 }

@@ -225,6 +225,8 @@ private:
     void EraseFromZOrder(CNode* child);
     // Owner and scene from the new parent, down the whole subtree.
     void TakeLinksFrom(CNode* parent);
+    // Clears the detached mark down the subtree: it sits in a tree again.
+    void MarkInTree();
     void DeleteRemoved();
 
     uint8_t live_;
@@ -247,8 +249,9 @@ private:
     // Counts the entries erased from children_, so a walk over the children
     // knows when the call it made took some out.
     uint32_t childErasures_;
-    // Set when the node leaves a tree (Detach), cleared when it is put into
-    // one: a detached node's children are released without another Detach.
+    // Set when the node leaves a tree (Detach, on the whole subtree), cleared
+    // on the subtree when it is put into one (AddChild, Reset): a detached
+    // node is released from its parent without another Detach.
     bool detached_;
 };
 

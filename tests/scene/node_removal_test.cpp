@@ -120,6 +120,17 @@ TEST_F(Removal, ANodeInARemovedGroupIsDetachedOnce) {
     EXPECT_EQ(Count("Group delete"), 1);
 }
 
+TEST_F(Removal, ANodeDetachedAndResetIsDetachedAgainWhenRemoved) {
+    CLoggingNode& group = Add(root, "Group");
+    Add(group, "Button");
+    group.Detach();  // as a closing scene detaches its canvas
+    group.Reset();   // and an opening one resets it
+    Take();
+    root.RemoveAt("Group");
+    EXPECT_EQ(Count("Group detach"), 1);
+    EXPECT_EQ(Count("Button detach"), 1);
+}
+
 TEST_F(Removal, ClearingANodeInTheTreeDetachesItsChildrenOnce) {
     CLoggingNode& group = Add(root, "Group");
     Add(group, "Button");
