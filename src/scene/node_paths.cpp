@@ -141,8 +141,11 @@ CNode* CNode::FindNode(std::string path) {
 void CNode::GetPositionAt(std::string path, int* x, int* y) {
     if (HasWildcard(path)) NodeError(kPlacePositionWildcard);
     if (path.empty()) {
-        *x = static_cast<int>(placement_.x);
-        *y = static_cast<int>(placement_.y);
+        // The origin mapped through the placement: x and y truncated, held
+        // inside the int range.
+        *x = 0;
+        *y = 0;
+        placement_.MapPoint(*x, *y);
         return;
     }
     std::string head, tail;

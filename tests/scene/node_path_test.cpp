@@ -216,6 +216,10 @@ TEST_F(PathTree, GetPositionAtMapsThroughThePlacements) {
     a->GetPositionAt("", &x, &y);
     EXPECT_EQ(x, -2);
     EXPECT_EQ(y, 3);
+    a->SetPosition(1e12, -1e12);  // held inside the int range
+    a->GetPositionAt("", &x, &y);
+    EXPECT_EQ(x, 2147483647);
+    EXPECT_EQ(y, -2147483647 - 1);
     ExpectNodeError(780, [&] { root.GetPositionAt("A/*", &x, &y); });
     ExpectNodeError(789, [&] { root.GetPositionAt("Z", &x, &y); });
     ExpectNodeError(789, [&] { root.GetPositionAt("A/Z", &x, &y); });

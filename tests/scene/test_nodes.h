@@ -29,7 +29,6 @@ public:
     bool HitTestSelf(double x, double y, CTransform2D parent) override;
     void DirtyOwnArea(CTransform2D parent, const RECT* clip) override;
 
-    void SetOpaque(bool opaque) { opaque_ = opaque; }
     // The clip of every DrawSelf since the last ClearDraws.
     const std::vector<RECT>& Draws() const { return draws_; }
     void ClearDraws() { draws_.clear(); }
