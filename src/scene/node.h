@@ -207,9 +207,9 @@ protected:
     CNode(const CNode& other);
 
     // Calls visit (name, child) for the children in name order while it
-    // answers true. Before each call it notes the next child and stops when
-    // the call removed it, so no iterator is kept across a call that can
-    // remove.
+    // answers true. Before each call it notes the next child; when the call
+    // took children out, it stops if that child was removed and otherwise
+    // finds it again, so no entry that may be gone is ever used.
     template <class Visit>
     void VisitChildren(Visit visit);
     // The transform this node passes to its children: parent composed with
