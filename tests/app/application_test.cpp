@@ -9,7 +9,7 @@
 #include "platform/config.h"
 #include "platform/error_report.h"
 #include "platform/thread.h"
-#include "test_application.h"
+#include "support/test_application.h"
 
 namespace {
 

@@ -1,18 +1,16 @@
-// Stand-ins for the display hardware and the cursor, and a test application
-// that runs a body with a display device.
+// A stand-in for the display hardware, and checks of the main window's
+// placement.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/application.h"
 #include "app/display_device.h"
-#include "support/fake_clock.h"
-#include "test_application.h"
+#include "support/display_run.h"
 
 // Records every call as text ("SetCooperativeLevel 0x11", "SetDisplayMode
 // 800 600 16", ...), answers DD_OK except for the call named in `failing`,
@@ -49,36 +47,6 @@ private:
         return call == failing ? failure : DD_OK;
     }
 };
-
-class FakeCursor : public CCursorReader {
-public:
-    POINT Read() override { return position; }
-    POINT position = {400, 300};
-};
-
-// The display device made inside a running test application, with the
-// given driver, a fake clock and a fake cursor.
-struct DisplayFixture {
-    TestApplication& app;
-    CDisplayDevice& device;
-    FakeClock& clock;
-    FakeCursor& cursor;
-    HWND window;
-};
-
-inline void RunWithDisplay(CDisplayDriver& driver,
-                           const std::function<void(DisplayFixture&)>& body) {
-    TestApplication app;
-    app.body = [&](TestApplication& self) {
-        self.PumpMessages();
-        FakeClock clock;
-        FakeCursor cursor;
-        CDisplayDevice device(800, 600, driver, clock, cursor);
-        DisplayFixture fixture{self, device, clock, cursor, GetMainWindowHandle()};
-        body(fixture);
-    };
-    app.Run();
-}
 
 inline RECT WindowRectOf(HWND window) {
     RECT r;

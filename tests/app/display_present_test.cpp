@@ -8,6 +8,7 @@
 #include "graphics/display_modes.h"
 #include "graphics/video_surface.h"
 #include "support/error_recorder.h"
+#include "support/window_readback.h"
 
 namespace {
 
@@ -28,21 +29,6 @@ void FillPattern(CMemorySurface& surface) {
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) pixels[y * kWidth + x] = Pattern(x, y);
     }
-}
-
-// The top-left 800 x 600 pixels of the window's client area, or of the
-// screen for no window, as 0x00RRGGBB.
-std::vector<Color32> ReadBack(HWND window) {
-    CMemorySurface copy;
-    copy.SetUseDibSection(true);
-    EXPECT_EQ(copy.Create(kWidth, kHeight), 0);
-    HDC dc = GetDC(window);
-    BitBlt(copy.GetDC(), 0, 0, kWidth, kHeight, dc, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
-    GdiFlush();
-    std::vector<Color32> pixels(copy.GetPixels(), copy.GetPixels() + kWidth * kHeight);
-    for (Color32& pixel : pixels) pixel &= kRgb;
-    return pixels;
 }
 
 bool Inside(const std::vector<RECT>& rects, int x, int y) {

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "app/application.h"
-#include "test_application.h"
+#include "support/test_application.h"
 
 namespace {
 
