@@ -32,7 +32,8 @@ void BoxCenter(MIRL_TRANSITION_PARAMETERS) {
                 pieces.DrawInPlace(rightStart, r, a.width, r + 1);
             }
         }
-        for (r = std::max(r, holeBottom); r < a.height; ++r) pieces.DrawInPlace(0, r, a.width, r + 1);
+        for (r = std::max(r, holeBottom); r < a.height; ++r)
+            pieces.DrawInPlace(0, r, a.width, r + 1);
     });
 }
 

@@ -28,7 +28,8 @@ void DrawCentredRow(const WipeArea& a, CPieceDrawer& pieces, int row, int length
 void CircleTop(MIRL_TRANSITION_PARAMETERS) {
     RunTransitionFrame(MIRL_TRANSITION_ARGUMENTS, [](const WipeArea& a, CPieceDrawer& pieces) {
         const int r = DiscRadius(TruncatedHypot(a.width / 2, a.height), a.level);
-        for (int i = 0; i < std::min(r, a.height); ++i) DrawCentredRow(a, pieces, i, TruncatedChord(r, i));
+        for (int i = 0; i < std::min(r, a.height); ++i)
+            DrawCentredRow(a, pieces, i, TruncatedChord(r, i));
     });
 }
 

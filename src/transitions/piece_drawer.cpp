@@ -8,9 +8,14 @@ long partCount = 0;
 
 }  // namespace
 
-CPieceDrawer::CPieceDrawer(CMemorySurface& destination, const CMemorySurface* picture, int x,
-                           int y, const RECT* clip, int code, uint32_t extra)
-    : destination_(destination), picture_(picture), x_(x), y_(y), clip_(clip), extra_(extra),
+CPieceDrawer::CPieceDrawer(CMemorySurface& destination, const CMemorySurface* picture, int x, int y,
+                           const RECT* clip, int code, uint32_t extra)
+    : destination_(destination),
+      picture_(picture),
+      x_(x),
+      y_(y),
+      clip_(clip),
+      extra_(extra),
       opacity_(static_cast<int>(std::min<uint32_t>(extra, 255))),
       blit_(picture ? FindDrawRoutine(code) : DrawRoutine{nullptr, nullptr}),
       fill_(FindFillRoutine(code)) {}

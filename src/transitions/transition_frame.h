@@ -14,7 +14,7 @@ struct WipeArea {
     int y;
     int width;  // of the picture, or of the coloured rectangle
     int height;
-    int level;  // 1..254
+    int level;         // 1..254
     const RECT* clip;  // or null
 };
 

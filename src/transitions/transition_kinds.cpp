@@ -14,6 +14,7 @@
 
 namespace {
 
+// A kind that stays inside the picture and uses no random pattern.
 #define MIRL_WIPE(name) {#name, &name, false, 0, false}
 
 const TransitionKind kKinds[] = {

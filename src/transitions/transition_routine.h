@@ -26,7 +26,7 @@ using TransitionRoutine = void (*)(CMemorySurface* destination, const CMemorySur
                                    int x, int y, const TransitionSize* size, const RECT* clip,
                                    int level, int code, uint32_t extra);
 
-#define MIRL_TRANSITION_PARAMETERS                                                           \
-    CMemorySurface *destination, const CMemorySurface *picture, int x, int y,                \
+#define MIRL_TRANSITION_PARAMETERS                                            \
+    CMemorySurface *destination, const CMemorySurface *picture, int x, int y, \
         const TransitionSize *size, const RECT *clip, int level, int code, uint32_t extra
 #define MIRL_TRANSITION_ARGUMENTS destination, picture, x, y, size, clip, level, code, extra

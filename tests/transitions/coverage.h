@@ -32,7 +32,9 @@ public:
         for (int c : counts_) total += c;
         return total;
     }
-    int Largest() const { return counts_.empty() ? 0 : *std::max_element(counts_.begin(), counts_.end()); }
+    int Largest() const {
+        return counts_.empty() ? 0 : *std::max_element(counts_.begin(), counts_.end());
+    }
 
     bool operator==(const CCoverage& other) const {
         return width_ == other.width_ && height_ == other.height_ && counts_ == other.counts_;

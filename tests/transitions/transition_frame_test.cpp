@@ -29,7 +29,8 @@ protected:
                                         int level, int code, uint32_t extra) {
         auto destination = MakeDestination(kWidth, kHeight, kSentinel);
         ResetTransitionPartCount();
-        RunAtPicturePlace(GetParam().routine, *destination, picture, size, nullptr, level, code, extra);
+        RunAtPicturePlace(GetParam().routine, *destination, picture, size, nullptr, level, code,
+                          extra);
         return destination;
     }
 
@@ -61,18 +62,20 @@ TEST_P(TransitionFrame, LevelsOutsideTheRangeAndCallsWithoutAnythingToDrawDrawNo
     const TransitionSize noArea[] = {{0, kHeight}, {kWidth, 0}, {-5, kHeight}};
     for (int level : {0, 1, 128, 254}) {
         EXPECT_TRUE(SameImage(*Run(nullptr, nullptr, level, 100, 0), untouched_)) << level;
-        EXPECT_TRUE(SameImage(*Run(nullptr, nullptr, level, 1100, 0xFF123456), untouched_)) << level;
+        EXPECT_TRUE(SameImage(*Run(nullptr, nullptr, level, 1100, 0xFF123456), untouched_))
+            << level;
         EXPECT_TRUE(SameImage(*Run(&empty, nullptr, level, 100, 0), untouched_)) << level;
         for (const TransitionSize& s : noArea)
             EXPECT_TRUE(SameImage(*Run(nullptr, &s, level, 1100, 0xFF123456), untouched_)) << level;
         // A draw code needs a picture.
         EXPECT_TRUE(SameImage(*Run(nullptr, &size, level, 100, 0), untouched_)) << level;
         for (int code : {104, 700, 1102, 0, 99, 1700})
-            EXPECT_TRUE(SameImage(*Run(picture_.get(), nullptr, level, code, 0xFF123456), untouched_))
+            EXPECT_TRUE(
+                SameImage(*Run(picture_.get(), nullptr, level, code, 0xFF123456), untouched_))
                 << level << " " << code;
         EXPECT_EQ(TransitionPartCount(), 0) << level;
     }
-    // The routine is still called with a null destination at times: it draws nothing.
+    // Without a destination there is nothing to draw into.
     GetParam().routine(nullptr, picture_.get(), 0, 0, nullptr, nullptr, 0, 100, 0);
 }
 
@@ -86,7 +89,8 @@ TEST_P(TransitionFrame, LeavesTheRandomGeneratorAlone) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKind, TransitionFrame, testing::ValuesIn(AllTransitionKinds()), KindName());
+INSTANTIATE_TEST_SUITE_P(EveryKind, TransitionFrame, testing::ValuesIn(AllTransitionKinds()),
+                         KindName());
 
 // The drawer hands each part to the blit the draw code names, with the
 // opacity in `extra`, or to the fill the fill code names with the colour.
@@ -98,7 +102,8 @@ TEST(PieceDrawer, EveryCodeDrawsThePartWithItsBlitOrFill) {
         for (int variant = 0; variant <= 3; ++variant) {
             const int code = mode * 100 + variant;
             auto viaRoutine = MakeDestination(kWidth, kHeight, 0x80604020);
-            RunAtPicturePlace(&LinearUp, *viaRoutine, picture.get(), nullptr, nullptr, 100, code, 77);
+            RunAtPicturePlace(&LinearUp, *viaRoutine, picture.get(), nullptr, nullptr, 100, code,
+                              77);
             auto direct = MakeDestination(kWidth, kHeight, 0x80604020);
             DrawByCode(code, *direct, kPictureX, kPictureY, *picture, &part, 77, nullptr);
             EXPECT_EQ(PixelsOf(*viaRoutine), PixelsOf(*direct)) << code;
@@ -107,7 +112,8 @@ TEST(PieceDrawer, EveryCodeDrawsThePartWithItsBlitOrFill) {
             const int code = 1000 + mode * 100 + weighted;
             const TransitionSize size = {kWidth, kHeight};
             auto viaRoutine = MakeDestination(kWidth, kHeight, 0x80604020);
-            RunAtPicturePlace(&LinearUp, *viaRoutine, nullptr, &size, nullptr, 100, code, 0x9050A0F0);
+            RunAtPicturePlace(&LinearUp, *viaRoutine, nullptr, &size, nullptr, 100, code,
+                              0x9050A0F0);
             auto direct = MakeDestination(kWidth, kHeight, 0x80604020);
             FindFillRoutine(code)(*direct, kPictureX, kPictureY, kPictureX + part.right,
                                   kPictureY + part.bottom, 0x9050A0F0, nullptr);

@@ -46,12 +46,13 @@ std::vector<Color32> ExpectedCodedImage(const CCoverage& coverage) {
 }
 
 std::vector<Color32> ExpectedColouredImage(const CCoverage& coverage, Color32 colour) {
-    return ExpectedImage(coverage, [](int, int, Color32 c) { return c; }, colour);
+    return ExpectedImage(
+        coverage, [](int, int, Color32 c) { return c; }, colour);
 }
 
 void RunAtPicturePlace(TransitionRoutine routine, CMemorySurface& destination,
-                       const CMemorySurface* picture, const TransitionSize* size,
-                       const RECT* clip, int level, int code, uint32_t extra) {
+                       const CMemorySurface* picture, const TransitionSize* size, const RECT* clip,
+                       int level, int code, uint32_t extra) {
     routine(&destination, picture, kPictureX, kPictureY, size, clip, level, code, extra);
 }
 

@@ -39,8 +39,8 @@ std::vector<Color32> ExpectedColouredImage(const CCoverage& coverage, Color32 co
 
 // Runs the routine at the picture's place.
 void RunAtPicturePlace(TransitionRoutine routine, CMemorySurface& destination,
-                       const CMemorySurface* picture, const TransitionSize* size,
-                       const RECT* clip, int level, int code, uint32_t extra);
+                       const CMemorySurface* picture, const TransitionSize* size, const RECT* clip,
+                       int level, int code, uint32_t extra);
 
 // The routine at the level with the count picture (or, for `fill`, with a
 // size and FillAdd): how often each picture pixel was drawn. A write outside

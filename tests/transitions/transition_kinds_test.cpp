@@ -9,19 +9,20 @@
 namespace {
 
 const char* const kWipeNames[] = {
-    "LinearDown",    "LinearUp",      "LinearLeft",     "LinearRight",     "RectCenter",
-    "RectTopLeft",   "RectTopRight",  "RectBottomLeft", "RectBottomRight", "BoxCenter",
-    "BoxTopLeft",    "BoxTopRight",   "BoxBottomLeft",  "BoxBottomRight",  "CircleTop",
-    "CircleBottom",  "CircleLeft",    "CircleRight",    "CircleCenter",    "HoleTop",
-    "HoleBottom",    "HoleLeft",      "HoleRight",      "HoleCenter",      "BlindRight",
-    "BlindLeft",     "BlindUp",       "BlindDown",      "BlindSlant",      "CurtainLeft",
-    "CurtainRight",  "CurtainUp",     "CurtainDown",    "TerecoH",         "TerecoV",
-    "TerecoHDouble", "TerecoVDouble", "FanCenter",      "FanTop",          "FanBottom",
+    "LinearDown",    "LinearUp",      "LinearLeft",      "LinearRight",     "RectCenter",
+    "RectTopLeft",   "RectTopRight",  "RectBottomLeft",  "RectBottomRight", "BoxCenter",
+    "BoxTopLeft",    "BoxTopRight",   "BoxBottomLeft",   "BoxBottomRight",  "CircleTop",
+    "CircleBottom",  "CircleLeft",    "CircleRight",     "CircleCenter",    "HoleTop",
+    "HoleBottom",    "HoleLeft",      "HoleRight",       "HoleCenter",      "BlindRight",
+    "BlindLeft",     "BlindUp",       "BlindDown",       "BlindSlant",      "CurtainLeft",
+    "CurtainRight",  "CurtainUp",     "CurtainDown",     "TerecoH",         "TerecoV",
+    "TerecoHDouble", "TerecoVDouble", "FanCenter",       "FanTop",          "FanBottom",
     "FanLeft",       "FanRight",      "FanCenterDouble",
 };
 
 TEST(TransitionKinds, TableHoldsTheWipesInLookupOrderEachWithItsOwnRoutine) {
-    ASSERT_EQ(TransitionKindsEnd() - TransitionKindsBegin(), std::end(kWipeNames) - std::begin(kWipeNames));
+    ASSERT_EQ(TransitionKindsEnd() - TransitionKindsBegin(),
+              std::end(kWipeNames) - std::begin(kWipeNames));
     std::set<TransitionRoutine> routines;
     const TransitionKind* kind = TransitionKindsBegin();
     for (const char* name : kWipeNames) {
@@ -44,7 +45,8 @@ TEST(TransitionKinds, LookupComparesTheWholeNameInItsLetterCase) {
 }
 
 TEST(TransitionKinds, WipesStayInsideThePictureUseNoRandomPatternAndVanishWithEffectsOff) {
-    for (const TransitionKind* kind = TransitionKindsBegin(); kind != TransitionKindsEnd(); ++kind) {
+    for (const TransitionKind* kind = TransitionKindsBegin(); kind != TransitionKindsEnd();
+         ++kind) {
         EXPECT_FALSE(kind->drawsOutside) << kind->name;
         EXPECT_EQ(kind->randomMode, 0) << kind->name;
         EXPECT_FALSE(kind->drawnWholeWithEffectsOff) << kind->name;

@@ -33,10 +33,13 @@ TEST_P(ClippedWipe, CellByCellGivesTheUnclippedImageAndChangesNothingOutsideTheC
     for (const TransitionSize& size : sizes) {
         auto picture = MakeCodedPicture(size.width, size.height);
         for (int level : {0, 1, 100, 128, 200}) {
-            SCOPED_TRACE(testing::Message() << size.width << " x " << size.height << " at level " << level);
+            SCOPED_TRACE(testing::Message()
+                         << size.width << " x " << size.height << " at level " << level);
             CCoverage coverage(size.width, size.height);
-            if (level == 0) coverage.Mark(0, 0, size.width, size.height);
-            else coverage = model(size.width, size.height, level);
+            if (level == 0)
+                coverage.Mark(0, 0, size.width, size.height);
+            else
+                coverage = model(size.width, size.height, level);
             const std::vector<Color32> full = ExpectedCodedImage(coverage);
             auto destination = MakeDestination(size.width, size.height, kSentinel);
             int destWidth = 0;
@@ -50,13 +53,15 @@ TEST_P(ClippedWipe, CellByCellGivesTheUnclippedImageAndChangesNothingOutsideTheC
                     for (int x = cell.left; x < cell.right; ++x)
                         expected[y * destWidth + x] = full[y * destWidth + x];
                 ASSERT_TRUE(SameImage(*destination, expected))
-                    << "cell {" << cell.left << ", " << cell.top << ", " << cell.right << ", " << cell.bottom << "}";
+                    << "cell {" << cell.left << ", " << cell.top << ", " << cell.right << ", "
+                    << cell.bottom << "}";
             }
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKind, ClippedWipe, testing::ValuesIn(AllTransitionKinds()), KindName());
+INSTANTIATE_TEST_SUITE_P(EveryKind, ClippedWipe, testing::ValuesIn(AllTransitionKinds()),
+                         KindName());
 
 // Tereco visits only the lines a clip can reach, in whole pairs or groups.
 TEST(TerecoClip, AClipStartingOnAnOddLineKeepsTheLinesParity) {
@@ -70,11 +75,12 @@ TEST(TerecoClip, AClipStartingOnAnOddLineKeepsTheLinesParity) {
         int destHeight = 0;
         destination->GetSize(destWidth, destHeight);
         const RECT clip = {kPictureX + 301, kPictureY + 7, kPictureX + 523, kPictureY + 333};
-        RunAtPicturePlace(LookupTransitionRoutine(kind), *destination, picture.get(), nullptr, &clip,
-                          100, 100, 0);
+        RunAtPicturePlace(LookupTransitionRoutine(kind), *destination, picture.get(), nullptr,
+                          &clip, 100, 100, 0);
         std::vector<Color32> expected(full.size(), kSentinel);
         for (int y = clip.top; y < clip.bottom; ++y)
-            for (int x = clip.left; x < clip.right; ++x) expected[y * destWidth + x] = full[y * destWidth + x];
+            for (int x = clip.left; x < clip.right; ++x)
+                expected[y * destWidth + x] = full[y * destWidth + x];
         EXPECT_TRUE(SameImage(*destination, expected));
     }
 }
@@ -90,11 +96,11 @@ TEST(TerecoClip, AClipThatMissesThePictureVisitsNoLine) {
         bool acrossRows;  // the clip misses the picture's rows (else its columns)
     };
     const Miss misses[] = {
-        {{0, 0, right, kPictureY}, true},                         // above
-        {{0, kPictureY + 600, right, bottom}, true},              // below
-        {{0, -50000, right, -40000}, true},                       // far above
-        {{0, 0, kPictureX, bottom}, false},                       // left
-        {{kPictureX + 800, 0, right, bottom}, false},             // right
+        {{0, 0, right, kPictureY}, true},              // above
+        {{0, kPictureY + 600, right, bottom}, true},   // below
+        {{0, -50000, right, -40000}, true},            // far above
+        {{0, 0, kPictureX, bottom}, false},            // left
+        {{kPictureX + 800, 0, right, bottom}, false},  // right
     };
     for (const char* kind : {"TerecoH", "TerecoV", "TerecoHDouble", "TerecoVDouble"}) {
         const bool rows = std::string(kind).find('H') != std::string::npos;
@@ -105,7 +111,8 @@ TEST(TerecoClip, AClipThatMissesThePictureVisitsNoLine) {
             // Lines are limited along one direction only: a clip beside the
             // lines still meets them and hands them on, to draw nothing.
             if (rows == miss.acrossRows) {
-                EXPECT_EQ(TransitionPartCount(), 0) << kind << " " << miss.clip.left << ", " << miss.clip.top;
+                EXPECT_EQ(TransitionPartCount(), 0)
+                    << kind << " " << miss.clip.left << ", " << miss.clip.top;
             }
             EXPECT_TRUE(SameImage(*destination, untouched)) << kind;
         }

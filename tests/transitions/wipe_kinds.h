@@ -1,6 +1,7 @@
 // The wipe kinds' names in lookup order, for tests that run every kind.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ struct NamedRoutine {
 
 // Every kind of the transition table.
 std::vector<NamedRoutine> AllTransitionKinds();
+
+inline void PrintTo(const NamedRoutine& kind, std::ostream* out) { *out << kind.name; }
 
 // gtest parameter names: the kind's name.
 struct KindName {

@@ -96,7 +96,9 @@ enum class Pivot { Top, Bottom, Left, Right, Center };
 CCoverage Circle(int w, int h, int L, Pivot pivot) {
     const bool side = pivot == Pivot::Left || pivot == Pivot::Right;
     const bool edge = pivot == Pivot::Top || pivot == Pivot::Bottom;
-    const int R = edge ? TruncHypot(w / 2, h) : side ? TruncHypot(w, h / 2) : TruncHypot(w / 2, h / 2);
+    const int R = edge   ? TruncHypot(w / 2, h)
+                  : side ? TruncHypot(w, h / 2)
+                         : TruncHypot(w / 2, h / 2);
     const int r = R * (255 - L) / 256;
     CCoverage out(w, h);
     if (r <= 0) return out;
@@ -149,7 +151,9 @@ CCoverage CircleCenter(int w, int h, int L) { return Circle(w, h, L, Pivot::Cent
 CCoverage Hole(int w, int h, int L, Pivot pivot) {
     const bool side = pivot == Pivot::Left || pivot == Pivot::Right;
     const bool edge = pivot == Pivot::Top || pivot == Pivot::Bottom;
-    const int R = edge ? TruncHypot(w / 2, h) : side ? TruncHypot(w, h / 2) : TruncHypot(w / 2, h / 2);
+    const int R = edge   ? TruncHypot(w / 2, h)
+                  : side ? TruncHypot(w, h / 2)
+                         : TruncHypot(w / 2, h / 2);
     const int r = R * L / 255;
     CCoverage out(w, h);
     for (int j = 0; j < h; ++j) {
@@ -352,19 +356,20 @@ struct NamedModel {
     WipeModel model;
 };
 
-#define MODEL(name) {#name, &name}
+#define MODEL(name) \
+    { #name, &name }
 const NamedModel kModels[] = {
-    MODEL(LinearDown),    MODEL(LinearUp),      MODEL(LinearLeft),     MODEL(LinearRight),
-    MODEL(RectCenter),    MODEL(RectTopLeft),   MODEL(RectTopRight),   MODEL(RectBottomLeft),
-    MODEL(RectBottomRight), MODEL(BoxCenter),   MODEL(BoxTopLeft),     MODEL(BoxTopRight),
-    MODEL(BoxBottomLeft), MODEL(BoxBottomRight), MODEL(CircleTop),     MODEL(CircleBottom),
-    MODEL(CircleLeft),    MODEL(CircleRight),   MODEL(CircleCenter),   MODEL(HoleTop),
-    MODEL(HoleBottom),    MODEL(HoleLeft),      MODEL(HoleRight),      MODEL(HoleCenter),
-    MODEL(BlindRight),    MODEL(BlindLeft),     MODEL(BlindUp),        MODEL(BlindDown),
-    MODEL(BlindSlant),    MODEL(CurtainLeft),   MODEL(CurtainRight),   MODEL(CurtainUp),
-    MODEL(CurtainDown),   MODEL(TerecoH),       MODEL(TerecoV),        MODEL(TerecoHDouble),
-    MODEL(TerecoVDouble), MODEL(FanCenter),     MODEL(FanTop),         MODEL(FanBottom),
-    MODEL(FanLeft),       MODEL(FanRight),      MODEL(FanCenterDouble),
+    MODEL(LinearDown),      MODEL(LinearUp),       MODEL(LinearLeft),      MODEL(LinearRight),
+    MODEL(RectCenter),      MODEL(RectTopLeft),    MODEL(RectTopRight),    MODEL(RectBottomLeft),
+    MODEL(RectBottomRight), MODEL(BoxCenter),      MODEL(BoxTopLeft),      MODEL(BoxTopRight),
+    MODEL(BoxBottomLeft),   MODEL(BoxBottomRight), MODEL(CircleTop),       MODEL(CircleBottom),
+    MODEL(CircleLeft),      MODEL(CircleRight),    MODEL(CircleCenter),    MODEL(HoleTop),
+    MODEL(HoleBottom),      MODEL(HoleLeft),       MODEL(HoleRight),       MODEL(HoleCenter),
+    MODEL(BlindRight),      MODEL(BlindLeft),      MODEL(BlindUp),         MODEL(BlindDown),
+    MODEL(BlindSlant),      MODEL(CurtainLeft),    MODEL(CurtainRight),    MODEL(CurtainUp),
+    MODEL(CurtainDown),     MODEL(TerecoH),        MODEL(TerecoV),         MODEL(TerecoHDouble),
+    MODEL(TerecoVDouble),   MODEL(FanCenter),      MODEL(FanTop),          MODEL(FanBottom),
+    MODEL(FanLeft),         MODEL(FanRight),       MODEL(FanCenterDouble),
 };
 #undef MODEL
 

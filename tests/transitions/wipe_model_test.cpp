@@ -24,7 +24,8 @@ CCoverage Rects(int w, int h, std::initializer_list<RECT> rects) {
 }
 
 // Row j of the coverage as the union of column ranges [left, right).
-testing::AssertionResult RowIs(const CCoverage& c, int j, std::initializer_list<std::pair<int, int>> runs) {
+testing::AssertionResult RowIs(const CCoverage& c, int j,
+                               std::initializer_list<std::pair<int, int>> runs) {
     CCoverage expected(c.Width(), 1);
     for (const auto& run : runs) expected.MarkRow(0, run.first, run.second);
     for (int i = 0; i < c.Width(); ++i) {
@@ -47,21 +48,33 @@ CCoverage Transposed(const CCoverage& c) {
 
 TEST(WipeModel, Linear) {
     EXPECT_TRUE(SameCoverage(Model("LinearUp", 800, 100, 128), Rects(800, 100, {{0, 0, 800, 50}})));
-    EXPECT_TRUE(SameCoverage(Model("LinearDown", 800, 255, 1), Rects(800, 255, {{0, 1, 800, 255}})));
-    EXPECT_TRUE(SameCoverage(Model("LinearDown", 800, 254, 1), Rects(800, 254, {{0, 0, 800, 254}})));
-    EXPECT_TRUE(SameCoverage(Model("LinearLeft", 800, 600, 128), Rects(800, 600, {{0, 0, 399, 600}})));
-    EXPECT_TRUE(SameCoverage(Model("LinearRight", 800, 600, 128), Rects(800, 600, {{401, 0, 800, 600}})));
+    EXPECT_TRUE(
+        SameCoverage(Model("LinearDown", 800, 255, 1), Rects(800, 255, {{0, 1, 800, 255}})));
+    EXPECT_TRUE(
+        SameCoverage(Model("LinearDown", 800, 254, 1), Rects(800, 254, {{0, 0, 800, 254}})));
+    EXPECT_TRUE(
+        SameCoverage(Model("LinearLeft", 800, 600, 128), Rects(800, 600, {{0, 0, 399, 600}})));
+    EXPECT_TRUE(
+        SameCoverage(Model("LinearRight", 800, 600, 128), Rects(800, 600, {{401, 0, 800, 600}})));
 }
 
 TEST(WipeModel, Rect) {
-    EXPECT_TRUE(SameCoverage(Model("RectCenter", 800, 600, 1), Rects(800, 600, {{4, 3, 797, 598}})));
-    EXPECT_TRUE(SameCoverage(Model("RectCenter", 800, 600, 254), Rects(800, 600, {{399, 299, 402, 301}})));
-    for (int level = 1; level < 255; ++level) EXPECT_EQ(Model("RectCenter", 1, 600, level).Total(), 0);
-    EXPECT_TRUE(SameCoverage(Model("RectTopLeft", 800, 600, 1), Rects(800, 600, {{0, 0, 793, 600}})));
-    EXPECT_TRUE(SameCoverage(Model("RectTopLeft", 800, 600, 128), Rects(800, 600, {{0, 0, 396, 396}})));
-    EXPECT_TRUE(SameCoverage(Model("RectTopRight", 800, 600, 128), Rects(800, 600, {{404, 0, 800, 396}})));
-    EXPECT_TRUE(SameCoverage(Model("RectBottomLeft", 800, 600, 128), Rects(800, 600, {{0, 204, 396, 600}})));
-    EXPECT_TRUE(SameCoverage(Model("RectBottomRight", 800, 600, 128), Rects(800, 600, {{404, 204, 800, 600}})));
+    EXPECT_TRUE(
+        SameCoverage(Model("RectCenter", 800, 600, 1), Rects(800, 600, {{4, 3, 797, 598}})));
+    EXPECT_TRUE(
+        SameCoverage(Model("RectCenter", 800, 600, 254), Rects(800, 600, {{399, 299, 402, 301}})));
+    for (int level = 1; level < 255; ++level)
+        EXPECT_EQ(Model("RectCenter", 1, 600, level).Total(), 0);
+    EXPECT_TRUE(
+        SameCoverage(Model("RectTopLeft", 800, 600, 1), Rects(800, 600, {{0, 0, 793, 600}})));
+    EXPECT_TRUE(
+        SameCoverage(Model("RectTopLeft", 800, 600, 128), Rects(800, 600, {{0, 0, 396, 396}})));
+    EXPECT_TRUE(
+        SameCoverage(Model("RectTopRight", 800, 600, 128), Rects(800, 600, {{404, 0, 800, 396}})));
+    EXPECT_TRUE(SameCoverage(Model("RectBottomLeft", 800, 600, 128),
+                             Rects(800, 600, {{0, 204, 396, 600}})));
+    EXPECT_TRUE(SameCoverage(Model("RectBottomRight", 800, 600, 128),
+                             Rects(800, 600, {{404, 204, 800, 600}})));
 }
 
 TEST(WipeModel, Box) {
@@ -74,10 +87,13 @@ TEST(WipeModel, Box) {
     EXPECT_TRUE(SameCoverage(Model("BoxBottomRight", 800, 600, 128),
                              Rects(800, 600, {{0, 0, 800, 100}, {0, 100, 300, 600}})));
     // An odd width: the hole's rows keep the last column.
-    EXPECT_TRUE(SameCoverage(Model("BoxCenter", 101, 61, 128),
-                             Rects(101, 61, {{0, 0, 101, 1}, {0, 1, 21, 59}, {79, 1, 101, 59}, {0, 59, 101, 61}})));
-    EXPECT_TRUE(SameCoverage(Model("BoxCenter", 800, 600, 128),
-                             Rects(800, 600, {{0, 0, 800, 50}, {0, 50, 150, 550}, {650, 50, 800, 550}, {0, 550, 800, 600}})));
+    EXPECT_TRUE(SameCoverage(
+        Model("BoxCenter", 101, 61, 128),
+        Rects(101, 61, {{0, 0, 101, 1}, {0, 1, 21, 59}, {79, 1, 101, 59}, {0, 59, 101, 61}})));
+    EXPECT_TRUE(SameCoverage(
+        Model("BoxCenter", 800, 600, 128),
+        Rects(800, 600,
+              {{0, 0, 800, 50}, {0, 50, 150, 550}, {650, 50, 800, 550}, {0, 550, 800, 600}})));
 }
 
 TEST(WipeModel, Circle) {
@@ -126,12 +142,14 @@ TEST(WipeModel, Fan) {
     for (int j = 0; j < 11; ++j) EXPECT_EQ(odd.Covers(14, j), j >= 5 && j <= 9) << j;
 
     const RECT topLeft = {0, 0, 400, 300}, lowerHalf = {0, 300, 800, 600};
-    EXPECT_TRUE(SameCoverage(Model("FanCenter", 800, 600, 64), Rects(800, 600, {topLeft, lowerHalf})));
+    EXPECT_TRUE(
+        SameCoverage(Model("FanCenter", 800, 600, 64), Rects(800, 600, {topLeft, lowerHalf})));
     EXPECT_TRUE(SameCoverage(Model("FanCenter", 800, 600, 192), Rects(800, 600, {topLeft})));
     EXPECT_TRUE(SameCoverage(Model("FanCenterDouble", 800, 600, 128),
                              Rects(800, 600, {topLeft, {400, 300, 800, 600}})));
     EXPECT_TRUE(SameCoverage(Model("FanLeft", 800, 600, 128), Rects(800, 600, {lowerHalf})));
-    EXPECT_TRUE(SameCoverage(Model("FanRight", 800, 600, 128), Rects(800, 600, {{0, 0, 800, 300}})));
+    EXPECT_TRUE(
+        SameCoverage(Model("FanRight", 800, 600, 128), Rects(800, 600, {{0, 0, 800, 300}})));
 
     const CCoverage top = Model("FanTop", 800, 600, 128);
     EXPECT_TRUE(RowIs(top, 0, {{400, 800}}));
@@ -143,16 +161,22 @@ TEST(WipeModel, Fan) {
 
 TEST(WipeModel, Tereco) {
     const CCoverage h = Model("TerecoH", 800, 600, 128);
-    for (int j = 0; j < 600; ++j) EXPECT_TRUE(RowIs(h, j, {j % 2 ? std::make_pair(404, 800) : std::make_pair(0, 396)}));
+    for (int j = 0; j < 600; ++j)
+        EXPECT_TRUE(RowIs(h, j, {j % 2 ? std::make_pair(404, 800) : std::make_pair(0, 396)}));
     const CCoverage v = Transposed(Model("TerecoV", 800, 600, 128));
-    for (int i = 0; i < 800; ++i) EXPECT_TRUE(RowIs(v, i, {i % 2 ? std::make_pair(303, 600) : std::make_pair(0, 297)}));
+    for (int i = 0; i < 800; ++i)
+        EXPECT_TRUE(RowIs(v, i, {i % 2 ? std::make_pair(303, 600) : std::make_pair(0, 297)}));
 
     const CCoverage d126 = Model("TerecoHDouble", 800, 600, 126);
     const CCoverage d127 = Model("TerecoHDouble", 800, 600, 127);
     for (int j = 0; j < 600; ++j) {
         const int place = j % 4;
-        if (place == 1) { EXPECT_TRUE(RowIs(d126, j, {{0, 6}})); }
-        if (place == 3) { EXPECT_TRUE(RowIs(d126, j, {{794, 800}})); }
+        if (place == 1) {
+            EXPECT_TRUE(RowIs(d126, j, {{0, 6}}));
+        }
+        if (place == 3) {
+            EXPECT_TRUE(RowIs(d126, j, {{794, 800}}));
+        }
         if (place % 2 == 0) {
             EXPECT_TRUE(RowIs(d126, j, {{0, 800}}));
             EXPECT_TRUE(RowIs(d127, j, {{0, 800}}));
@@ -163,25 +187,36 @@ TEST(WipeModel, Tereco) {
     const CCoverage vd = Transposed(Model("TerecoVDouble", 800, 600, 200));
     for (int i = 0; i < 800; ++i) {
         const int place = i % 4;
-        if (place == 0) { EXPECT_TRUE(RowIs(vd, i, {{0, 257}})); }
-        if (place == 2) { EXPECT_TRUE(RowIs(vd, i, {{343, 600}})); }
-        if (place % 2) { EXPECT_TRUE(RowEmpty(vd, i)); }
+        if (place == 0) {
+            EXPECT_TRUE(RowIs(vd, i, {{0, 257}}));
+        }
+        if (place == 2) {
+            EXPECT_TRUE(RowIs(vd, i, {{343, 600}}));
+        }
+        if (place % 2) {
+            EXPECT_TRUE(RowEmpty(vd, i));
+        }
     }
 }
 
 TEST(WipeModel, Blind) {
-    EXPECT_TRUE(SameCoverage(Model("BlindLeft", 20, 20, 100), Rects(20, 20, {{0, 0, 9, 20}, {16, 0, 20, 20}})));
+    EXPECT_TRUE(SameCoverage(Model("BlindLeft", 20, 20, 100),
+                             Rects(20, 20, {{0, 0, 9, 20}, {16, 0, 20, 20}})));
     EXPECT_TRUE(SameCoverage(Model("BlindRight", 20, 20, 100), Rects(20, 20, {{7, 0, 16, 20}})));
-    EXPECT_TRUE(SameCoverage(Model("BlindUp", 20, 20, 100), Rects(20, 20, {{0, 0, 20, 9}, {0, 16, 20, 20}})));
+    EXPECT_TRUE(SameCoverage(Model("BlindUp", 20, 20, 100),
+                             Rects(20, 20, {{0, 0, 20, 9}, {0, 16, 20, 20}})));
     EXPECT_TRUE(SameCoverage(Model("BlindDown", 20, 20, 100), Rects(20, 20, {{0, 7, 20, 16}})));
 
     // 800 columns are 50 whole slats, 600 rows 37 slats and 8 rows.
-    const std::pair<const char*, int> keptAtLevel1[] = {
-        {"BlindLeft", 750 * 600}, {"BlindRight", 750 * 600}, {"BlindUp", 800 * (600 - 37)},
-        {"BlindDown", 800 * (600 - 38)}, {"BlindSlant", 750 * 600}};
+    const std::pair<const char*, int> keptAtLevel1[] = {{"BlindLeft", 750 * 600},
+                                                        {"BlindRight", 750 * 600},
+                                                        {"BlindUp", 800 * (600 - 37)},
+                                                        {"BlindDown", 800 * (600 - 38)},
+                                                        {"BlindSlant", 750 * 600}};
     for (const auto& [kind, kept] : keptAtLevel1) {
         EXPECT_EQ(Model(kind, 800, 600, 1).Total(), kept) << kind;
-        for (int level = 240; level < 255; ++level) EXPECT_EQ(Model(kind, 800, 600, level).Total(), 0) << kind;
+        for (int level = 240; level < 255; ++level)
+            EXPECT_EQ(Model(kind, 800, 600, level).Total(), 0) << kind;
     }
     const CCoverage left = Model("BlindLeft", 800, 600, 1);
     const CCoverage right = Model("BlindRight", 800, 600, 1);

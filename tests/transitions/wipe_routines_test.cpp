@@ -26,10 +26,10 @@ const std::vector<int> kFewLevels = {1, 64, 126, 127, 128, 155, 192, 200, 254};
 // Odd and even sizes, pictures narrower and wider than tall, one smaller and
 // one larger than 255 in both directions, and the sizes the worked values use.
 const SizeAndLevels kCases[] = {
-    {800, 600, kFewLevels}, {800, 591, {128, 155}}, {800, 100, {128}}, {800, 255, {1}},
-    {101, 61, kManyLevels}, {16, 12, kManyLevels},  {15, 11, kManyLevels}, {20, 20, kManyLevels},
-    {40, 300, kManyLevels}, {300, 40, kManyLevels}, {1, 1, kManyLevels},   {1, 37, kManyLevels},
-    {255, 254, kFewLevels}, {257, 259, kFewLevels},
+    {800, 600, kFewLevels}, {800, 591, {128, 155}}, {800, 100, {128}},      {800, 255, {1}},
+    {800, 254, {1}},        {101, 61, kManyLevels}, {16, 12, kManyLevels},  {15, 11, kManyLevels},
+    {20, 20, kManyLevels},  {40, 300, kManyLevels}, {300, 40, kManyLevels}, {1, 1, kManyLevels},
+    {1, 37, kManyLevels},   {255, 254, kFewLevels}, {257, 259, kFewLevels},
 };
 
 // FillNormalAlpha of the colour over the sentinel, on the plain path.
@@ -48,13 +48,17 @@ TEST_P(WipeRoutine, DrawsWhatItsModelShowsEachPixelOnce) {
     for (const SizeAndLevels& c : kCases) {
         auto picture = MakeCodedPicture(c.width, c.height);
         for (int level : c.levels) {
-            SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " at level " << level);
+            SCOPED_TRACE(testing::Message()
+                         << c.width << " x " << c.height << " at level " << level);
             const CCoverage expected = model(c.width, c.height, level);
             auto destination = MakeDestination(c.width, c.height, kSentinel);
-            RunAtPicturePlace(routine, *destination, picture.get(), nullptr, nullptr, level, 100, 0);
+            RunAtPicturePlace(routine, *destination, picture.get(), nullptr, nullptr, level, 100,
+                              0);
             EXPECT_TRUE(SameImage(*destination, ExpectedCodedImage(expected)));
-            EXPECT_TRUE(SameCoverage(CountDraws(routine, c.width, c.height, level, false), expected));
-            EXPECT_TRUE(SameCoverage(CountDraws(routine, c.width, c.height, level, true), expected));
+            EXPECT_TRUE(
+                SameCoverage(CountDraws(routine, c.width, c.height, level, false), expected));
+            EXPECT_TRUE(
+                SameCoverage(CountDraws(routine, c.width, c.height, level, true), expected));
         }
     }
 }
@@ -66,15 +70,18 @@ TEST_P(WipeRoutine, AlphaFillCoversTheSamePixelsWeightedByTheColoursAlpha) {
     const TransitionRoutine routine = GetParam().routine;
     for (int level : kFewLevels) {
         for (const TransitionSize size : {TransitionSize{101, 61}, TransitionSize{300, 40}}) {
-            SCOPED_TRACE(testing::Message() << size.width << " x " << size.height << " at level " << level);
+            SCOPED_TRACE(testing::Message()
+                         << size.width << " x " << size.height << " at level " << level);
             auto destination = MakeDestination(size.width, size.height, kSentinel);
             RunAtPicturePlace(routine, *destination, nullptr, &size, nullptr, level, 1101, colour);
-            const CCoverage expected = FindWipeModel(GetParam().name)(size.width, size.height, level);
+            const CCoverage expected =
+                FindWipeModel(GetParam().name)(size.width, size.height, level);
             EXPECT_TRUE(SameImage(*destination, ExpectedColouredImage(expected, blended)));
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKind, WipeRoutine, testing::ValuesIn(AllTransitionKinds()), KindName());
+INSTANTIATE_TEST_SUITE_P(EveryKind, WipeRoutine, testing::ValuesIn(AllTransitionKinds()),
+                         KindName());
 
 }  // namespace
