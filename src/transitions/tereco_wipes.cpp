@@ -16,8 +16,9 @@ struct LineAxis {
     int Extent(const WipeArea& a) const { return rows ? a.height : a.width; }
     int Length(const WipeArea& a) const { return rows ? a.width : a.height; }
 
-    // The picture's lines [first, end) that the clip reaches, with the picture
-    // at `origin` along the axis; a clip that misses the picture reaches none.
+    // The picture's lines [first, end) that the clip reaches. Both bounds are
+    // held to the picture, so a clip that misses it (above or left of it too)
+    // reaches no line.
     void VisibleLines(const WipeArea& a, int& first, int& end) const {
         const int extent = Extent(a);
         first = 0;

@@ -7,7 +7,6 @@
 
 #include "graphics/draw_codes.h"
 #include "graphics/fill_codes.h"
-#include "simd_switches.h"
 #include "surface_contents.h"
 #include "transition_harness.h"
 #include "transitions/linear_wipes.h"
@@ -95,7 +94,6 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, TransitionFrame, testing::ValuesIn(AllTransi
 // The drawer hands each part to the blit the draw code names, with the
 // opacity in `extra`, or to the fill the fill code names with the colour.
 TEST(PieceDrawer, EveryCodeDrawsThePartWithItsBlitOrFill) {
-    const CScopedSimdSwitches plain(kPlainSwitches);
     auto picture = MakeCodedPicture(kWidth, kHeight);
     const RECT part = {0, 0, kWidth, kHeight - kHeight * 100 / 255};
     for (int mode = 1; mode <= 6; ++mode) {
@@ -119,6 +117,18 @@ TEST(PieceDrawer, EveryCodeDrawsThePartWithItsBlitOrFill) {
                                   kPictureY + part.bottom, 0x9050A0F0, nullptr);
             EXPECT_EQ(PixelsOf(*viaRoutine), PixelsOf(*direct)) << code;
         }
+    }
+}
+
+TEST(PieceDrawer, AnOpacityAbove255DrawsAsFullOpacity) {
+    auto picture = MakeCodedPicture(kWidth, kHeight);
+    const RECT part = {0, 0, kWidth, kHeight - kHeight * 100 / 255};
+    for (int code : {102, 203, 602}) {
+        auto viaRoutine = MakeDestination(kWidth, kHeight, 0x80604020);
+        RunAtPicturePlace(&LinearUp, *viaRoutine, picture.get(), nullptr, nullptr, 100, code, 0x100);
+        auto direct = MakeDestination(kWidth, kHeight, 0x80604020);
+        DrawByCode(code, *direct, kPictureX, kPictureY, *picture, &part, 255, nullptr);
+        EXPECT_EQ(PixelsOf(*viaRoutine), PixelsOf(*direct)) << code;
     }
 }
 
