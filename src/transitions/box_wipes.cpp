@@ -14,8 +14,9 @@ int HoleSize(int dx, int dy, int level) { return (TruncatedHypot(dx, dy) * level
 }  // namespace
 
 // The picture a row at a time: the hole's rows as the segments left and
-// right of a hole of half side d about the centre. The right segment runs to
-// the picture's right edge, so an odd width keeps its last column.
+// right of a hole of half side d about the centre; once the hole reaches the
+// left edge its rows show nothing. The right segment runs to the picture's
+// right edge, so an odd width keeps its last column.
 void BoxCenter(MIRL_TRANSITION_PARAMETERS) {
     RunTransitionFrame(MIRL_TRANSITION_ARGUMENTS, [](const WipeArea& a, CPieceDrawer& pieces) {
         const int cx = a.width / 2;
