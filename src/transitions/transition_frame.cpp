@@ -1,0 +1,15 @@
+#include "transitions/transition_frame.h"
+
+bool OpenTransitionFrame(const CMemorySurface* destination, const CMemorySurface* picture,
+                         const TransitionSize* size, int level, int& width, int& height) {
+    if (level < 0 || level >= 255 || !destination) return false;
+    if (picture) {
+        picture->GetSize(width, height);
+    } else if (size) {
+        width = size->width;
+        height = size->height;
+    } else {
+        return false;
+    }
+    return width > 0 && height > 0;
+}

@@ -1,0 +1,40 @@
+// The steps every transition routine takes before its own geometry: levels
+// outside 1..254 and calls without a size are settled here, and level 0
+// draws the whole picture in one piece.
+#pragma once
+
+#include <windows.h>
+
+#include "transitions/piece_drawer.h"
+#include "transitions/transition_routine.h"
+
+// What a kind's geometry works with.
+struct WipeArea {
+    int x;  // where the picture's top-left pixel lands
+    int y;
+    int width;  // of the picture, or of the coloured rectangle
+    int height;
+    int level;         // 1..254
+    const RECT* clip;  // or null
+};
+
+// The size comes from the picture when there is one, else from `size`.
+// False, with nothing to draw, for a level outside 0..254, without a
+// destination or a size, and for a size without area.
+bool OpenTransitionFrame(const CMemorySurface* destination, const CMemorySurface* picture,
+                         const TransitionSize* size, int level, int& width, int& height);
+
+// Runs the frame and, at levels 1..254, geometry(area, pieces), which draws
+// every part through the one drawer of this call.
+template <class Geometry>
+void RunTransitionFrame(MIRL_TRANSITION_PARAMETERS, Geometry geometry) {
+    int width = 0;
+    int height = 0;
+    if (!OpenTransitionFrame(destination, picture, size, level, width, height)) return;
+    CPieceDrawer pieces(*destination, picture, x, y, clip, code, extra);
+    if (level == 0) {
+        pieces.DrawWhole(width, height);
+        return;
+    }
+    geometry(WipeArea{x, y, width, height, level, clip}, pieces);
+}
