@@ -11,7 +11,9 @@ IDirectSoundBuffer* CreateSecondaryBuffer(IDirectSound* device, uint32_t bytes, 
         wave.cbSize = 0;
         for (DWORD flags : kSoundBufferFlagSets) {
             DSBUFFERDESC desc = {};
-            desc.dwSize = 20;
+            // The record of DirectSound 3 without the 3D algorithm: 20 bytes in a
+            // 32-bit program.
+            desc.dwSize = sizeof(DSBUFFERDESC1);
             desc.dwFlags = flags;
             desc.dwBufferBytes = bytes;
             desc.lpwfxFormat = &wave;

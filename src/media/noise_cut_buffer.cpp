@@ -21,7 +21,7 @@ int CNoiseCutBuffer::Create(IDirectSound* device) {
     WAVEFORMATEX format = {};
     MakePcmFormat(format, 2, 22050, 16);
     DSBUFFERDESC desc = {};
-    desc.dwSize = 20;
+    desc.dwSize = sizeof(DSBUFFERDESC1);
     desc.dwFlags = DSBCAPS_GETCURRENTPOSITION2;
     desc.dwBufferBytes = kBytes;
     desc.lpwfxFormat = &format;

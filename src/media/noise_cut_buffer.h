@@ -22,6 +22,7 @@ public:
     // 1.
     int Destroy();
     bool IsCreated() const { return created_; }
+    IDirectSoundBuffer* GetBuffer() const { return buffer_; }
 
 private:
     bool created_;
