@@ -35,6 +35,7 @@ public:
     long GetVolume() override { return dsBuffer_ ? volume_ : 0; }
     DWORD GetFrequency() override;
     DWORD GetLength() override { return lengthMs_; }
+    IDirectSoundBuffer* GetDirectSoundBuffer() const { return dsBuffer_; }
 
 protected:
     // The position in the sound to resume from after a pause or a mute.
