@@ -34,6 +34,8 @@ public:
     // The decoder's PCM format, null while nothing is open.
     const WAVEFORMATEX* GetFormat() const;
     bool IsLoaded() const { return loaded_; }
+    // The buffer the handle plays through, to look at.
+    const CSoundBuffer& GetBuffer() const { return *buffer_; }
 
     void Play() { buffer_->Play(); }
     void Stop() { buffer_->Stop(); }

@@ -144,6 +144,20 @@ TEST_F(StreamBufferTest, AFailedStartLeavesTheStreamStopped) {
     EXPECT_TRUE(stream_.IsPlaying());
 }
 
+TEST_F(StreamBufferTest, ABadPositionIsABoxOnTheCallersThreadButNeverInATick) {
+    IDirectSoundBuffer* ds = Open(3000);
+    stream_.SetLoop(true);
+    stream_.SetMute(true);
+    stream_.Play();
+    clock_.now += 0x90000000u;  // a clock position past what 32 signed bits hold
+    stream_.SetMute(false);
+    ASSERT_TRUE(timer_.Running());
+    ds->Stop();
+    TickAtFrame(ds, 1000);
+    EXPECT_TRUE(RecordedErrors().empty());
+    ExpectBox([&] { stream_.GetPosition(); }, ErrorKind::Warning, kModuleStreamingBuffer, 430);
+}
+
 TEST_F(StreamBufferTest, ASoundUnderTwoSecondsIsRefusedAndTwoSecondsIsAccepted) {
     Ramp(1999);
     ExpectBox([&] { stream_.Open(source_.get()); }, ErrorKind::Sound, kModuleStreamingBuffer, 66);
