@@ -143,4 +143,25 @@ TEST_F(OneShotBufferTest, PauseKeepsThePositionAndResumePlaysOnFromIt) {
     EXPECT_EQ(buffer_.GetPosition(), 500u);
 }
 
+TEST_F(OneShotBufferTest, ASoundUnderOneMillisecondDividesByOne) {
+    std::string path = archive_.Put("tiny.wav", MakeWave({{"fmt ", FormatChunk(1, 2, 22050, 16)}, {"data", RampPcm(10)}}));
+    CWaveSource source;
+    ASSERT_EQ(source.Open(path.c_str()), 1);
+    ASSERT_EQ(source.GetLengthMs(), 0u);
+    ASSERT_EQ(buffer_.Open(&source), 1);
+    Bytes contents = BufferBytes(buffer_.GetDirectSoundBuffer());
+    ASSERT_GE(contents.size(), 40u);
+    EXPECT_EQ(RampFrame(&contents[9 * 4]), 9u);
+    buffer_.SetMute(true);
+    buffer_.SetLoop(true);
+    buffer_.Play();
+    clock_.now += 5;
+    EXPECT_EQ(buffer_.GetPassPosition(), 0u);
+    buffer_.SetLoop(false);
+    EXPECT_FALSE(buffer_.IsPlaying());
+    buffer_.Pause();
+    buffer_.Resume();
+    EXPECT_TRUE(RecordedErrors().empty());
+}
+
 }  // namespace
