@@ -78,6 +78,11 @@ TEST(AviSourceDamage, EachDamageIsRefusedOrGivesTheSoundItHolds) {
     ASSERT_NE(strf, std::string::npos);
     auto cut = [&](size_t length) { return Bytes(whole.begin(), whole.begin() + length); };
     size_t middle = movi + (index - movi) / 2;
+    // A compressed stream that no converter reads.
+    Bytes unknownCodec = MediaBytes("avi/ima.avi");
+    size_t imaFormat = Find(unknownCodec, "strf") + 8;
+    unknownCodec[imaFormat] = 0x34;
+    unknownCodec[imaFormat + 1] = 0x12;
     // Without its index, the RIFF size saying so: the file is whole.
     Bytes noIndex = cut(index);
     uint32_t riffSize = static_cast<uint32_t>(noIndex.size() - 8);
@@ -103,6 +108,7 @@ TEST(AviSourceDamage, EachDamageIsRefusedOrGivesTheSoundItHolds) {
         {"no idx1", noIndex, false, 0},
         {"a movi chunk past its list", chunkPastList, false, 0},
         {"0-channel strf", noChannels, false, 0},
+        {"no converter for the codec", unknownCodec, false, 0},
         {"whole", whole, true, reference.size()},
     };
     for (const Row& row : rows) {
