@@ -123,6 +123,18 @@ TEST_F(OneShotBufferTest, LoopingGrowsPastTheLengthAndSwitchingItOffEndsTheRunni
     EXPECT_EQ(buffer_.GetPosition(), 3000u);
 }
 
+TEST_F(OneShotBufferTest, ChangingTheLoopFlagWhilePlayingPlaysOnWithTheNewFlag) {
+    IDirectSoundBuffer* ds = Open(1500);
+    buffer_.Play();
+    EXPECT_EQ(StatusOf(ds) & DSBSTATUS_LOOPING, 0u);
+    EXPECT_EQ(buffer_.SetLoop(true), 0);
+    EXPECT_NE(StatusOf(ds) & DSBSTATUS_LOOPING, 0u);
+    EXPECT_TRUE(buffer_.IsLooping());
+    EXPECT_EQ(buffer_.SetLoop(false), 0);
+    EXPECT_EQ(StatusOf(ds) & DSBSTATUS_LOOPING, 0u);
+    EXPECT_TRUE(buffer_.IsPlaying());
+}
+
 TEST_F(OneShotBufferTest, PauseKeepsThePositionAndResumePlaysOnFromIt) {
     IDirectSoundBuffer* ds = Open(1500);
     buffer_.Play();
