@@ -38,8 +38,8 @@ public:
     uint8_t GetSilenceByte() const;
 
 protected:
-    // Takes a record of `size` bytes (at least 18). Any record held before
-    // is released.
+    // Takes the record (from AllocateFormat); any record held before is
+    // released.
     void SetFormat(WAVEFORMATEX* format);
     // The sizes that follow from the format and the data size.
     void SetDataBytes(uint64_t dataBytes);

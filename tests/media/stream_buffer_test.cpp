@@ -8,6 +8,28 @@ namespace {
 
 constexpr uint32_t kRingFrames = 44100;  // two seconds at 22050 Hz
 
+// A source that breaks for good after a number of bytes, as a damaged file
+// or a lost drive would: from then on every read, also after a rewind, gives
+// nothing.
+class CFailingSource : public CWaveSource {
+public:
+    uint64_t failAfter = ~0ull;
+    uint32_t Read(void* dst, uint32_t bytes) override {
+        if (broken_ || GetConsumedBytes() >= failAfter) {
+            broken_ = true;
+            return 0;
+        }
+        uint64_t left = failAfter - GetConsumedBytes();
+        uint32_t read = CWaveSource::Read(dst, bytes > left ? static_cast<uint32_t>(left) : bytes);
+        broken_ = GetConsumedBytes() >= failAfter;
+        return read;
+    }
+
+private:
+    bool broken_ = false;
+};
+
+
 class StreamBufferTest : public BufferTest {
 protected:
     IDirectSoundBuffer* Open(uint32_t ms) {
@@ -99,6 +121,26 @@ TEST_F(StreamBufferTest, AfterTheEndOfAStreamThatDoesNotLoopComesSilenceUntilIts
     EXPECT_EQ(stream_.GetPosition(), 0u);
 }
 
+TEST_F(StreamBufferTest, ALoopingStreamWhoseSourceBreaksGoesOnInSilence) {
+    CFailingSource source;
+    std::string path = archive_.Put("ramp.wav", RampWave(22050, 5000));
+    ASSERT_EQ(source.Open(path.c_str()), 1);
+    source.failAfter = (kRingFrames + 3000) * 4;
+    ASSERT_EQ(stream_.Open(&source), 1);
+    IDirectSoundBuffer* ds = stream_.GetDirectSoundBuffer();
+    stream_.SetLoop(true);
+    PlayHeld();
+    TickAtFrame(ds, 10000);
+    Bytes ring = BufferBytes(ds);
+    ExpectRing(ring, 0, 3000, [](uint32_t i) { return kRingFrames + i; });
+    EXPECT_EQ(Bytes(ring.begin() + 3000 * 4, ring.begin() + 10000 * 4), Bytes(7000 * 4, 0))
+        << "after the break and a rewind that gave nothing: silence";
+    EXPECT_EQ(stream_.GetPosition(), 10000u * 1000 / 22050) << "the silence counts as played";
+    TickAtFrame(ds, 20000);
+    EXPECT_TRUE(stream_.IsPlaying());
+    EXPECT_TRUE(RecordedErrors().empty());
+}
+
 TEST_F(StreamBufferTest, ResumingAt3700MsRestartsTheDecoderAtThatWholeBlock) {
     IDirectSoundBuffer* ds = Open(5000);  // 110250 frames
     stream_.SetMute(true);  // the clock alone gives the position
@@ -177,19 +219,6 @@ TEST(SoundBuffersWithoutADevice, OpenIsTheirCreationBox) {
     ExpectBox([&] { stream.Open(&source); }, ErrorKind::Sound, kModuleStreamingBuffer, 589);
 }
 
-// A source that fails for good after a number of bytes, as a damaged file or
-// a lost drive would.
-class CFailingSource : public CWaveSource {
-public:
-    uint64_t failAfter = 0;
-    uint32_t Read(void* dst, uint32_t bytes) override {
-        if (GetConsumedBytes() >= failAfter) return 0;
-        uint64_t left = failAfter - GetConsumedBytes();
-        return CWaveSource::Read(dst, bytes > left ? static_cast<uint32_t>(left) : bytes);
-    }
-    int Rewind() override { return CWaveSource::Rewind(); }
-};
-
 TEST(StreamUnderTheRealTimer, AStreamStopsItselfAtItsEndAndAFailingSourceEndsInSilence) {
     CSoundDeviceUse use;
     CSoundArchive archive;
@@ -198,7 +227,7 @@ TEST(StreamUnderTheRealTimer, AStreamStopsItselfAtItsEndAndAFailingSourceEndsInS
         SCOPED_TRACE(failing ? "failing" : "whole");
         CFailingSource source;
         ASSERT_EQ(source.Open(path.c_str()), 1);
-        source.failAfter = failing ? 88200 * 2 + 4000 : ~0ull;
+        if (failing) source.failAfter = 88200 * 2 + 4000;
         CStreamBuffer stream;
         ASSERT_EQ(stream.Open(&source), 1);
         stream.Play();
