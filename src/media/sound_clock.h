@@ -1,0 +1,6 @@
+// The clock that sound positions are counted on: timeGetTime.
+#pragma once
+
+#include "platform/clock.h"
+
+CClock& SoundClock();

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "media/ogg_archive_source.h"
+#include "media_fixture.h"
+
+namespace {
+
+// The largest difference between two runs of 16-bit samples of equal length.
+int MaxSampleDifference(const Bytes& a, const Bytes& b) {
+    int worst = 0;
+    for (size_t i = 0; i + 1 < a.size() && i + 1 < b.size(); i += 2) {
+        int16_t x = static_cast<int16_t>(a[i] | a[i + 1] << 8);
+        int16_t y = static_cast<int16_t>(b[i] | b[i + 1] << 8);
+        worst = std::max(worst, std::abs(x - y));
+    }
+    return worst;
+}
+
+struct OggCase {
+    const char* path;
+    const char* reference;
+    uint16_t channels;
+    uint32_t rate;
+};
+
+class OggDecoding : public testing::TestWithParam<OggCase> {
+protected:
+    CMediaBase base_;
+};
+
+TEST_P(OggDecoding, GivesOggdecsSamplesWithinOneFormatLengthAndCounts) {
+    const OggCase& c = GetParam();
+    Bytes reference = MediaBytes(std::string("ref/") + c.reference);
+    ASSERT_FALSE(reference.empty());
+    COggArchiveSource source;
+    ASSERT_EQ(source.Open(c.path), 1);
+    const WAVEFORMATEX& f = *source.GetFormat();
+    EXPECT_EQ(f.wFormatTag, WAVE_FORMAT_PCM);
+    EXPECT_EQ(f.nChannels, c.channels);
+    EXPECT_EQ(f.nSamplesPerSec, c.rate);
+    EXPECT_EQ(f.wBitsPerSample, 16);
+    EXPECT_EQ(f.nBlockAlign, 2 * c.channels);
+    EXPECT_EQ(f.nAvgBytesPerSec, 2 * c.channels * c.rate);
+    EXPECT_EQ(f.cbSize, 0);
+    EXPECT_EQ(source.GetDataBytes(), reference.size());
+    EXPECT_EQ(source.GetLengthMs(), reference.size() * 1000 / f.nAvgBytesPerSec);
+
+    Bytes out = Drain(source, 10000);
+    ASSERT_EQ(out.size(), reference.size());
+    EXPECT_LE(MaxSampleDifference(out, reference), 1);
+    EXPECT_EQ(source.GetConsumedBytes(), reference.size());
+
+    ASSERT_EQ(source.Rewind(), 1);
+    EXPECT_EQ(source.GetConsumedBytes(), 0u);
+    // Skips go by whole frames; the rest of a frame is not skipped.
+    uint32_t skip = 22050 * f.nBlockAlign + 1;
+    source.Skip(skip);
+    uint32_t skipped = skip - 1;
+    EXPECT_EQ(source.GetConsumedBytes(), skipped);
+    Bytes part(8000);
+    ASSERT_EQ(source.Read(part.data(), 8000), 8000u);
+    EXPECT_LE(MaxSampleDifference(part, Bytes(reference.begin() + skipped, reference.begin() + skipped + 8000)), 1);
+    EXPECT_EQ(source.GetConsumedBytes(), skipped + 8000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Generated, OggDecoding,
+                         testing::Values(OggCase{"Snd/mono.ogg", "mono.raw", 1, 22050},
+                                         OggCase{"Snd/stereo.ogg", "stereo.raw", 2, 44100}));
+
+// The pages of an Ogg file: where each starts and how long it is.
+struct Page {
+    size_t start;
+    size_t size;
+    int64_t granule;
+};
+
+std::vector<Page> Pages(const Bytes& ogg) {
+    std::vector<Page> pages;
+    size_t at = 0;
+    while (at + 27 <= ogg.size() && std::memcmp(&ogg[at], "OggS", 4) == 0) {
+        size_t segments = ogg[at + 26];
+        size_t size = 27 + segments;
+        for (size_t i = 0; i < segments; ++i) size += ogg[at + 27 + i];
+        int64_t granule = 0;
+        std::memcpy(&granule, &ogg[at + 6], 8);
+        pages.push_back({at, size, granule});
+        at += size;
+    }
+    return pages;
+}
+
+// Sets the page's CRC again after its bytes were changed.
+void RecomputeCrc(Bytes& ogg, const Page& page) {
+    std::memset(&ogg[page.start + 22], 0, 4);
+    uint32_t crc = 0;
+    for (size_t i = 0; i < page.size; ++i) {
+        crc ^= static_cast<uint32_t>(ogg[page.start + i]) << 24;
+        for (int bit = 0; bit < 8; ++bit) crc = crc & 0x80000000u ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
+    }
+    std::memcpy(&ogg[page.start + 22], &crc, 4);
+}
+
+TEST(OggSourceDamage, EachDamageGivesItsBoxOrTheSoundUpToTheLastWholePage) {
+    Bytes whole = MediaBytes("Snd/stereo.ogg");
+    std::vector<Page> pages = Pages(whole);
+    ASSERT_GE(pages.size(), 4u);
+    const Page& id = pages[0];
+    const Page& setup = pages[1];
+    const Page& audio = pages[pages.size() / 2];
+    size_t idPacket = id.start + 27 + whole[id.start + 26];
+
+    auto cut = [&](size_t length) { return Bytes(whole.begin(), whole.begin() + length); };
+    auto patched = [&](size_t at, std::initializer_list<uint8_t> bytes, const Page& page) {
+        Bytes b = whole;
+        std::copy(bytes.begin(), bytes.end(), b.begin() + at);
+        RecomputeCrc(b, page);
+        return b;
+    };
+    size_t setupHeader = setup.start;
+    for (size_t i = setup.start; i + 7 < setup.start + setup.size; ++i)
+        if (whole[i] == 5 && std::memcmp(&whole[i + 1], "vorbis", 6) == 0) setupHeader = i;
+    ASSERT_NE(setupHeader, setup.start);
+
+    struct Row {
+        const char* what;
+        Bytes file;
+        int place;           // the box, or 0: the sound up to the page's granule
+        int64_t lastFrame;
+    };
+    const Row rows[] = {
+        {"cut in the identification page", cut(id.start + id.size / 2), kOggArchiveNotVorbis, 0},
+        {"cut in the setup page", cut(setup.start + setup.size / 2), kOggArchiveNotVorbis, 0},
+        {"cut mid-audio", cut(audio.start + audio.size / 2), 0, pages[pages.size() / 2 - 1].granule},
+        {"a flipped setup byte", patched(setupHeader + 1, {'w'}, setup), kOggArchiveNotVorbis, 0},
+        {"0 channels", patched(idPacket + 11, {0}, id), kOggArchiveNotVorbis, 0},
+        {"rate 0xFFFFFFFF", patched(idPacket + 12, {0xFF, 0xFF, 0xFF, 0xFF}, id), kOggArchiveNotVorbis, 0},
+        {"rate 50", patched(idPacket + 12, {50, 0, 0, 0}, id), kOggArchiveFormatUnusable, 0},
+        {"not Ogg at all", BytesOf("RIFF----WAVEfmt "), kOggArchiveNotVorbis, 0},
+    };
+    Bytes reference = MediaBytes("ref/stereo.raw");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        CSoundArchive archive;
+        std::string path = archive.Put("bad.ogg", row.file);
+        COggArchiveSource source;
+        if (row.place) {
+            ExpectBox([&] { source.Open(path.c_str()); }, ErrorKind::Sound, kModuleSoundSource, row.place);
+            continue;
+        }
+        ASSERT_EQ(source.Open(path.c_str()), 1);
+        EXPECT_EQ(source.GetDataBytes(), uint64_t(row.lastFrame) * 4);
+        Bytes out = Drain(source);
+        EXPECT_EQ(out.size(), source.GetDataBytes());
+        EXPECT_LE(MaxSampleDifference(out, reference), 1);
+        EXPECT_FALSE(Contains(out, MarkerBytes()));
+    }
+}
+
+TEST(OggSource, AMissingEntryIsAFileBox) {
+    CSoundArchive archive;
+    archive.Put("other.ogg", MediaBytes("Snd/mono.ogg"));
+    COggArchiveSource source;
+    ExpectBox([&] { source.Open("D/none.ogg"); }, ErrorKind::FileIO, kModuleSoundSource, kOggArchiveOpenFailed);
+}
+
+TEST(OggFileSource, OpensAPlainFileAndAnswers0ForOneThatIsNotVorbis) {
+    CTempFolder temp;
+    COggFileSource good;
+    ASSERT_EQ(good.Open(temp.Write("a.ogg", MediaBytes("Snd/mono.ogg")).c_str()), 1);
+    EXPECT_EQ(Drain(good).size(), MediaBytes("ref/mono.raw").size());
+    COggFileSource bad;
+    EXPECT_EQ(bad.Open(temp.Write("b.ogg", BytesOf("not an ogg file at all")).c_str()), 0);
+    COggFileSource missing;
+    ExpectBox([&] { missing.Open((temp.Path() + "none.ogg").c_str()); }, ErrorKind::FileIO, kModuleSoundSource,
+              kOggFileOpenFailed);
+}
+
+}  // namespace
