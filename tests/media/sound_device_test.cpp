@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/test_application.h"
+#include "support/test_application.h"
 #include "fake_direct_sound.h"
 #include "media/direct_sound_buffer.h"
 #include "media/sound_device.h"
