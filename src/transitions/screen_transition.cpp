@@ -41,8 +41,8 @@ bool ShowsWholeWithEffectsOff(TransitionRoutine routine, bool drawsOutside, int 
 
 }  // namespace
 
-CScreenTransition::CScreenTransition(unsigned duration, const std::string& kindName,
-                                     int startLevel, int endLevel, EasingCurve easing)
+CScreenTransition::CScreenTransition(unsigned duration, const std::string& kindName, int startLevel,
+                                     int endLevel, EasingCurve easing)
     : startLevel_(0),
       endLevel_(0),
       routine_(nullptr),
@@ -178,7 +178,8 @@ bool CScreenTransition::IsFullyShown() const { return CurrentLevel() == 0; }
 unsigned CScreenTransition::GetTimeLeft() const { return progress_.Remaining(); }
 
 int CScreenTransition::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM) {
-    if (message == kSettingChangedMessage && wParam == kSettingUseEffect) Redraw();
+    if (message == kSettingChangedMessage && wParam == static_cast<WPARAM>(kSettingUseEffect))
+        Redraw();
     return 0;
 }
 
