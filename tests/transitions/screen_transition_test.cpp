@@ -246,6 +246,31 @@ TEST_F(ScreenTransitionCommand, SeedComesFromRandAtStartAndMovesOnWithEveryRedra
     EXPECT_EQ(std::rand(), second);
 }
 
+TEST_F(ScreenTransitionCommand, DrawHandsTheRoutineThePlacedCornerTheClipAndTheColourRoad) {
+    const CUseEffectSetting effects(true);
+    CScreenTransition transition(1000, "LinearDown", 500, 500, nullptr);
+    transition.Start(&holder_);
+    // The corner is placed as the node's rectangle is, rounding half away
+    // from zero, so these land on the harness's place.
+    const CTransform2D halfway(kPictureX - 0.5, kPictureY - 0.5, 1.0, 1.0, 1.0, 0.0);
+    const RECT clip = {kPictureX + 3, kPictureY + 100, kPictureX + 17, kPictureY + 200};
+    const TransitionSize size = {kPictureWidth, kPictureHeight};
+    for (const RECT* cell : {static_cast<const RECT*>(nullptr), &clip}) {
+        auto drawn = MakeDestination(kPictureWidth, kPictureHeight, kSentinel);
+        auto expected = MakeDestination(kPictureWidth, kPictureHeight, kSentinel);
+        transition.Draw(drawn.get(), &halfway, 255, picture_.get(), nullptr, cell, 100);
+        RunAtPicturePlace(&LinearDown, *expected, picture_.get(), nullptr, cell, 127, 100, 255);
+        EXPECT_TRUE(SameImage(*drawn, PixelsOf(*expected)));
+
+        auto filled = MakeDestination(kPictureWidth, kPictureHeight, kSentinel);
+        auto expectedFill = MakeDestination(kPictureWidth, kPictureHeight, kSentinel);
+        transition.Draw(filled.get(), &halfway, 0xFF123456, nullptr, &size, cell, 1100);
+        RunAtPicturePlace(&LinearDown, *expectedFill, nullptr, &size, cell, 127, 1100, 0xFF123456);
+        EXPECT_TRUE(SameImage(*filled, PixelsOf(*expectedFill)));
+        EXPECT_FALSE(PixelsOf(*filled) == Nothing());
+    }
+}
+
 TEST_F(ScreenTransitionCommand, BoundsArePlacedByThePlacement) {
     CScreenTransition transition(1000, "LinearDown", 1000, 0, nullptr);
     const auto picture = MakeSurface(800, 600, 0);
