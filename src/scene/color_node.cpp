@@ -55,8 +55,7 @@ void CColorNode::GetSize(int* width, int* height) {
 }
 
 void CColorNode::GetLocalRect(RECT* out) {
-    *out = {0, 0, width_, height_};
-    GetPlacement().MapRect(*out);
+    *out = PlacedRect(GetPlacement(), width_, height_);
 }
 
 int CColorNode::GetNodeKind() { return kNodeKindColor; }

@@ -12,6 +12,16 @@ bool IsDrawnVisible(const CNode& node, const CTransform2D& parent) {
     return IsPlacementVisible(ComposedPlacement(node, parent));
 }
 
+RECT PlacedRect(const CTransform2D& placement, int width, int height) {
+    RECT rect = {0, 0, width, height};
+    placement.MapRect(rect);
+    if (placement.IsRotated()) {
+        ++rect.right;
+        ++rect.bottom;
+    }
+    return rect;
+}
+
 void DirtyVisibleArea(CNode& node, const CTransform2D& parent) {
     if (!node.IsVisible(parent)) return;
     RECT area;

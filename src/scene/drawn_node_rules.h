@@ -3,6 +3,8 @@
 // joins the dirty rectangle.
 #pragma once
 
+#include <windows.h>
+
 #include "platform/transform2d.h"
 
 class CNode;
@@ -19,6 +21,14 @@ CTransform2D ComposedPlacement(const CNode& node, CTransform2D parent);
 // Opacity and both zooms of the composed placement above 0.001, the test the
 // drawing routines make before they draw.
 bool IsDrawnVisible(const CNode& node, const CTransform2D& parent);
+
+// The rectangle a width x height box covers under the placement, in the
+// placement's outer coordinates. A turned box is drawn through the edge
+// table, which paints the pixel a corner lands on even when the corner lies
+// exactly on the pixel's left or top edge, where the bounding box stops:
+// its right and bottom edges are widened by one pixel so that the rectangle
+// holds every pixel drawn.
+RECT PlacedRect(const CTransform2D& placement, int width, int height);
 
 // While the node is visible under the parent transform, its local rectangle
 // joins its dirty rectangle.

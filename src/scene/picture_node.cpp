@@ -56,8 +56,7 @@ void CPictureNode::GetLocalRect(RECT* out) {
     int width = 0;
     int height = 0;
     GetSize(&width, &height);
-    *out = {0, 0, width, height};
-    GetPlacement().MapRect(*out);
+    *out = PlacedRect(GetPlacement(), width, height);
 }
 
 bool CPictureNode::IsVisible(const CTransform2D& parent) { return IsDrawnVisible(*this, parent); }
