@@ -4,12 +4,14 @@
 // level turns into the one "Script Error" box.
 #pragma once
 
-#include <string>
+#include <memory>
 #include <set>
+#include <string>
 
 #include "script/script_argument.h"
 
 class CScriptCache;
+class CScriptCommand;
 class CScriptPage;
 class CScriptUnit;
 class CTokenizer;
@@ -138,6 +140,25 @@ private:
     void ParseBody(CTokenizer& tokenizer, CScriptPage& body);
     void ParseLabel(CTokenizer& tokenizer, CScriptPage& page);
     void ParseGoto(CTokenizer& tokenizer, CScriptPage& page);
+    // The flow and scene statements without parentheses, each after its
+    // name: "shift NAME;", "call NAME;", "far_call FILE, NAME;", "return;",
+    // "wait N;", "Wait(N);", "scene_call FILE;", "scene_shift FILE;",
+    // "scene_return;".
+    void ParseShift(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseCall(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseFarCall(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseReturn(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseWaitNumber(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseWaitCall(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseSceneCall(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseSceneShift(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseSceneReturn(CTokenizer& tokenizer, CScriptPage& page);
+    // Consumes one token; a syntax error unless it is ",".
+    void ExpectComma(CTokenizer& tokenizer);
+    // Every sound statement ends here once its arguments are read: the
+    // record is appended only while the process has a sound device, so
+    // without one a sound statement compiles to nothing.
+    static void AppendSoundStatement(CScriptPage& page, std::unique_ptr<CScriptCommand> statement);
     // Counts one level of nested blocks and control structures for its
     // lifetime; past kMaxNesting levels a compile error.
     class CNestingLevel;
