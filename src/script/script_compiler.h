@@ -45,6 +45,10 @@ public:
     // skipped token), 1 the token was "}", 2 the token was empty (end of
     // text, an unreadable character, a quoted empty string).
     int ParseStatement(CTokenizer& tokenizer, CScriptPage& page);
+    // Every sound statement ends here once its arguments are read: the
+    // record is appended only while the process has a sound device, so
+    // without one a sound statement compiles to nothing.
+    static void AppendSoundStatement(CScriptPage& page, std::unique_ptr<CScriptCommand> statement);
     // The statements after an opening "{" up to its "}", into page.
     void ParseBlock(CTokenizer& tokenizer, CScriptPage& page);
     // The control structures, each after its keyword, compiled into flat
@@ -155,10 +159,6 @@ private:
     void ParseSceneReturn(CTokenizer& tokenizer, CScriptPage& page);
     // Consumes one token; a syntax error unless it is ",".
     void ExpectComma(CTokenizer& tokenizer);
-    // Every sound statement ends here once its arguments are read: the
-    // record is appended only while the process has a sound device, so
-    // without one a sound statement compiles to nothing.
-    static void AppendSoundStatement(CScriptPage& page, std::unique_ptr<CScriptCommand> statement);
     // Counts one level of nested blocks and control structures for its
     // lifetime; past kMaxNesting levels a compile error.
     class CNestingLevel;
