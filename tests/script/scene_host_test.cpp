@@ -153,6 +153,12 @@ TEST_F(SceneHostTest, EverySwitchWritesTheSystemDataBeforeTheOldScenePauses) {
     EXPECT_EQ(host_.GetStackSize(), 0u);
 }
 
+TEST_F(SceneHostTest, ScenesThatCallThemselvesWithoutAWaitEndTheGameBeforeTheStackOverflows) {
+    EXPECT_THROW(host_.AttachScene(std::make_unique<CScene>("S/Recurse.txt")), CInternalError);
+    ExpectOneBox(ErrorKind::Internal, kModuleScene, 331);
+    EXPECT_EQ(host_.GetStackSize(), static_cast<size_t>(CScene::kMaxNestedRuns));
+}
+
 // Sets the sound settings for a test and puts them back.
 class SoundSettingsScope {
 public:
