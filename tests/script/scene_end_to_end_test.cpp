@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/display_driver.h"
+#include "scene/color_node.h"
 #include "platform/global_state.h"
 #include "platform/paths.h"
 #include "platform/save_data.h"
@@ -110,6 +111,44 @@ TEST_F(SceneEndToEndTest, ScenesRunCallShiftAndReturnFromTheArchive) {
         // update that calls it.
         EXPECT_THROW(frame(100), CInternalError);
         ExpectOneBox(ErrorKind::Internal, kModuleScene, 331);
+    });
+}
+
+TEST_F(SceneEndToEndTest, TheHoverPathIsFoundOncePerUpdateOrMouseMove) {
+    RunWithDisplay(DirectDrawDisplayDriver(), [&](DisplayFixture& f) {
+        ASSERT_EQ(f.device.SetMode(false, 0, 0, 0), 0);
+        f.app.PumpMessages();
+        CSceneHost host;
+        auto owned = std::make_unique<CScene>();
+        CScene* scene = owned.get();
+        host.AttachScene(std::move(owned));
+        auto* box = new CColorNode(100, 100, 1, 50, 50, 0xFF0000, kColorBlendNormal);
+        scene->GetRootNode()->AddChild("Box", box);
+        box->Reset();
+        host.SetTransform(kIdentity);
+
+        auto moveCursor = [&](int x, int y) {
+            POINT point = {x, y};
+            ClientToScreen(f.window, &point);
+            SetCursorPos(point.x, point.y);
+        };
+        moveCursor(120, 120);
+        host.Update(17);
+        std::string path = "unset";
+        scene->GetHoverPath(&path);
+        EXPECT_EQ(path, "Box");
+
+        // Until the next update or mouse move the path found is kept.
+        moveCursor(400, 400);
+        scene->GetHoverPath(&path);
+        EXPECT_EQ(path, "Box");
+        host.HandleMessage(f.window, WM_MOUSEMOVE, 0, MAKELPARAM(400, 400));
+        scene->GetHoverPath(&path);
+        EXPECT_EQ(path, "");
+        moveCursor(130, 110);
+        host.Update(17);
+        scene->GetHoverPath(&path);
+        EXPECT_EQ(path, "Box");
     });
 }
 

@@ -153,6 +153,24 @@ TEST_F(SceneHostTest, EverySwitchWritesTheSystemDataBeforeTheOldScenePauses) {
     EXPECT_EQ(host_.GetStackSize(), 0u);
 }
 
+TEST_F(SceneHostTest, WindowMessagesReachOnlyTheCurrentScene) {
+    CCountingListener below, above;
+    auto first = std::make_unique<CScene>();
+    first->AddMessageListener(&below);
+    host_.AttachScene(std::move(first));
+    auto second = std::make_unique<CScene>();
+    CScene* called = second.get();
+    host_.CallScene(std::move(second));
+    called->AddMessageListener(&above);
+    host_.HandleMessage(nullptr, WM_COMMAND, 1, 0);
+    EXPECT_EQ(below.count, 0);
+    EXPECT_EQ(above.count, 1);
+    host_.ReturnScene("");
+    host_.HandleMessage(nullptr, WM_COMMAND, 1, 0);
+    EXPECT_EQ(below.count, 1);
+    EXPECT_EQ(above.count, 1);
+}
+
 TEST_F(SceneHostTest, ScenesThatCallThemselvesWithoutAWaitEndTheGameBeforeTheStackOverflows) {
     EXPECT_THROW(host_.AttachScene(std::make_unique<CScene>("S/Recurse.txt")), CInternalError);
     ExpectOneBox(ErrorKind::Internal, kModuleScene, 331);
