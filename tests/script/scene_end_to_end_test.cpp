@@ -127,10 +127,19 @@ TEST_F(SceneEndToEndTest, TheHoverPathIsFoundOncePerUpdateOrMouseMove) {
         box->Reset();
         host.SetTransform(kIdentity);
 
+        // The display server may take a moment to report the new position.
+        // No messages are pumped: the mouse move they would bring is the
+        // test's to send.
         auto moveCursor = [&](int x, int y) {
             POINT point = {x, y};
             ClientToScreen(f.window, &point);
             SetCursorPos(point.x, point.y);
+            POINT now = {-1, -1};
+            for (int tries = 0; tries < 100; ++tries) {
+                if (GetCursorPos(&now) && now.x == point.x && now.y == point.y) return;
+                Sleep(10);
+            }
+            ADD_FAILURE() << "the cursor stays at " << now.x << ", " << now.y;
         };
         moveCursor(120, 120);
         host.Update(17);
