@@ -121,6 +121,8 @@ CTransform2D CNode::ChildTransform(CTransform2D parent) {
     return parent;
 }
 
+const RECT* CNode::RemovalClip(RECT*) { return nullptr; }
+
 void CNode::Deactivate() {
     deactivated_ = 1;
     VisitChildren([](const std::string&, CNode* child) {
@@ -142,7 +144,8 @@ void CNode::RemoveChildAt(ChildMap::iterator position) {
     CNode* child = position->second;
     const std::string name = position->first;
     CTransform2D own = placement_;
-    child->FlushCommittedRect(&committedRect_, *GetTransform(&own), nullptr);
+    RECT clip;
+    child->FlushCommittedRect(&committedRect_, *GetTransform(&own), RemovalClip(&clip));
     SetDirty();
     removed_.insert(child);
     // A child that left the tree with this node was detached then: it is

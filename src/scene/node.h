@@ -215,6 +215,10 @@ protected:
     // The transform this node passes to its children: parent composed with
     // GetTransform.
     CTransform2D ChildTransform(CTransform2D parent);
+    // The clip, in the parent's coordinates, of the old area that a removed
+    // child leaves to be redrawn; null (the default) for none. A kind that
+    // has a clip stores it in *storage and answers storage.
+    virtual const RECT* RemovalClip(RECT* storage);
 
 private:
     // Calls visit (node) for every node the path reaches until one answers

@@ -1,0 +1,98 @@
+#include "scene/picture_node.h"
+
+#include <cmath>
+
+#include "graphics/blend_mode.h"
+#include "graphics/draw_image.h"
+#include "graphics/memory_surface.h"
+#include "scene/drawn_node_rules.h"
+#include "scene/rect_math.h"
+
+namespace {
+
+constexpr double kOpaqueFrom = 0.999;
+constexpr int kAlphaHitAbove = 128;
+
+// The blend mode a draw mode draws with: Add to Overlay keep their numbers,
+// every other value is Normal.
+BlendMode BlendModeFor(int drawMode) {
+    if (drawMode >= kPictureDrawAdd && drawMode <= kPictureDrawOverlay) {
+        return static_cast<BlendMode>(drawMode);
+    }
+    return kBlendNormal;
+}
+
+}  // namespace
+
+CPictureNode::CPictureNode(int x, int y, int z, int drawMode)
+    : CSceneNode(x, y, z), drawMode_(drawMode) {}
+
+CPictureNode::CPictureNode(const CPictureNode& other)
+    : CSceneNode(other), drawMode_(other.drawMode_) {}
+
+void CPictureNode::DrawSelf(CMemorySurface& target, CTransform2D parent, const RECT* clip) {
+    CMemorySurface* surface = GetSurface();
+    if (!surface) return;
+    DrawImageForMode(BlendModeFor(drawMode_))(target, *surface, ComposedPlacement(*this, parent),
+                                              surface->HasAlpha(), GetSourceRect(), clip);
+}
+
+void CPictureNode::GetSize(int* width, int* height) {
+    if (const RECT* source = GetSourceRect()) {
+        *width = source->right - source->left;
+        *height = source->bottom - source->top;
+        return;
+    }
+    *width = 0;
+    *height = 0;
+    if (CMemorySurface* surface = GetSurface()) surface->GetSize(*width, *height);
+}
+
+void CPictureNode::GetLocalRect(RECT* out) {
+    if (!GetSurface()) {
+        *out = EmptyRect();
+        return;
+    }
+    int width = 0;
+    int height = 0;
+    GetSize(&width, &height);
+    *out = PlacedRect(GetPlacement(), width, height);
+}
+
+bool CPictureNode::IsVisible(const CTransform2D& parent) { return IsDrawnVisible(*this, parent); }
+
+bool CPictureNode::IsOpaque(const CTransform2D& parent) {
+    const CTransform2D placement = ComposedPlacement(*this, parent);
+    if (placement.IsRotated() || placement.opacity < kOpaqueFrom) return false;
+    CMemorySurface* surface = GetSurface();
+    return surface && !surface->HasAlpha() && drawMode_ == kPictureDrawNormal;
+}
+
+bool CPictureNode::HitTestSelf(double x, double y, CTransform2D parent) {
+    if (!IsHitEnabled() || !IsVisible(parent)) return false;
+    RECT area;
+    GetLocalRect(&area);
+    parent.MapRect(area);
+    POINT point = {static_cast<LONG>(x), static_cast<LONG>(y)};
+    if (!PtInRect(&area, point)) return false;
+    int width = 0;
+    int height = 0;
+    GetSize(&width, &height);
+    const CTransform2D placement = ComposedPlacement(*this, parent);
+    CMemorySurface* surface = GetSurface();
+    if (surface->HasAlpha()) {
+        placement.InverseMapPoint(point);
+        if (point.x < 0 || point.x >= width || point.y < 0 || point.y >= height) return false;
+        const RECT* source = GetSourceRect();
+        const int column = point.x + (source ? source->left : 0);
+        const int row = point.y + (source ? source->top : 0);
+        const int alpha = static_cast<int>(surface->GetPixel(column, row) >> 24);
+        return static_cast<int>(std::trunc(placement.opacity * alpha)) > kAlphaHitAbove;
+    }
+    placement.InverseMapPoint(x, y);
+    return x >= 0 && x < width && y >= 0 && y < height;
+}
+
+void CPictureNode::DirtyOwnArea(CTransform2D parent, const RECT*) {
+    DirtyVisibleArea(*this, parent);
+}
