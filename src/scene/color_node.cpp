@@ -65,6 +65,8 @@ bool CColorNode::IsVisible(const CTransform2D& parent) { return IsDrawnVisible(*
 bool CColorNode::IsOpaque(const CTransform2D& parent) {
     const CTransform2D placement = ComposedPlacement(*this, parent);
     if (placement.IsRotated() || placement.opacity < 1.0) return false;
+    // A rectangle widened to whole pixels holds pixels the fill leaves.
+    if (!IsPixelExact(GetPlacement(), width_, height_)) return false;
     switch (blendMode_) {
         case kColorBlendNormal: return true;
         // Adding or subtracting white at full opacity gives white or black

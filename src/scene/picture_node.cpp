@@ -33,6 +33,12 @@ CPictureNode::CPictureNode(const CPictureNode& other)
 void CPictureNode::DrawSelf(CMemorySurface& target, CTransform2D parent, const RECT* clip) {
     CMemorySurface* surface = GetSurface();
     if (!surface) return;
+    // An empty source rectangle has nothing to draw; the turned draw would
+    // read at its corners all the same.
+    int width = 0;
+    int height = 0;
+    GetSize(&width, &height);
+    if (width <= 0 || height <= 0) return;
     DrawImageForMode(BlendModeFor(drawMode_))(target, *surface, ComposedPlacement(*this, parent),
                                               surface->HasAlpha(), GetSourceRect(), clip);
 }
@@ -65,7 +71,12 @@ bool CPictureNode::IsOpaque(const CTransform2D& parent) {
     const CTransform2D placement = ComposedPlacement(*this, parent);
     if (placement.IsRotated() || placement.opacity < kOpaqueFrom) return false;
     CMemorySurface* surface = GetSurface();
-    return surface && !surface->HasAlpha() && drawMode_ == kPictureDrawNormal;
+    if (!surface || surface->HasAlpha() || drawMode_ != kPictureDrawNormal) return false;
+    // A rectangle widened to whole pixels holds pixels the picture leaves.
+    int width = 0;
+    int height = 0;
+    GetSize(&width, &height);
+    return IsPixelExact(GetPlacement(), width, height);
 }
 
 bool CPictureNode::HitTestSelf(double x, double y, CTransform2D parent) {
