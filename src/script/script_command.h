@@ -23,6 +23,7 @@ enum ScriptCommandCategory : int {
     kCategorySoundPan = 15,
     kCategorySoundFrequency = 16,
     kCategoryCD = 17,
+    kCategoryHostSound = 18,       // a sound command handed up to the command target
     kCategoryStatement = 19,       // CScriptStatement, run by the script host
     kCategoryFlowStatement = 20,   // CFlowStatement, run by the executor
 };

@@ -1,9 +1,29 @@
-// The kind codes of the statements the executor, the scene and the control
-// structures tell apart. The commands of nodes, animators and sounds list
-// their own kinds beside their classes.
+// The kind code of every command class: node commands, animators, sound
+// commands, statements and the data actions that particular node kinds
+// read.
 #pragma once
 
 enum ScriptCommandKind : int {
+    kKindCreateNode = 1000,        // "CreateNode" and every node-creating statement
+    kKindDeleteNode = 1001,        // "Delete"
+    kKindMove = 1004,              // "Move", "MoveEx"
+    kKindShakeMove = 1005,
+    kKindBezierMove = 1006,
+    kKindHermiteMove = 1007,
+    kKindZoom = 1009,
+    kKindRotate = 1011,
+    kKindOpaque = 1013,
+    kKindSetHitable = 1014,
+    kKindSoundPlay = 2000,
+    kKindSoundStop = 2001,
+    kKindSoundPause = 2002,
+    kKindSoundResume = 2003,
+    kKindSoundVolume = 2004,
+    kKindSoundPan = 2005,
+    kKindSoundFrequency = 2006,
+    kKindSoundLoop = 2007,
+    kKindSoundLoad = 2008,
+    kKindPlayCD = 2009,
     kKindWait = 3000,              // "wait" / "Wait": IncreaseWait
     kKindCall = 3001,              // "call": Call(page)
     kKindFarCall = 3002,           // "far_call": FarCall(file, page)
@@ -13,7 +33,23 @@ enum ScriptCommandKind : int {
     kKindSceneShift = 4000,
     kKindSceneCall = 4001,
     kKindSceneReturn = 4002,
+    kKindSetTimeCritical = 4003,
+    kKindDraw = 4004,              // "Draw", and after every synchronised sound start
+    kKindWaitAction = 4005,
+    kKindWaitSound = 4006,
+    kKindWaitKey = 4007,
     kKindConditionalJump = 4009,   // skips ahead when its condition is 0
     kKindSelect = 4010,
+    kKindRequest = 4011,
+    kKindSystem = 4012,
+    kKindSound = 4013,             // every sound statement
     kKindExpressionStatement = 4014,
+    kKindSoundUnsynchronize = 4016,
+    kKindMove3D = 10000,
+    kKindZoom3D = 10001,
+    kKindRotate3D = 10002,
+    kKindSetChip = 10005,
+    kKindTransition = 10006,       // "DrawEffect", "DrawEffectEx"
+    kKindAddText = 10007,
+    kKindClearText = 10008,
 };

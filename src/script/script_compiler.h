@@ -4,12 +4,14 @@
 // level turns into the one "Script Error" box.
 #pragma once
 
-#include <string>
+#include <memory>
 #include <set>
+#include <string>
 
 #include "script/script_argument.h"
 
 class CScriptCache;
+class CScriptCommand;
 class CScriptPage;
 class CScriptUnit;
 class CTokenizer;
@@ -43,6 +45,10 @@ public:
     // skipped token), 1 the token was "}", 2 the token was empty (end of
     // text, an unreadable character, a quoted empty string).
     int ParseStatement(CTokenizer& tokenizer, CScriptPage& page);
+    // Every sound statement ends here once its arguments are read: the
+    // record is appended only while the process has a sound device, so
+    // without one a sound statement compiles to nothing.
+    static void AppendSoundStatement(CScriptPage& page, std::unique_ptr<CScriptCommand> statement);
     // The statements after an opening "{" up to its "}", into page.
     void ParseBlock(CTokenizer& tokenizer, CScriptPage& page);
     // The control structures, each after its keyword, compiled into flat
@@ -138,6 +144,21 @@ private:
     void ParseBody(CTokenizer& tokenizer, CScriptPage& body);
     void ParseLabel(CTokenizer& tokenizer, CScriptPage& page);
     void ParseGoto(CTokenizer& tokenizer, CScriptPage& page);
+    // The flow and scene statements without parentheses, each after its
+    // name: "shift NAME;", "call NAME;", "far_call FILE, NAME;", "return;",
+    // "wait N;", "Wait(N);", "scene_call FILE;", "scene_shift FILE;",
+    // "scene_return;".
+    void ParseShift(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseCall(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseFarCall(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseReturn(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseWaitNumber(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseWaitCall(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseSceneCall(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseSceneShift(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseSceneReturn(CTokenizer& tokenizer, CScriptPage& page);
+    // Consumes one token; a syntax error unless it is ",".
+    void ExpectComma(CTokenizer& tokenizer);
     // Counts one level of nested blocks and control structures for its
     // lifetime; past kMaxNesting levels a compile error.
     class CNestingLevel;

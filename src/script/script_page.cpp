@@ -11,6 +11,11 @@ void CScriptPage::Append(std::unique_ptr<CScriptCommand> command) {
     records_.push_back(CStatementRecord{std::string(), std::move(command)});
 }
 
+void CScriptPage::AppendAt(std::string path, std::unique_ptr<CScriptCommand> command) {
+    Reserve(1);
+    records_.push_back(CStatementRecord{std::move(path), std::move(command)});
+}
+
 void CScriptPage::AppendPage(CScriptPage& body) {
     Reserve(body.records_.size());
     for (CStatementRecord& record : body.records_) records_.push_back(std::move(record));

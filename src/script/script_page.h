@@ -18,6 +18,9 @@ public:
     // Appends a record with an empty target path. A page that would grow
     // past kMaxStatements is a compile error.
     void Append(std::unique_ptr<CScriptCommand> command);
+    // Appends a record whose command goes to every node the path reaches;
+    // the same limit holds.
+    void AppendAt(std::string path, std::unique_ptr<CScriptCommand> command);
     // Moves every record of body to the end of this page, in order, and
     // leaves body empty; the same limit holds.
     void AppendPage(CScriptPage& body);
