@@ -4,6 +4,7 @@
 #include "graphics/resource_cache.h"
 #include "platform/error_report.h"
 #include "scene/rect_math.h"
+#include "script/data_actions.h"
 
 namespace {
 
@@ -42,6 +43,15 @@ void CAnimationNode::Clear() {
 }
 
 CNode* CAnimationNode::Clone() { return new CAnimationNode(*this); }
+
+void CAnimationNode::ApplyCommand(CScriptCommand* command) {
+    if (command->GetCategory() != kCategoryChipAction) {
+        CPictureNode::ApplyCommand(command);
+        return;
+    }
+    const auto& chip = static_cast<const CSetChipAction&>(*command);
+    SetChip(chip.Value(0), chip.Value(1), chip.Value(2), chip.Value(3));
+}
 
 int CAnimationNode::GetNodeKind() { return kNodeKindAnimation; }
 

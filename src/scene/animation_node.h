@@ -26,6 +26,9 @@ public:
     // Gives the sheet back, then clears the node.
     void Clear() override;
     CNode* Clone() override;
+    // A chip command ("SetChip") chooses the cell (SetChip); every other
+    // command goes to the picture base.
+    void ApplyCommand(CScriptCommand* command) override;
     int GetNodeKind() override;
     CMemorySurface* GetSurface() override;
     // The chip.

@@ -10,8 +10,8 @@
 #include "scene/animation_node.h"
 #include "scene/color_node.h"
 #include "scene/image_node.h"
+#include "script/data_actions.h"
 #include "support/error_recorder.h"
-#include "test_nodes.h"
 #include "test_pictures.h"
 
 namespace {
@@ -149,16 +149,27 @@ TEST_F(AnimationNodes, TheAlphaHitReadsTheChipsPixel) {
     EXPECT_FALSE(node.HitTestSelf(104.5, 100.5, kIdentity));
 }
 
-TEST_F(AnimationNodes, ChipCommandsLeaveImageAndColourNodesAlone) {
-    CImageNode image(0, 0, 0, "Anim/sheet.bmp", kPictureDrawNormal);
-    image.Reset();
-    CColorNode colour(0, 0, 0, 30, 20, 0xFF0000, kColorBlendNormal);
-    CPlainCommand chip(kCategoryChipAction);
-    image.ApplyCommand(&chip);
-    colour.ApplyCommand(&chip);
-    ExpectSize(image, 256, 64);
-    ExpectSize(colour, 30, 20);
-    EXPECT_EQ(image.GetSourceRect(), nullptr);
+// "SetChip" reaches every node of its path; only the animation node acts.
+TEST_F(AnimationNodes, ChipCommandsChooseTheCellAndLeaveImageAndColourNodesAlone) {
+    CSceneNode root(0, 0, 0);
+    auto* animation = new CAnimationNode(0, 0, 0, "Anim/sheet.bmp", kPictureDrawNormal);
+    auto* image = new CImageNode(0, 0, 0, "Anim/sheet.bmp", kPictureDrawNormal);
+    auto* colour = new CColorNode(0, 0, 0, 30, 20, 0xFF0000, kColorBlendNormal);
+    for (const auto& entry : {std::make_pair("A", static_cast<CNode*>(animation)),
+                              std::make_pair("B", static_cast<CNode*>(image)),
+                              std::make_pair("C", static_cast<CNode*>(colour))}) {
+        ASSERT_TRUE(root.AddChild(entry.first, entry.second));
+        entry.second->Reset();
+    }
+    root.CommitDirty();
+    CSetChipAction chip(192, 0, 300, 64);
+    root.ApplyCommandAt("*", &chip);
+    ExpectSize(*animation, 64, 64);
+    EXPECT_EQ(animation->GetSourceRect()->left, 192);
+    EXPECT_TRUE(animation->GetDirtyFlag());
+    ExpectSize(*image, 256, 64);
+    ExpectSize(*colour, 30, 20);
+    EXPECT_EQ(image->GetSourceRect(), nullptr);
 }
 
 TEST_F(AnimationNodes, KeepsSheetAndChipThroughDeactivation) {
