@@ -1,6 +1,7 @@
 // Random frames over the drawing kinds (image and animation nodes with and
-// without alpha in every draw mode, changing chips, colour nodes in every mode, windows that carry their
-// children or only cut them) with fractional positions, zooms, rotations and
+// without alpha in every draw mode, changing chips, colour nodes in every
+// mode, windows that carry their children or only cut them, wipes that run
+// on pictures and colours) with fractional positions, zooms, rotations and
 // fades, on a white canvas: after every frame the incrementally drawn target
 // must equal a full redraw, so every node's local rectangle holds every pixel
 // it paints and every opaque node covers all of its rectangle.
@@ -17,6 +18,7 @@
 #include "scene/window_node.h"
 #include "support/redraw_oracle.h"
 #include "test_pictures.h"
+#include "transitions/screen_transition.h"
 
 namespace {
 
@@ -80,9 +82,24 @@ protected:
         node.SetChip(left, top, left + Random(1, 3) * 16, top + Random(1, 3) * 12);
     }
 
+    // A wipe that runs for 100 to 500 ms, revealing or hiding.
+    void AttachTransition(CNode& node) {
+        static const char* const kKinds[] = {"LinearDown", "RectCenter", "BoxTopLeft",
+                                             "CircleCenter", "BlindSlant", "CurtainUp",
+                                             "TerecoH", "FanCenter", "HoleCenter"};
+        const bool reveal = Random(0, 1) == 1;
+        CScreenTransition wipe(static_cast<unsigned>(Random(1, 5) * 100), kKinds[Random(0, 8)],
+                               reveal ? 1000 : 0, reveal ? 0 : 1000, nullptr);
+        node.ApplyCommand(&wipe);
+    }
+
     void RandomChange() {
         CNode* node = PickNode();
-        int action = node ? Random(0, 7) : 7;
+        int action = node ? Random(0, 8) : 7;
+        if (action == 8) {
+            if (node->GetNodeKind() != kNodeKindWindow) AttachTransition(*node);
+            return;
+        }
         // Windows are not turned: the node base maps a child's rectangle
         // through a turned parent by its corners' bounding box, which leaves
         // out the pixel a corner lying exactly on a whole pixel paints.
@@ -119,9 +136,10 @@ protected:
 
 TEST_F(VisualEquivalence, IncrementalFramesEqualAFullRedraw) {
     for (int i = 0; i < 16; ++i) AddRandomNode();
-    for (int frame = 0; frame < 200; ++frame) {
+    for (int frame = 0; frame < 300; ++frame) {
         const int changes = Random(1, 4);
         for (int i = 0; i < changes; ++i) RandomChange();
+        root.Update(17);
         Frame();
         ASSERT_TRUE(MatchesFullRedraw(root, target)) << "frame " << frame;
     }
