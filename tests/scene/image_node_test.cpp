@@ -251,6 +251,11 @@ TEST_F(ImageNodes, LoadFailuresRaiseTheirErrors) {
     folder.Pack("Img", {{"plain.bmp", BmpPictureFile(2, 2, PatternPixel)}});
     EXPECT_THROW(vanishing.Activate(), CInternalError);
     ExpectError(ErrorKind::Graphic, kModulePictureNode, 234);
+
+    // More pixels than a surface may hold.
+    CImageNode blank(0, 0, 0, "", 0);
+    EXPECT_THROW(blank.CreateBlankSurface(100000, 100000), CInternalError);
+    ExpectError(ErrorKind::Graphic, kModulePictureNode, 188);
 }
 
 }  // namespace
