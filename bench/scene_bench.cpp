@@ -5,7 +5,13 @@
 //   moving, every node moving (with the number of cells);
 // - on a tree of 10 x 10 x 10 nodes: FindNode of a three-component path,
 //   Request ("*/*/*") to the 1,000 leaves, HitTestPath missing every node,
-//   building (AddChild, Reset) and removing (RemoveAt ("*"), PurgeRemoved).
+//   building (AddChild, Reset) and removing (RemoveAt ("*"), PurgeRemoved);
+// - frames of real pictures: a white canvas under ten full-screen 800 x 600
+//   pictures with varied alpha composed whole, beside the time to present
+//   them in a window; a 64 x 64 sprite moving 3 pixels per frame over them
+//   (its cells, pixels presented and drawn against the figures worked out
+//   by hand); an opaque full-screen picture on top composed whole, beside
+//   one BlitNormal of the frame.
 //
 //   scripts/session start build
 //   scripts/wine-run build/bin/scene_bench.exe
@@ -15,9 +21,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_pictures.h"
 #include "bench_timing.h"
+#include "graphics/blend_blits.h"
 #include "graphics/memory_surface.h"
+#include "scene/color_node.h"
 #include "scene/dirty_rect_grid.h"
+#include "scene/image_node.h"
 #include "scene/redraw.h"
 #include "scene/scene_node.h"
 
@@ -179,11 +189,130 @@ void TreeBench() {
     Report("removing 1,110 nodes (RemoveAt (\"*\"), PurgeRemoved)", remove, 2.0);
 }
 
+// The pixels every DrawSelf of the frame benchmark's nodes was asked to
+// draw: the areas of their clips.
+long long g_drawnPixels = 0;
+
+template <class Base>
+class CCounted : public Base {
+public:
+    using Base::Base;
+    void DrawSelf(CMemorySurface& target, CTransform2D parent, const RECT* clip) override {
+        if (clip) g_drawnPixels += static_cast<long long>(clip->right - clip->left) *
+                                   (clip->bottom - clip->top);
+        Base::DrawSelf(target, parent, clip);
+    }
+};
+
+// An image node holding its own picture-like pixels, with or without alpha.
+CImageNode* AddPicture(CNode& parent, const std::string& name, int x, int y, int z, int width,
+                       int height, unsigned seed, bool alpha) {
+    auto* node = new CCounted<CImageNode>(x, y, z, name, kPictureDrawNormal);
+    parent.AddChild(name, node);
+    node->CreateBlankSurface(width, height);
+    FillPicture(*node->GetSurface(), seed);
+    node->GetSurface()->SetHasAlpha(alpha);
+    return node;
+}
+
+// A plain window that shows a DIB-section frame, to time presenting.
+class CPresentWindow {
+public:
+    CPresentWindow() {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "SceneBenchFrame";
+        RegisterClassA(&windowClass);
+        window_ = CreateWindowA("SceneBenchFrame", "scene_bench", WS_POPUP | WS_VISIBLE, 0, 0,
+                                kWidth, kHeight, nullptr, nullptr, windowClass.hInstance, nullptr);
+    }
+    ~CPresentWindow() { DestroyWindow(window_); }
+    CPresentWindow(const CPresentWindow&) = delete;
+    CPresentWindow& operator=(const CPresentWindow&) = delete;
+
+    // Copies the cells of the frame to the window.
+    void Present(CMemorySurface& frame, const std::vector<RECT>& cells) {
+        HDC dc = GetDC(window_);
+        for (const RECT& c : cells) {
+            BitBlt(dc, c.left, c.top, c.right - c.left, c.bottom - c.top, frame.GetDC(), c.left,
+                   c.top, SRCCOPY);
+        }
+        GdiFlush();
+        ReleaseDC(window_, dc);
+    }
+
+private:
+    HWND window_;
+};
+
+long long Area(const std::vector<RECT>& cells) {
+    long long area = 0;
+    for (const RECT& c : cells) area += static_cast<long long>(c.right - c.left) * (c.bottom - c.top);
+    return area;
+}
+
+void FrameBench() {
+    CMemorySurface frame;
+    frame.SetUseDibSection(true);
+    frame.Create(kWidth, kHeight);
+    CDirtyRectGrid grid;
+    grid.Init(8, 8, kWidth, kHeight);
+    CCounted<CColorNode> canvas(0, 0, 0, kWidth, kHeight, 0xFFFFFF, kColorBlendNormal);
+    canvas.Reset();
+    for (int i = 0; i < 10; ++i) {
+        AddPicture(canvas, "Layer" + std::to_string(i), 0, 0, i, kWidth, kHeight, 10 + i, true);
+    }
+    CPresentWindow window;
+    std::vector<RECT> cells;
+    const double full = BestMilliseconds(20, [&] { canvas.InvalidateAll(); }, [&] {
+        cells = RedrawDirtyCells(canvas, grid, frame, nullptr);
+    });
+    Report("frame: canvas + 10 full-screen alpha pictures", full, 8.0);
+    const double present = BestMilliseconds(20, [] {}, [&] { window.Present(frame, cells); });
+    std::printf("%-52s %10.4f ms  (%lld pixels)\n", "  presenting it", present, Area(cells));
+
+    // The sprite stays inside the cell (100, 0)-(200, 75): each frame redraws
+    // its old and new place, one 67 x 64 piece, which the canvas and the ten
+    // layers draw only where the opaque sprite leaves it (3 x 64 pixels) and
+    // the sprite draws 64 x 64.
+    CImageNode* sprite = AddPicture(canvas, "Sprite", 110, 5, 20, 64, 64, 30, false);
+    RedrawDirtyCells(canvas, grid, frame, nullptr);
+    int step = 0;
+    long long drawn = 0;
+    const double moving = BestMilliseconds(kRounds, [&] {
+        sprite->SetPosition(step % 2 ? 110 : 113, 5);
+        ++step;
+        g_drawnPixels = 0;
+    }, [&] { cells = RedrawDirtyCells(canvas, grid, frame, nullptr); });
+    drawn = g_drawnPixels;
+    Report("frame: a 64 x 64 sprite moving 3 pixels", moving, 0.5);
+    const long long expectedDrawn = 11 * 3 * 64 + 64 * 64;
+    std::printf("%-52s %10zu cells, %lld pixels presented (expected 1, %d), %lld drawn "
+                "(expected %lld)%s\n",
+                "  its cells", cells.size(), Area(cells), 67 * 64, drawn, expectedDrawn,
+                cells.size() == 1 && Area(cells) == 67 * 64 && drawn == expectedDrawn
+                    ? ""
+                    : "  WRONG");
+
+    AddPicture(canvas, "Cover", 0, 0, 30, kWidth, kHeight, 40, false);
+    CMemorySurface cover;
+    cover.Create(kWidth, kHeight);
+    FillPicture(cover, 41);
+    const double blit = BestMilliseconds(20, [] {}, [&] { BlitNormal(frame, 0, 0, cover, nullptr, nullptr); });
+    const double covered = BestMilliseconds(20, [&] { canvas.InvalidateAll(); }, [&] {
+        RedrawDirtyCells(canvas, grid, frame, nullptr);
+    });
+    Report("frame: an opaque full-screen picture on top", covered, 2 * blit);
+    std::printf("%-52s %10.4f ms\n", "  one BlitNormal of the frame", blit);
+}
+
 }  // namespace
 
 int main() {
     GridBench();
     ProtocolBench();
     TreeBench();
+    FrameBench();
     return 0;
 }

@@ -1,7 +1,12 @@
 #include "scene/color_node.h"
 
+#include "graphics/blend_mode.h"
+#include "graphics/placement.h"
 #include "graphics/transformed_fill.h"
 #include "scene/drawn_node_rules.h"
+#include "scene/rect_math.h"
+#include "script/script_command.h"
+#include "transitions/screen_transition.h"
 
 namespace {
 
@@ -38,7 +43,39 @@ CColorNode::CColorNode(const CColorNode& other)
       color_(other.color_),
       blendMode_(other.blendMode_) {}
 
+CColorNode::~CColorNode() {
+    CSceneNode::Clear();
+    transition_.Remove();
+}
+
+void CColorNode::Clear() {
+    CSceneNode::Clear();
+    transition_.Remove();
+}
+
 CNode* CColorNode::Clone() { return new CColorNode(*this); }
+
+void CColorNode::Update(int milliseconds) {
+    CSceneNode::Update(milliseconds);
+    transition_.Update(GetPlacement(), milliseconds);
+}
+
+void CColorNode::ApplyCommand(CScriptCommand* command) {
+    if (command->GetCategory() != kCategoryTransition) {
+        CSceneNode::ApplyCommand(command);
+        return;
+    }
+    transition_.Attach(*command, *this);
+    SetDirty();
+}
+
+bool CColorNode::IsAnimating(AnimatorSelector which) {
+    return CSceneNode::IsAnimating(which) || transition_.IsAnimating(GetPlacement(), which);
+}
+
+unsigned CColorNode::GetAnimationTimeLeft(AnimatorSelector which) {
+    return transition_.TimeLeft(GetPlacement(), which, CSceneNode::GetAnimationTimeLeft(which));
+}
 
 void CColorNode::DrawSelf(CMemorySurface& target, CTransform2D parent, const RECT* clip) {
     const TransformedFill fill = FillForMode(blendMode_);
@@ -46,7 +83,17 @@ void CColorNode::DrawSelf(CMemorySurface& target, CTransform2D parent, const REC
     int width = 0;
     int height = 0;
     GetSize(&width, &height);
-    fill(target, color_, ComposedPlacement(*this, parent), width, height, clip);
+    const CTransform2D placement = ComposedPlacement(*this, parent);
+    if (transition_.Draws(placement)) {
+        const int level = OpacityByte(placement.opacity);
+        if (level == 0) return;
+        const TransitionSize size = {width, height};
+        const BlendMode mode = static_cast<BlendMode>(blendMode_ + 1);
+        transition_.Get()->Draw(&target, &placement, color_ | static_cast<Color32>(level) << 24,
+                                nullptr, &size, clip, MakeFillCode(mode, level < 255));
+        return;
+    }
+    fill(target, color_, placement, width, height, clip);
 }
 
 void CColorNode::GetSize(int* width, int* height) {
@@ -56,6 +103,12 @@ void CColorNode::GetSize(int* width, int* height) {
 
 void CColorNode::GetLocalRect(RECT* out) {
     *out = PlacedRect(GetPlacement(), width_, height_);
+    if (CScreenTransition* transition = transition_.Get()) {
+        // Either road may draw, whichever the parent's transform chooses.
+        RECT bounds;
+        transition->GetBounds(&bounds, &GetPlacement(), width_, height_);
+        *out = UniteRects(*out, bounds);
+    }
 }
 
 int CColorNode::GetNodeKind() { return kNodeKindColor; }
@@ -65,6 +118,15 @@ bool CColorNode::IsVisible(const CTransform2D& parent) { return IsDrawnVisible(*
 bool CColorNode::IsOpaque(const CTransform2D& parent) {
     const CTransform2D placement = ComposedPlacement(*this, parent);
     if (placement.IsRotated() || placement.opacity < 1.0) return false;
+    // A rectangle widened to whole pixels holds pixels the fill leaves.
+    if (!IsPixelExact(GetPlacement(), width_, height_)) return false;
+    // The rectangle holds both roads: only the transition's covers it, and
+    // only while it shows the rectangle untouched; there Add and Sub fill
+    // without the white shortcut, so only Normal covers what lies below.
+    if (transition_.Get()) {
+        return transition_.Draws(placement) && transition_.Get()->IsFullyShown() &&
+               blendMode_ == kColorBlendNormal;
+    }
     switch (blendMode_) {
         case kColorBlendNormal: return true;
         // Adding or subtracting white at full opacity gives white or black

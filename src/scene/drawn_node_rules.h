@@ -23,12 +23,22 @@ CTransform2D ComposedPlacement(const CNode& node, CTransform2D parent);
 bool IsDrawnVisible(const CNode& node, const CTransform2D& parent);
 
 // The rectangle a width x height box covers under the placement, in the
-// placement's outer coordinates. A turned box is drawn through the edge
-// table, which paints the pixel a corner lands on even when the corner lies
-// exactly on the pixel's left or top edge, where the bounding box stops:
-// its right and bottom edges are widened by one pixel so that the rectangle
-// holds every pixel drawn.
+// placement's outer coordinates, made to hold every pixel the box is drawn
+// on whatever transform the parent adds:
+// - unturned, its edges are the placed edges pushed outwards to whole
+//   pixels. The drawing rounds the edges it finds after the parent's
+//   transform is composed in, so a box at a fractional place inside a parent
+//   at a fractional place can land a pixel beyond its own rounded edges;
+// - turned, the bounding box of its corners grown to whole pixels and one
+//   pixel more on the right and at the bottom: the edge table paints the
+//   pixel a corner lands on, also when the corner lies exactly on the edge
+//   where the bounding box stops.
+// An empty box covers nothing.
 RECT PlacedRect(const CTransform2D& placement, int width, int height);
+
+// The placed box is unturned and its edges fall on whole pixels, so
+// PlacedRect holds no pixel that the box does not cover.
+bool IsPixelExact(const CTransform2D& placement, int width, int height);
 
 // While the node is visible under the parent transform, its local rectangle
 // joins its dirty rectangle.

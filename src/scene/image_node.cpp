@@ -1,5 +1,7 @@
 #include "scene/image_node.h"
 
+#include <utility>
+
 #include "graphics/memory_surface.h"
 #include "graphics/resource_cache.h"
 #include "platform/error_report.h"

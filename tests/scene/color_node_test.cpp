@@ -85,6 +85,8 @@ TEST(ColorNode, CountsAsOpaqueOnlyWhereNothingBelowShowsThrough) {
         {kColorBlendNormal, 0x123456, 1.0, 0.5, 1, false},
         {kColorBlendNormal, 0x123456, 1.0, 45, 1, false},
         {kColorBlendNormal, 0x123456, 1.0, 0, 2.5, true},
+        // Edges off whole pixels: the rectangle is widened past the fill.
+        {kColorBlendNormal, 0x123456, 1.0, 0, 1.25, false},
         {kColorBlendAdd, 0xFFFFFF, 1.0, 0, 1, true},
         {kColorBlendAdd, 0xFF000000 | 0xFFFFFF, 1.0, 0, 1, true},
         {kColorBlendAdd, 0x000001, 1.0, 0, 1, false},

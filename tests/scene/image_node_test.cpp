@@ -156,6 +156,13 @@ TEST_F(ImageNodes, CountsAsOpaqueOnlyUnturnedNearlyFullAndWithoutAlphaInModeNorm
     }
     CImageNode empty(0, 0, 0, "Img/plain.bmp", 0);
     EXPECT_FALSE(empty.IsOpaque(kIdentity));
+    // At a fractional place the rectangle is widened past the picture.
+    CImageNode between(0, 0, 0, "Img/plain.bmp", 0);
+    between.Reset();
+    between.SetPosition(0.5, 0);
+    EXPECT_FALSE(between.IsOpaque(kIdentity));
+    between.SetPosition(1, 0);
+    EXPECT_TRUE(between.IsOpaque(kIdentity));
 }
 
 TEST_F(ImageNodes, APrototypeAndItsCloneHoldNothingUntilReset) {
@@ -244,6 +251,11 @@ TEST_F(ImageNodes, LoadFailuresRaiseTheirErrors) {
     folder.Pack("Img", {{"plain.bmp", BmpPictureFile(2, 2, PatternPixel)}});
     EXPECT_THROW(vanishing.Activate(), CInternalError);
     ExpectError(ErrorKind::Graphic, kModulePictureNode, 234);
+
+    // More pixels than a surface may hold.
+    CImageNode blank(0, 0, 0, "", 0);
+    EXPECT_THROW(blank.CreateBlankSurface(100000, 100000), CInternalError);
+    ExpectError(ErrorKind::Graphic, kModulePictureNode, 188);
 }
 
 }  // namespace

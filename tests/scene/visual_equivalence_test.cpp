@@ -1,6 +1,7 @@
-// Random frames over the drawing kinds (image nodes with and without alpha
-// in every draw mode, colour nodes in every mode, windows that carry their
-// children or only cut them) with fractional positions, zooms, rotations and
+// Random frames over the drawing kinds (image and animation nodes with and
+// without alpha in every draw mode, changing chips, colour nodes in every
+// mode, windows that carry their children or only cut them, wipes that run
+// on pictures and colours) with fractional positions, zooms, rotations and
 // fades, on a white canvas: after every frame the incrementally drawn target
 // must equal a full redraw, so every node's local rectangle holds every pixel
 // it paints and every opaque node covers all of its rectangle.
@@ -11,11 +12,13 @@
 #include <vector>
 
 #include "redraw_fixture.h"
+#include "scene/animation_node.h"
 #include "scene/color_node.h"
 #include "scene/image_node.h"
 #include "scene/window_node.h"
 #include "support/redraw_oracle.h"
 #include "test_pictures.h"
+#include "transitions/screen_transition.h"
 
 namespace {
 
@@ -49,12 +52,14 @@ protected:
         const int x = Random(-40, 760);
         const int y = Random(-40, 560);
         const int z = Random(0, 5);
-        switch (Random(0, 3)) {
+        switch (Random(0, 4)) {
             case 0: return new CImageNode(x, y, z, "Eq/alpha.abm", Random(0, 7));
             case 1: return new CImageNode(x, y, z, "Eq/plain.bmp", Random(0, 1) ? 0 : Random(0, 7));
             case 2:
                 return new CColorNode(x, y, z, Random(1, 120), Random(1, 90),
                                       static_cast<Color32>(random()), Random(0, 2) ? 0 : Random(0, 6));
+            case 3: return new CAnimationNode(x, y, z, Random(0, 1) ? "Eq/alpha.abm" : "Eq/plain.bmp",
+                                              Random(0, 7));
             default:
                 return new CWindowNode(x, y, z, Random(0, 200), Random(0, 150), Random(0, 1) == 1);
         }
@@ -67,15 +72,38 @@ protected:
         }
         CNode* node = MakeNode();
         Add(*parent, "N" + std::to_string(next++), node);
+        if (node->GetNodeKind() == kNodeKindAnimation) RandomChip(static_cast<CAnimationNode&>(*node));
+    }
+
+    // Cells of 16 x 12 pixels, now and then reaching outside the sheet.
+    void RandomChip(CAnimationNode& node) {
+        const int left = Random(-1, 5) * 16;
+        const int top = Random(-1, 5) * 12;
+        node.SetChip(left, top, left + Random(1, 3) * 16, top + Random(1, 3) * 12);
+    }
+
+    // A wipe that runs for 100 to 500 ms, revealing or hiding.
+    void AttachTransition(CNode& node) {
+        static const char* const kKinds[] = {"LinearDown", "RectCenter", "BoxTopLeft",
+                                             "CircleCenter", "BlindSlant", "CurtainUp",
+                                             "TerecoH", "FanCenter", "HoleCenter"};
+        const bool reveal = Random(0, 1) == 1;
+        CScreenTransition wipe(static_cast<unsigned>(Random(1, 5) * 100), kKinds[Random(0, 8)],
+                               reveal ? 1000 : 0, reveal ? 0 : 1000, nullptr);
+        node.ApplyCommand(&wipe);
     }
 
     void RandomChange() {
         CNode* node = PickNode();
-        int action = node ? Random(0, 7) : 7;
-        // Windows are neither zoomed nor turned: children are placed by
-        // their rounded rectangles, which a zoomed or turned parent would
-        // map to other pixels than its children's composed drawing.
-        if (node && node->GetNodeKind() == kNodeKindWindow && (action == 1 || action == 3)) {
+        int action = node ? Random(0, 8) : 7;
+        if (action == 8) {
+            if (node->GetNodeKind() != kNodeKindWindow) AttachTransition(*node);
+            return;
+        }
+        // Windows are not turned: the node base maps a child's rectangle
+        // through a turned parent by its corners' bounding box, which leaves
+        // out the pixel a corner lying exactly on a whole pixel paints.
+        if (node && node->GetNodeKind() == kNodeKindWindow && action == 3) {
             action = 0;
         }
         switch (action) {
@@ -89,7 +117,12 @@ protected:
             case 5: node->SetPosition(node->GetPlacement().x + Random(-6, 6) + Fraction(),
                                       node->GetPlacement().y + Random(-6, 6));
                 break;
-            case 6: node->GetParent()->SetChildOrder(node->GetParent()->GetChildName(node),
+            case 6:
+                if (node->GetNodeKind() == kNodeKindAnimation) {
+                    RandomChip(static_cast<CAnimationNode&>(*node));
+                    break;
+                }
+                node->GetParent()->SetChildOrder(node->GetParent()->GetChildName(node),
                                                      Random(0, 5));
                 break;
             default: AddRandomNode(); break;
@@ -103,9 +136,10 @@ protected:
 
 TEST_F(VisualEquivalence, IncrementalFramesEqualAFullRedraw) {
     for (int i = 0; i < 16; ++i) AddRandomNode();
-    for (int frame = 0; frame < 200; ++frame) {
+    for (int frame = 0; frame < 300; ++frame) {
         const int changes = Random(1, 4);
         for (int i = 0; i < changes; ++i) RandomChange();
+        root.Update(17);
         Frame();
         ASSERT_TRUE(MatchesFullRedraw(root, target)) << "frame " << frame;
     }
