@@ -14,6 +14,7 @@ class CAnimationNode : public CPictureNode {
 public:
     // Loads nothing: the sheet is taken by Reset.
     CAnimationNode(int x, int y, int z, std::string file, int drawMode);
+    const std::string& GetFile() const { return file_; }
     // The scene-node part, the draw mode and the file name; neither the
     // sheet nor the chip, so a clone shows the whole sheet once reset.
     CAnimationNode(const CAnimationNode& other);

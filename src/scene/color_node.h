@@ -67,6 +67,8 @@ public:
     // off or the node is invisible.
     bool HitTestSelf(double x, double y, CTransform2D parent) override;
     void DirtyOwnArea(CTransform2D parent, const RECT* clip) override;
+    Color32 GetColor() const { return color_; }
+    int GetBlendMode() const { return blendMode_; }
 
 private:
     int width_;

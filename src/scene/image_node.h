@@ -14,6 +14,7 @@ class CImageNode : public CPictureNode {
 public:
     // Loads nothing: the picture is taken by Reset.
     CImageNode(int x, int y, int z, std::string file, int drawMode);
+    const std::string& GetFile() const { return file_; }
     // The scene-node part, the draw mode and the file name; no picture, so a
     // clone takes its own use of the picture when it is reset.
     CImageNode(const CImageNode& other);

@@ -12,6 +12,7 @@ public:
     // A negative width or height is an "Internal Error" (2039-19, 2039-20).
     CWindowNode(int x, int y, int z, int width, int height, bool childrenFollow);
     CWindowNode(const CWindowNode& other);
+    bool ChildrenFollow() const { return childrenFollow_; }
 
     CNode* Clone() override;
     // The children, clipped to the window's rectangle on the screen.

@@ -141,6 +141,10 @@ void ReadPointList(CScriptCompiler& compiler, CTokenizer& tokenizer,
 
 void CScriptCompiler::ParseArguments(CTokenizer& tokenizer,
                                      std::initializer_list<CScriptArgument> arguments) {
+    ParseArguments(tokenizer, std::vector<CScriptArgument>(arguments));
+}
+
+void CScriptCompiler::ParseArguments(CTokenizer& tokenizer, const std::vector<CScriptArgument>& arguments) {
     Expect(tokenizer, "(");
     bool first = true;
     for (const CScriptArgument& argument : arguments) {

@@ -52,6 +52,7 @@ public:
     int GetKind() const override;
     void Apply(CSceneNode& node) override;
     CNodeCommand* Clone() const override;
+    bool Enabled() const { return enabled_; }
 
 private:
     bool enabled_;

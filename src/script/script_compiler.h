@@ -10,7 +10,11 @@
 
 #include "script/script_argument.h"
 
+class CNode;
 class CScriptCache;
+struct AnimationRow;
+struct CreateRow;
+struct MovePlacement;
 class CScriptCommand;
 class CScriptPage;
 class CScriptUnit;
@@ -49,6 +53,14 @@ public:
     // record is appended only while the process has a sound device, so
     // without one a sound statement compiles to nothing.
     static void AppendSoundStatement(CScriptPage& page, std::unique_ptr<CScriptCommand> statement);
+    // The two records of every Create statement: the prototype added under
+    // path when it runs, then a Move of no duration that places it there.
+    static void AppendCreatedNode(CScriptPage& page, std::unique_ptr<CNode> prototype, const std::string& path,
+                                  const MovePlacement& placement);
+    // An animation statement's record at path, followed, when wait is set,
+    // by a wait of the same duration.
+    static void AppendAnimation(CScriptPage& page, const std::string& path, std::unique_ptr<CScriptCommand> action,
+                                int32_t duration, bool wait);
     // The statements after an opening "{" up to its "}", into page.
     void ParseBlock(CTokenizer& tokenizer, CScriptPage& page);
     // The control structures, each after its keyword, compiled into flat
@@ -68,6 +80,8 @@ public:
     // a wrong separator, a missing ")" or ";" is a syntax error, so the
     // number of arguments is always the statement's.
     void ParseArguments(CTokenizer& tokenizer, std::initializer_list<CScriptArgument> arguments);
+    // The same for a list assembled by the statement's table row.
+    void ParseArguments(CTokenizer& tokenizer, const std::vector<CScriptArgument>& arguments);
     // Consumes one token; a syntax error unless it is ";".
     void ExpectStatementEnd(CTokenizer& tokenizer);
     // The word and path readers as the statement parser calls them outside
@@ -157,6 +171,21 @@ private:
     void ParseSceneCall(CTokenizer& tokenizer, CScriptPage& page);
     void ParseSceneShift(CTokenizer& tokenizer, CScriptPage& page);
     void ParseSceneReturn(CTokenizer& tokenizer, CScriptPage& page);
+    // The rows of the Create and animation tables, and the statements on
+    // nodes and the system that take an argument list.
+    void ParseCreate(CTokenizer& tokenizer, CScriptPage& page, const CreateRow& row);
+    void ParseAnimation(CTokenizer& tokenizer, CScriptPage& page, const AnimationRow& row);
+    void ParseDelete(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseRequest(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseSetHitable(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseSetChip(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseOperate(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseSystem(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseDraw(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseDebugOut(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseSetTimeCritical(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseSoundUnsynchronize(CTokenizer& tokenizer, CScriptPage& page);
+    void ParsePlayCD(CTokenizer& tokenizer, CScriptPage& page);
     // Consumes one token; a syntax error unless it is ",".
     void ExpectComma(CTokenizer& tokenizer);
     // Counts one level of nested blocks and control structures for its

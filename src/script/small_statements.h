@@ -21,6 +21,7 @@ public:
     int GetKind() const override;
     void Execute(CScriptHost* host) override;
     std::unique_ptr<CScriptStatement> Clone() const override;
+    bool IsOn() const { return on_; }
 
 private:
     bool on_;
@@ -51,6 +52,8 @@ public:
     int GetKind() const override;
     void Execute(CScriptHost* host) override;
     std::unique_ptr<CScriptStatement> Clone() const override;
+    const std::string& Path() const { return path_; }
+    const std::string& Message() const { return message_; }
 
 private:
     std::string path_;
@@ -64,6 +67,7 @@ public:
     int GetKind() const override;
     void Execute(CScriptHost* host) override;
     std::unique_ptr<CScriptStatement> Clone() const override;
+    const std::string& Text() const { return text_; }
 
 private:
     std::string text_;

@@ -2,6 +2,8 @@
 #include <unordered_map>
 
 #include "platform/tokenizer.h"
+#include "script/animation_rows.h"
+#include "script/create_rows.h"
 #include "script/jump_statement.h"
 #include "script/nesting_level.h"
 #include "script/script_compiler.h"
@@ -33,6 +35,17 @@ int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
         {"scene_call", {&CScriptCompiler::ParseSceneCall, 0}},
         {"scene_shift", {&CScriptCompiler::ParseSceneShift, 0}},
         {"scene_return", {&CScriptCompiler::ParseSceneReturn, 0}},
+        {"Delete", {&CScriptCompiler::ParseDelete, 0}},
+        {"Request", {&CScriptCompiler::ParseRequest, 0}},
+        {"SetHitable", {&CScriptCompiler::ParseSetHitable, 0}},
+        {"SoundUnsynchronize", {&CScriptCompiler::ParseSoundUnsynchronize, 0}},
+        {"Operate", {&CScriptCompiler::ParseOperate, 0}},
+        {"System", {&CScriptCompiler::ParseSystem, 0}},
+        {"Draw", {&CScriptCompiler::ParseDraw, 0}},
+        {"DebugOut", {&CScriptCompiler::ParseDebugOut, 0}},
+        {"SetChip", {&CScriptCompiler::ParseSetChip, 0}},
+        {"PlayCD", {&CScriptCompiler::ParsePlayCD, 0}},
+        {"SetTimeCritical", {&CScriptCompiler::ParseSetTimeCritical, 0}},
         {";", {nullptr, 0}},
         {",", {nullptr, 0}},
     };
@@ -40,8 +53,16 @@ int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
     tokenizer.NextToken(name);
     if (name.empty()) return 2;
     auto found = kStatements.find(name);
-    // Any other token is skipped alone.
-    if (found == kStatements.end()) return 0;
+    if (found == kStatements.end()) {
+        // The Create and animation statements come from their tables; any
+        // other token is skipped alone.
+        if (const CreateRow* row = FindCreateRow(name)) {
+            ParseCreate(tokenizer, page, *row);
+        } else if (const AnimationRow* row = FindAnimationRow(name)) {
+            ParseAnimation(tokenizer, page, *row);
+        }
+        return 0;
+    }
     if (found->second.reader) (this->*found->second.reader)(tokenizer, page);
     return found->second.result;
 }

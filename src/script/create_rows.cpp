@@ -1,0 +1,101 @@
+#include "script/create_rows.h"
+
+
+#include "scene/animation_node.h"
+#include "scene/button_node.h"
+#include "scene/class_node.h"
+#include "scene/color_node.h"
+#include "scene/image_node.h"
+#include "scene/scene_node.h"
+#include "scene/window_node.h"
+
+namespace {
+
+// The six blend names with their colour-node and picture-node codes.
+struct BlendName {
+    const char* name;
+    int colourCode;
+    int pictureCode;
+};
+
+constexpr BlendName kBlendNames[] = {
+    {"Normal", 0, 0}, {"Add", 1, 2}, {"Sub", 2, 3}, {"Multiply", 3, 4}, {"Screen", 4, 5}, {"Overlay", 5, 6},
+};
+
+const BlendName* FindBlend(const std::string& name) {
+    for (const BlendName& blend : kBlendNames) {
+        if (name == blend.name) return &blend;
+    }
+    return nullptr;
+}
+
+std::unique_ptr<CNode> BuildNode(int32_t z, const CreateValues&) { return std::make_unique<CSceneNode>(0, 0, z); }
+
+std::unique_ptr<CNode> BuildColor(int32_t z, const CreateValues& v) {
+    return std::make_unique<CColorNode>(0, 0, z, v.numbers[0], v.numbers[1], v.colours[0], 0);
+}
+
+std::unique_ptr<CNode> BuildColorEx(int32_t z, const CreateValues& v) {
+    return std::make_unique<CColorNode>(0, 0, z, v.numbers[0], v.numbers[1], v.colours[0],
+                                        ColorBlendCode(v.strings[0]));
+}
+
+std::unique_ptr<CNode> BuildImage(int32_t z, const CreateValues& v) {
+    return std::make_unique<CImageNode>(0, 0, z, v.paths[0], 0);
+}
+
+std::unique_ptr<CNode> BuildImageEx(int32_t z, const CreateValues& v) {
+    return std::make_unique<CImageNode>(0, 0, z, v.paths[0], PictureBlendCode(v.strings[0]));
+}
+
+std::unique_ptr<CNode> BuildAnimation(int32_t z, const CreateValues& v) {
+    return std::make_unique<CAnimationNode>(0, 0, z, v.paths[0], 0);
+}
+
+std::unique_ptr<CNode> BuildAnimationEx(int32_t z, const CreateValues& v) {
+    return std::make_unique<CAnimationNode>(0, 0, z, v.paths[0], PictureBlendCode(v.strings[0]));
+}
+
+std::unique_ptr<CNode> BuildWindow(int32_t z, const CreateValues& v) {
+    return std::make_unique<CWindowNode>(0, 0, z, v.numbers[0], v.numbers[1], v.flags[0]);
+}
+
+std::unique_ptr<CNode> BuildClass(int32_t z, const CreateValues& v) {
+    return std::make_unique<CClassNode>(0, 0, z, v.strings[0]);
+}
+
+std::unique_ptr<CNode> BuildButton(int32_t z, const CreateValues& v) {
+    return std::make_unique<CButtonNode>(0, 0, z, v.strings[0]);
+}
+
+const CreateRow kCreateRows[] = {
+    {"CreateNode", {}, BuildNode},
+    {"CreateColor", {kArgumentNumber, kArgumentNumber, kArgumentColor}, BuildColor},
+    {"CreateColorEx", {kArgumentNumber, kArgumentNumber, kArgumentColor, kArgumentString}, BuildColorEx},
+    {"CreateImage", {kArgumentPath}, BuildImage},
+    {"CreateImageEx", {kArgumentPath, kArgumentString}, BuildImageEx},
+    {"CreateAnimation", {kArgumentPath}, BuildAnimation},
+    {"CreateAnimationEx", {kArgumentPath, kArgumentString}, BuildAnimationEx},
+    {"CreateWindow", {kArgumentNumber, kArgumentNumber, kArgumentBool}, BuildWindow},
+    {"CreateClass", {kArgumentString}, BuildClass},
+    {"CreateButton", {kArgumentString}, BuildButton},
+};
+
+}  // namespace
+
+const CreateRow* FindCreateRow(const std::string& statement) {
+    for (const CreateRow& row : kCreateRows) {
+        if (statement == row.statement) return &row;
+    }
+    return nullptr;
+}
+
+int ColorBlendCode(const std::string& name) {
+    const BlendName* blend = FindBlend(name);
+    return blend ? blend->colourCode : 0;
+}
+
+int PictureBlendCode(const std::string& name) {
+    const BlendName* blend = FindBlend(name);
+    return blend ? blend->pictureCode : 0;
+}
