@@ -55,6 +55,15 @@ void PumpMessagesFor(DWORD milliseconds) {
     } while (GetTickCount() - start < milliseconds);
 }
 
+bool PumpMessagesUntil(const std::function<bool()>& done, DWORD limit) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start >= limit) return false;
+        PumpMessagesFor(10);
+    }
+    return true;
+}
+
 COptionpadProcess::COptionpadProcess(const std::string& program) : info_() {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -21,6 +22,11 @@ HWND FindOptionpadDialog(DWORD processId);
 // Handles the messages sent or posted to this thread's windows for a while,
 // so that activation across processes never waits on the test.
 void PumpMessagesFor(DWORD milliseconds);
+
+// Dispatches this thread's messages until done() holds or the limit passes;
+// whether done() held. Window state that another process changes arrives
+// late on a loaded machine, so tests poll for it instead of sleeping.
+bool PumpMessagesUntil(const std::function<bool()>& done, DWORD limit = 5000);
 
 class COptionpadProcess {
 public:

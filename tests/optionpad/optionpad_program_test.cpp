@@ -243,7 +243,7 @@ public:
                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
                                   nullptr, windowClass.hInstance, nullptr);
         SetForegroundWindow(window_);
-        PumpMessagesFor(100);
+        PumpMessagesUntil([this] { return GetForegroundWindow() == window_; });
     }
     ~CFrontWindow() {
         DestroyWindow(window_);
@@ -274,7 +274,7 @@ TEST_F(OptionpadProgram, ASecondStartOfTheSameFileBringsTheFirstDialogBackAndEnd
     ASSERT_TRUE(code.has_value()) << "the second start still runs";
     EXPECT_EQ(*code, 0u);
     EXPECT_FALSE(secondDialog);
-    PumpMessagesFor(200);
+    PumpMessagesUntil([this] { return !IsIconic(dialog_) && GetForegroundWindow() == dialog_; });
     EXPECT_FALSE(IsIconic(dialog_));
     EXPECT_EQ(GetForegroundWindow(), dialog_);
     EXPECT_FALSE(process_->WaitForExit(0).has_value());
