@@ -157,6 +157,8 @@ private:
     void ParseSceneCall(CTokenizer& tokenizer, CScriptPage& page);
     void ParseSceneShift(CTokenizer& tokenizer, CScriptPage& page);
     void ParseSceneReturn(CTokenizer& tokenizer, CScriptPage& page);
+    // "WaitKey();".
+    void ParseWaitKey(CTokenizer& tokenizer, CScriptPage& page);
     // Consumes one token; a syntax error unless it is ",".
     void ExpectComma(CTokenizer& tokenizer);
     // Counts one level of nested blocks and control structures for its

@@ -33,6 +33,7 @@ int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
         {"scene_call", {&CScriptCompiler::ParseSceneCall, 0}},
         {"scene_shift", {&CScriptCompiler::ParseSceneShift, 0}},
         {"scene_return", {&CScriptCompiler::ParseSceneReturn, 0}},
+        {"WaitKey", {&CScriptCompiler::ParseWaitKey, 0}},
         {";", {nullptr, 0}},
         {",", {nullptr, 0}},
     };
