@@ -10,10 +10,12 @@
 
 #include "../graphics/expect_box.h"
 #include "../script/scene_fixtures.h"
+#include "graphics/memory_surface.h"
 #include "platform/config.h"
 #include "platform/global_state.h"
 #include "platform/paths.h"
 #include "scene/color_node.h"
+#include "scene/rect_math.h"
 #include "scene/script_page_node.h"
 #include "screens/in_game_menu.h"
 #include "support/temp_folder.h"
@@ -110,6 +112,16 @@ TEST_F(InGameMenuTest, StartBuildsBackgroundStoryAndMenu) {
     host_.Update(500);
     EXPECT_EQ(MenuOpacity(menu), 1.0);
     EXPECT_FALSE(layer->IsAnimating(kAnimatorOpacity));
+
+    // The story waits with nothing moving: a frame draws no cell.
+    CMemorySurface target;
+    ASSERT_EQ(target.Create(800, 600), 0);
+    const CTransform2D identity(0, 0, 1, 1, 1, 0);
+    host_.Draw(target, identity, nullptr);
+    EXPECT_FALSE(IsEmptyRect(menu->GetChangedArea()));
+    host_.Update(17);
+    host_.Draw(target, identity, nullptr);
+    EXPECT_TRUE(IsEmptyRect(menu->GetChangedArea()));
 }
 
 TEST_F(InGameMenuTest, TheGameSpeedFollowsFactorOrFixedValue) {
