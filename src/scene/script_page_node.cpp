@@ -119,12 +119,11 @@ void CScriptPageNode::RunScript(int ms) {
 }
 
 void CScriptPageNode::Hold(std::unique_ptr<CPageCommand>& slot, CPageCommand* command) {
+    // The old command goes before the new one starts.
     slot.reset();
     slot.reset(command->Clone());
-    CPageCommand* held = slot.get();
-    held->Start(*this);
-    // Start may already have replaced it.
-    if (slot.get() == held) held->Step(*this, 0);
+    slot->Start(*this);
+    slot->Step(*this, 0);
 }
 
 void CScriptPageNode::ApplyCommand(CScriptCommand* command) {
