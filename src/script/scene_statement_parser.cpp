@@ -10,6 +10,7 @@
 #include "script/scene_statements.h"
 #include "script/script_compiler.h"
 #include "script/script_page.h"
+#include "script/wait_key_statement.h"
 
 void CScriptCompiler::ExpectComma(CTokenizer& tokenizer) { Expect(tokenizer, ","); }
 
@@ -70,6 +71,11 @@ void CScriptCompiler::ParseSceneShift(CTokenizer& tokenizer, CScriptPage& page) 
 void CScriptCompiler::ParseSceneReturn(CTokenizer& tokenizer, CScriptPage& page) {
     ExpectStatementEnd(tokenizer);
     page.Append(std::make_unique<CSceneReturnStatement>());
+}
+
+void CScriptCompiler::ParseWaitKey(CTokenizer& tokenizer, CScriptPage& page) {
+    ParseArguments(tokenizer, {});
+    page.Append(std::make_unique<CWaitKeyStatement>());
 }
 
 void CScriptCompiler::AppendSoundStatement(CScriptPage& page, std::unique_ptr<CScriptCommand> statement) {

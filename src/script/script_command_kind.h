@@ -12,6 +12,7 @@ enum ScriptCommandKind : int {
     kKindHermiteMove = 1007,
     kKindZoom = 1009,
     kKindRotate = 1011,
+    kKindMenuOpacityFade = 1012,   // the in-game menu's fade of a whole node
     kKindOpaque = 1013,
     kKindSetHitable = 1014,
     kKindSoundPlay = 2000,
@@ -48,6 +49,8 @@ enum ScriptCommandKind : int {
     kKindMove3D = 10000,
     kKindZoom3D = 10001,
     kKindRotate3D = 10002,
+    kKindPageOpacityFade = 10003,  // a fade of a script page's content
+    kKindPageScriptPause = 10004,  // a timed pause of a script page's script
     kKindSetChip = 10005,
     kKindTransition = 10006,       // "DrawEffect", "DrawEffectEx"
     kKindAddText = 10007,

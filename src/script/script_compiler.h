@@ -186,6 +186,8 @@ private:
     void ParseSetTimeCritical(CTokenizer& tokenizer, CScriptPage& page);
     void ParseSoundUnsynchronize(CTokenizer& tokenizer, CScriptPage& page);
     void ParsePlayCD(CTokenizer& tokenizer, CScriptPage& page);
+    // "WaitKey();".
+    void ParseWaitKey(CTokenizer& tokenizer, CScriptPage& page);
     // Consumes one token; a syntax error unless it is ",".
     void ExpectComma(CTokenizer& tokenizer);
     // Counts one level of nested blocks and control structures for its

@@ -46,6 +46,7 @@ int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
         {"SetChip", {&CScriptCompiler::ParseSetChip, 0}},
         {"PlayCD", {&CScriptCompiler::ParsePlayCD, 0}},
         {"SetTimeCritical", {&CScriptCompiler::ParseSetTimeCritical, 0}},
+        {"WaitKey", {&CScriptCompiler::ParseWaitKey, 0}},
         {";", {nullptr, 0}},
         {",", {nullptr, 0}},
     };
