@@ -23,7 +23,7 @@ public:
 
 private:
     std::string condition_;
-    // Built the first time the statement runs; copies share nothing.
+    // Built the first time the statement runs; a clone takes a copy.
     std::optional<CCompiledExpression> compiled_;
     int skip_;
 };

@@ -64,7 +64,7 @@ private:
     }
     const CompiledToken& Current() const { return TokenAt(position_); }
     bool At(int op) const { return Current().kind == kOperator && Current().op == op; }
-    bool AtAt(size_t position, int op) const {
+    bool IsOperatorAt(size_t position, int op) const {
         return TokenAt(position).kind == kOperator && TokenAt(position).op == op;
     }
     void Advance() {
@@ -114,8 +114,8 @@ private:
     }
 
     void Assignment() {
-        if (depth_levels_ > kMaxNesting) End(ExpressionCode::ReturnZero);
-        ++depth_levels_;
+        if (nesting_ > kMaxNesting) End(ExpressionCode::ReturnZero);
+        ++nesting_;
         const size_t start = position_;
         ScriptVariableRef variable;
         if (Variable(variable) && Current().kind == kOperator && IsAssignment(Current().op)) {
@@ -127,7 +127,7 @@ private:
             position_ = start;
             Or();
         }
-        --depth_levels_;
+        --nesting_;
     }
 
     void Or() {
@@ -267,9 +267,9 @@ private:
     bool Variable(ScriptVariableRef& variable) {
         size_t position = position_;
         int opens = 0;
-        while (AtAt(position, kOpen)) {
+        while (IsOperatorAt(position, kOpen)) {
             ++opens;
-            if (depth_levels_ - 1 + opens > kMaxNesting) End(ExpressionCode::ReturnZero);
+            if (nesting_ - 1 + opens > kMaxNesting) End(ExpressionCode::ReturnZero);
             ++position;
         }
         const CompiledToken& name = TokenAt(position);
@@ -278,7 +278,7 @@ private:
         // of range whatever follows.
         if (name.variable.index >= kSaveValueCount) End(ExpressionCode::Refuse, name.variable);
         ++position;
-        while (opens > 0 && AtAt(position, kClose)) {
+        while (opens > 0 && IsOperatorAt(position, kClose)) {
             --opens;
             ++position;
         }
@@ -295,7 +295,7 @@ private:
     std::vector<ExpressionStep> steps_;
     size_t position_ = 0;
     size_t cutsMet_ = 0;
-    int depth_levels_ = 0;  // parentheses and chained assignments, as the evaluator counts them
+    int nesting_ = 0;  // parentheses and chained assignments, as the evaluator counts them
     int depth_ = 0;         // values on the stack
     int maxDepth_ = 0;
 };

@@ -21,6 +21,6 @@ public:
 
 private:
     std::string text_;
-    // Built the first time the statement runs; copies share nothing.
+    // Built the first time the statement runs; a clone takes a copy.
     std::optional<CCompiledExpression> compiled_;
 };
