@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <utility>
 
-#include "script/condition_evaluator.h"
 #include "script/script_command_kind.h"
 #include "script/script_executor.h"
 #include "script/script_host.h"
@@ -16,11 +15,14 @@ int CConditionalJump::GetKind() const { return kKindConditionalJump; }
 void CConditionalJump::Execute(CScriptHost* host) {
     if (condition_.empty()) return;
     // Evaluated afresh each time: the variables may have changed since.
-    if (CConditionEvaluator::Evaluate(condition_) == 0) {
+    if (!compiled_) compiled_.emplace(condition_);
+    if (compiled_->Evaluate() == 0) {
         host->GetExecutor()->AdvanceIndex(static_cast<uint16_t>(skip_));
     }
 }
 
 std::unique_ptr<CScriptStatement> CConditionalJump::Clone() const {
-    return std::make_unique<CConditionalJump>(condition_, skip_);
+    auto copy = std::make_unique<CConditionalJump>(condition_, skip_);
+    copy->compiled_ = compiled_;
+    return copy;
 }

@@ -4,8 +4,10 @@
 // bits of the skip count are used, as statement indices wrap at 65536.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "script/compiled_expression.h"
 #include "script/script_statement.h"
 
 class CConditionalJump : public CScriptStatement {
@@ -21,5 +23,7 @@ public:
 
 private:
     std::string condition_;
+    // Built the first time the statement runs; a clone takes a copy.
+    std::optional<CCompiledExpression> compiled_;
     int skip_;
 };

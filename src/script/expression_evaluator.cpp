@@ -1,85 +1,9 @@
 #include "script/expression_evaluator.h"
 
-#include <cstring>
-
 #include "script/decimal_value.h"
 #include "script/script_compiler.h"
 
-namespace {
-
-// The operator table, in the order that settles a tie between matches of
-// equal length (none occurs, but the order is the language's).
-enum Operator : int {
-    kPlus, kMinus, kTimes, kDivide, kRemainder, kOpen, kClose,
-    kAssign, kSubtractAssign, kAddAssign, kMultiplyAssign, kDivideAssign, kRemainderAssign,
-    kIncrement, kDecrement,
-    kGreaterEqual, kGreater, kLessEqual, kLess, kEqual, kNotEqual,
-    kAnd, kOr, kNot, kComma, kSemicolon,
-};
-
-struct OperatorText {
-    const char* text;
-    int length;
-};
-
-constexpr OperatorText kOperators[] = {
-    {"+", 1},  {"-", 1},  {"*", 1},  {"/", 1},  {"%", 1},  {"(", 1},  {")", 1},
-    {"=", 1},  {"-=", 2}, {"+=", 2}, {"*=", 2}, {"/=", 2}, {"%=", 2},
-    {"++", 2}, {"--", 2},
-    {">=", 2}, {">", 1},  {"<=", 2}, {"<", 1},  {"==", 2}, {"!=", 2},
-    {"&&", 2}, {"||", 2}, {"!", 1},  {",", 1},  {";", 1},
-};
-
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-// Two's-complement arithmetic without signed overflow.
-int32_t Wrap(uint32_t value) { return static_cast<int32_t>(value); }
-int32_t Add(int32_t a, int32_t b) { return Wrap(static_cast<uint32_t>(a) + static_cast<uint32_t>(b)); }
-int32_t Subtract(int32_t a, int32_t b) { return Wrap(static_cast<uint32_t>(a) - static_cast<uint32_t>(b)); }
-int32_t Multiply(int32_t a, int32_t b) { return Wrap(static_cast<uint32_t>(a) * static_cast<uint32_t>(b)); }
-int32_t Negate(int32_t a) { return Wrap(0u - static_cast<uint32_t>(a)); }
-
-// Truncating toward zero; a zero divisor gives 0 and the smallest int by -1
-// gives itself (remainder 0) instead of trapping.
-int32_t Divide(int32_t a, int32_t b) {
-    if (b == 0) return 0;
-    if (b == -1) return Negate(a);
-    return a / b;
-}
-
-int32_t Remainder(int32_t a, int32_t b) {
-    if (b == 0 || b == -1) return 0;
-    return a % b;
-}
-
-bool IsAssignment(int op) { return op >= kAssign && op <= kRemainderAssign; }
-
-bool IsComparison(int op) { return op >= kGreaterEqual && op <= kNotEqual; }
-
-int32_t Compare(int op, int32_t a, int32_t b) {
-    switch (op) {
-        case kGreaterEqual: return a >= b;
-        case kGreater: return a > b;
-        case kLessEqual: return a <= b;
-        case kLess: return a < b;
-        case kEqual: return a == b;
-        default: return a != b;
-    }
-}
-
-int32_t Assign(int op, int32_t current, int32_t right) {
-    switch (op) {
-        case kSubtractAssign: return Subtract(current, right);
-        case kAddAssign: return Add(current, right);
-        case kMultiplyAssign: return Multiply(current, right);
-        case kDivideAssign: return Divide(current, right);
-        case kRemainderAssign: return Remainder(current, right);
-        default: return right;
-    }
-}
-
-}  // namespace
+using namespace expression;
 
 void CExpressionEvaluator::SetSigils(std::string_view characters) {
     sigils_.reset();
@@ -100,43 +24,8 @@ void CExpressionEvaluator::Begin(std::string_view text) {
 }
 
 void CExpressionEvaluator::ReadToken() {
-    const char* p = cursor_;
-    while (p < end_ && (*p == ' ' || *p == '\t' || *p == '\n')) ++p;
-    token_.start = p;
-    token_.length = 0;
-    token_.op = -1;
-    cursor_ = p;
-    if (p == end_) {
-        token_.kind = kEnd;
-        return;
-    }
-    const auto inName = [this](unsigned char c) {
-        return IsLetter(c) || IsDigit(c) || c == '_' || (c < sigils_.size() && sigils_.test(c));
-    };
-    const unsigned char first = static_cast<unsigned char>(*p);
-    if (IsDigit(first) || inName(first)) {
-        token_.kind = IsDigit(first) ? kNumber : kName;
-        const bool number = token_.kind == kNumber;
-        do {
-            ++p;
-        } while (p < end_ && (number ? IsDigit(static_cast<unsigned char>(*p))
-                                     : inName(static_cast<unsigned char>(*p))));
-    } else {
-        const size_t left = static_cast<size_t>(end_ - p);
-        for (int i = 0; i < static_cast<int>(sizeof kOperators / sizeof kOperators[0]); ++i) {
-            const OperatorText& entry = kOperators[i];
-            if (static_cast<size_t>(entry.length) <= left && entry.length > token_.length &&
-                std::memcmp(entry.text, p, static_cast<size_t>(entry.length)) == 0) {
-                token_.op = i;
-                token_.length = entry.length;
-            }
-        }
-        // Nothing that an expression can hold: the text ends here.
-        token_.kind = token_.op < 0 ? kNoToken : kOperator;
-        p += token_.length;
-    }
-    token_.length = static_cast<int>(p - token_.start);
-    cursor_ = p;
+    token_ = ScanToken(cursor_, end_, sigils_);
+    cursor_ = token_.start + token_.length;
 }
 
 void CExpressionEvaluator::Advance() {

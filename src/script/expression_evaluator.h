@@ -18,6 +18,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "script/expression_syntax.h"
+
 class CExpressionEvaluator {
 public:
     // The value of a name that is not assignable.
@@ -58,14 +60,7 @@ public:
     int GetScanLength() const { return static_cast<int>(consumedEnd_ - begin_); }
 
 private:
-    enum TokenKind : int { kNoToken = 0, kEnd = 1, kNumber = 2, kOperator = 3, kName = 4 };
-
-    struct Token {
-        const char* start = nullptr;
-        int length = 0;
-        TokenKind kind = kEnd;
-        int op = -1;  // an Operator when kind is kOperator
-    };
+    using Token = expression::Token;
 
     // Where the parse stands: what a look-ahead at a variable puts back.
     struct Position {
@@ -80,7 +75,7 @@ private:
     void ReadToken();
     // Consumes the current token and reads the next.
     void Advance();
-    bool At(int op) const { return token_.kind == kOperator && token_.op == op; }
+    bool At(int op) const { return token_.kind == expression::kOperator && token_.op == op; }
     Position Save() const { return {cursor_, token_, consumedEnd_}; }
     void Restore(const Position& position);
     std::string_view TokenText() const { return {token_.start, static_cast<size_t>(token_.length)}; }

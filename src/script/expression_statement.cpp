@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "script/condition_evaluator.h"
 #include "script/script_command_kind.h"
 
 CExpressionStatement::CExpressionStatement(std::string text) : text_(std::move(text)) {}
@@ -10,9 +9,13 @@ CExpressionStatement::CExpressionStatement(std::string text) : text_(std::move(t
 int CExpressionStatement::GetKind() const { return kKindExpressionStatement; }
 
 void CExpressionStatement::Execute(CScriptHost*) {
-    if (!text_.empty()) CConditionEvaluator::Evaluate(text_);
+    if (text_.empty()) return;
+    if (!compiled_) compiled_.emplace(text_);
+    compiled_->Evaluate();
 }
 
 std::unique_ptr<CScriptStatement> CExpressionStatement::Clone() const {
-    return std::make_unique<CExpressionStatement>(text_);
+    auto copy = std::make_unique<CExpressionStatement>(text_);
+    copy->compiled_ = compiled_;
+    return copy;
 }

@@ -3,8 +3,10 @@
 // empty text does nothing.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "script/compiled_expression.h"
 #include "script/script_statement.h"
 
 class CExpressionStatement : public CScriptStatement {
@@ -19,4 +21,6 @@ public:
 
 private:
     std::string text_;
+    // Built the first time the statement runs; a clone takes a copy.
+    std::optional<CCompiledExpression> compiled_;
 };

@@ -23,16 +23,25 @@ int VariableIndex(std::string_view digits) {
 
 }  // namespace
 
-int32_t* GetScriptVariableAddress(std::string_view name) {
-    if (name.empty() || (name[0] != '@' && name[0] != '$')) return nullptr;
-    const bool play = name[0] == '@';
-    const int index = VariableIndex(name.substr(1));
-    if (index >= kSaveValueCount) {
+ScriptVariableRef ResolveScriptVariable(std::string_view name) {
+    if (name.empty() || (name[0] != '@' && name[0] != '$')) return {ScriptVariableTable::None, 0};
+    return {name[0] == '@' ? ScriptVariableTable::Play : ScriptVariableTable::System,
+            VariableIndex(name.substr(1))};
+}
+
+int32_t* ScriptVariableAddress(ScriptVariableRef ref) {
+    if (ref.table == ScriptVariableTable::None) return nullptr;
+    const bool play = ref.table == ScriptVariableTable::Play;
+    if (ref.index >= kSaveValueCount) {
         ErrorReport(ErrorKind::Internal, kModuleScriptVariables,
                     play ? kPlayVariablePlace : kSystemVariablePlace);
     }
     CSaveState& state = play ? static_cast<CSaveState&>(GetPlayData()) : GetSystemData();
-    return &state.vars.values[static_cast<size_t>(index)];
+    return &state.vars.values[static_cast<size_t>(ref.index)];
+}
+
+int32_t* GetScriptVariableAddress(std::string_view name) {
+    return ScriptVariableAddress(ResolveScriptVariable(name));
 }
 
 int32_t ReadScriptVariable(std::string_view name) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "expression_cases.h"
 #include "platform/global_state.h"
 #include "platform/save_data.h"
 #include "script/conditional_jump.h"
@@ -50,25 +51,8 @@ protected:
 };
 
 TEST_F(ConditionStatements, ConditionalJumpSkipsWhenTheConditionIsZero) {
-    struct Case {
-        const char* condition;
-        int skip;
-        int32_t ranSecond;  // @2 afterwards
-        int32_t ranThird;   // @3 afterwards
-    };
-    const Case cases[] = {
-        {"@5==3", 2, 1, 1},
-        {"@5==4", 2, 0, 0},
-        {"@5==4", 1, 0, 1},
-        {"@5==4", 0, 1, 1},
-        {"", 2, 1, 1},            // an empty condition never jumps
-        {"#3", 2, 0, 0},          // no such variable: 0
-        {"@5==3 2", 2, 0, 0},     // a token left over: 0
-        {"(@5", 2, 1, 1},
-        {"@5==4", 65536 + 1, 0, 1},  // only the low 16 bits count
-    };
     Play(5) = 3;
-    for (const Case& c : cases) {
+    for (const JumpCase& c : JumpCases()) {
         SCOPED_TRACE(std::string(c.condition) + " skip " + std::to_string(c.skip));
         RunJumpOver(c.condition, c.skip);
         EXPECT_EQ(Play(2), c.ranSecond);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "expression_cases.h"
 #include "platform/guarded_bytes.h"
 
 #include "script/script_compiler.h"
@@ -37,16 +38,8 @@ CExpressionEvaluator MakeEvaluator() {
     return evaluator;
 }
 
-struct Case {
-    std::string text;
-    int32_t result;
-    int status;
-    int32_t at1;  // after, from 10
-    int32_t at2;  // after, from 20
-};
-
-void ExpectCases(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
+void ExpectCases(const std::vector<ExpressionCase>& cases) {
+    for (const ExpressionCase& c : cases) {
         SCOPED_TRACE(c.text);
         g_at1 = 10;
         g_at2 = 20;
@@ -58,119 +51,20 @@ void ExpectCases(const std::vector<Case>& cases) {
     }
 }
 
-std::string Repeat(const std::string& piece, int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i) text += piece;
-    return text;
-}
-
-std::string NestedParentheses(int levels) { return Repeat("(", levels) + "1" + Repeat(")", levels); }
-
 TEST(ExpressionEvaluator, GrammarAndPrecedence) {
-    ExpectCases({
-        {"", 0, 1, 10, 20},
-        {"   ", 0, 0, 10, 20},
-        {"1+2*3", 7, 0, 10, 20},
-        {"(1+2)*3", 9, 0, 10, 20},
-        {"10-4-3", 3, 0, 10, 20},
-        {"7/2", 3, 0, 10, 20},
-        {"-7/2", -3, 0, 10, 20},
-        {"-7%3", -1, 0, 10, 20},
-        {"7%-3", 1, 0, 10, 20},
-        {"5", 5, 0, 10, 20},
-        {"5&&1", 1, 0, 10, 20},
-        {"5&&0", 0, 0, 10, 20},
-        {"0||7", 1, 0, 10, 20},
-        {"0||0", 0, 0, 10, 20},
-        {"1 || 0 && 0", 1, 0, 10, 20},
-        {"2<3", 1, 0, 10, 20},
-        {"3<=2", 0, 0, 10, 20},
-        {"3>=3", 1, 0, 10, 20},
-        {"3>4", 0, 0, 10, 20},
-        {"3==3", 1, 0, 10, 20},
-        {"3!=3", 0, 0, 10, 20},
-        {"1+1==2", 1, 0, 10, 20},
-        {"1<2<3", 0, 3, 10, 20},
-        {"!0", 1, 0, 10, 20},
-        {"!5", 0, 0, 10, 20},
-        {"+5", 5, 0, 10, 20},
-        {"1,2", 2, 0, 10, 20},
-        {"(1,2)*3", 6, 0, 10, 20},
-        {"(1+2", 3, 0, 10, 20},
-        {"(1]", 1, 0, 10, 20},  // the closing token is not compared
-        {"!(1)", 0, 3, 10, 20},
-        {"!!1", 0, 3, 10, 20},
-        {"-(1+2)", 0, 3, 10, 20},
-        {"1 ? 2", 1, 0, 10, 20},
-        {"\t1\n+\n2", 3, 0, 10, 20},
-        {"1\r\n+2", 1, 0, 10, 20},  // a CR is no blank: it ends the text
-        {"x=1", 0, 3, 10, 20},
-        {"#count*2", 14, 0, 10, 20},
-        {"@1;", 0, 3, 10, 20},
-    });
+    ExpectCases(GrammarCases());
 }
 
 TEST(ExpressionEvaluator, AssignmentsAndSideEffectsInTextOrder) {
-    ExpectCases({
-        {"@1=4, @1*2", 8, 0, 4, 20},
-        {"@1=@2=3", 3, 0, 3, 3},
-        {"@1+=2", 12, 0, 12, 20},
-        {"@1-=3", 7, 0, 7, 20},
-        {"@1*=3", 30, 0, 30, 20},
-        {"@1/=3", 3, 0, 3, 20},
-        {"@1%=3", 1, 0, 1, 20},
-        {"@1+=@2-=5", 25, 0, 25, 15},
-        {"(@1)=5", 5, 0, 5, 20},
-        {"((@2))+=1", 21, 0, 10, 21},
-        {"@1++", 10, 0, 11, 20},
-        {"@1--", 10, 0, 9, 20},
-        {"++@1", 11, 0, 11, 20},
-        {"--@1", 9, 0, 9, 20},
-        {"-(@1)", -10, 0, 10, 20},
-        {"++3", 0, 3, 10, 20},       // no variable: 0, the 3 is left
-        {"@1++ + @1", 21, 0, 11, 20},
-        {"0 && (@1=5)", 0, 0, 5, 20},   // no short-circuit
-        {"1 || (@2=5)", 1, 0, 10, 5},
-        {"@1=1; @2=2", 0, 3, 1, 20},
-        {"@1 @2=1", 0, 3, 10, 20},
-    });
+    ExpectCases(AssignmentCases());
 }
 
 TEST(ExpressionEvaluator, DivisionByZeroAndWrapAround) {
-    const std::string smallest = "(@1=-2147483647-1)";
-    ExpectCases({
-        {"10/0+1", 1, 0, 10, 20},
-        {"10/0*3", 0, 3, 10, 20},  // the term ends at the zero divisor
-        {"10%0", 0, 0, 10, 20},
-        {"@1/=0", 0, 0, 0, 20},
-        {"@1%=0", 0, 0, 0, 20},
-        {"2147483647+1", -2147483647 - 1, 0, 10, 20},
-        {"-2147483647-2", 2147483647, 0, 10, 20},
-        {"65536*65536", 0, 0, 10, 20},
-        {"65536*32768", -2147483647 - 1, 0, 10, 20},
-        {smallest + "/-1", -2147483647 - 1, 0, -2147483647 - 1, 20},
-        {smallest + "%-1", 0, 0, -2147483647 - 1, 20},
-        {smallest + ",@1/=-1", -2147483647 - 1, 0, -2147483647 - 1, 20},
-        {smallest + ",@1%=-1", 0, 0, 0, 20},
-        {smallest + ",-@1", -2147483647 - 1, 0, -2147483647 - 1, 20},
-        {smallest + ",@1--", -2147483647 - 1, 0, 2147483647, 20},
-        {"@1=2147483647, ++@1", -2147483647 - 1, 0, -2147483647 - 1, 20},
-        {"@1=2147483647, @1+=1", -2147483647 - 1, 0, -2147483647 - 1, 20},
-        {"@1=65536, @1*=65536", 0, 0, 0, 20},
-        // Literals saturate instead of wrapping.
-        {"99999999999", 2147483647, 0, 10, 20},
-        {"2147483648", 2147483647, 0, 10, 20},
-        {"123456789012345678901234567890 == 2147483647", 1, 0, 10, 20},
-    });
+    ExpectCases(DivisionCases());
 }
 
 TEST(ExpressionEvaluator, NamesSigilsAndBytesAbove127) {
-    ExpectCases({
-        {"@1\x82\xa0", 10, 0, 10, 20},    // a Shift-JIS pair ends the name and the text
-        {"1+\x82\xa0", 1, 0, 10, 20},     // in operand position: 0
-        {"@1x", 0, 0, 10, 20},            // one name "@1x", not assignable
-        {"_a1=1", 0, 3, 10, 20},
-    });
+    ExpectCases(NameCases());
     // Without sigils "@" is an unexpected character.
     g_at1 = 10;
     CExpressionEvaluator plain;
@@ -209,25 +103,7 @@ TEST(ExpressionEvaluator, NestingIsLimitedTo256Levels) {
 }
 
 TEST(ExpressionEvaluator, CheckCoversTheTextWithInertVariables) {
-    struct ScanCase {
-        std::string text;
-        int length;  // of the text the scan covers
-        int status;
-    };
-    const ScanCase cases[] = {
-        {"@1 == 1) {", 7, 3},
-        {"(@1 = 0) + 10 / @1 * 2) {", 22, 3},  // a zero divisor does not end a checked term
-        {"10/0*3", 6, 0},
-        {"  1 + 2  ", 7, 0},
-        {"1 + 2\r\n}", 5, 0},
-        {"@1=1, @2++; x", 10, 3},
-        {"1 + ;", 5, 0},           // an operator in operand position is taken
-        {"#a && $b || !@c", 15, 0},
-        {"1 < 2 < 3", 5, 3},
-        {"\x82\xa0", 0, 0},
-        {"", 0, 1},
-    };
-    for (const ScanCase& c : cases) {
+    for (const ScanCase& c : ScanCases()) {
         SCOPED_TRACE(c.text);
         g_at1 = 10;
         g_at2 = 20;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "expression_cases.h"
 #include "platform/global_state.h"
 #include "platform/save_data.h"
 #include "script/condition_evaluator.h"
@@ -85,21 +86,7 @@ TEST_F(ScriptVariables, NumbersFrom1024AreRefusedHoweverManyDigits) {
 TEST_F(ScriptVariables, ConditionsReadAndWriteTheVariables) {
     Play(5) = 3;
     System(1023) = 9;
-    struct Case {
-        const char* text;
-        int32_t value;
-    };
-    const Case cases[] = {
-        {"@5==3", 1},
-        {"@5==4", 0},
-        {"$1023", 9},
-        {"#3", 0},
-        {"@1==0 2", 0},  // a token left over
-        {"", 0},
-        {"@5*2+$1023", 15},
-        {"123456789012345678901234567890 == 2147483647", 1},
-    };
-    for (const Case& c : cases) {
+    for (const ConditionCase& c : ConditionCases()) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(CConditionEvaluator::Evaluate(c.text), c.value);
     }
