@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "graphics/blend_blits.h"
 #include "transition_harness.h"
 
 std::unique_ptr<CMemorySurface> MakeStage() {
@@ -59,4 +60,34 @@ testing::AssertionResult SameStage(const CMemorySurface& actual, const CMemorySu
     }
     if (differing == 0) return testing::AssertionSuccess();
     return testing::AssertionFailure() << differing << " pixels differ:" << first.str();
+}
+
+void PutScaledPart(CMemorySurface& stage, const CMemorySurface& picture, const RECT& part,
+                   double left, double top, double right, double bottom) {
+    const double rect[4] = {left + kStageX, top + kStageY, right + kStageX, bottom + kStageY};
+    BlitScaledNormal(stage, picture, &part, rect, nullptr);
+}
+
+std::pair<int, int> RowSpan(const CMemorySurface& stage, int j) {
+    std::pair<int, int> span = {1, 0};
+    bool any = false;
+    for (int x = 0; x < kStageWidth; ++x) {
+        if (stage.GetPixel(x, kStageY + j) == kSentinel) continue;
+        if (!any) span.first = x - kStageX;
+        span.second = x - kStageX;
+        any = true;
+    }
+    return span;
+}
+
+std::pair<int, int> ColumnSpan(const CMemorySurface& stage, int i) {
+    std::pair<int, int> span = {1, 0};
+    bool any = false;
+    for (int y = 0; y < kStageHeight; ++y) {
+        if (stage.GetPixel(kStageX + i, y) == kSentinel) continue;
+        if (!any) span.first = y - kStageY;
+        span.second = y - kStageY;
+        any = true;
+    }
+    return span;
 }

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "graphics/memory_surface.h"
@@ -52,4 +53,19 @@ testing::AssertionResult SameStage(const CMemorySurface& actual, const CMemorySu
 // A rectangle in picture coordinates moved onto the stage.
 inline RECT OnStage(RECT r) {
     return {r.left + kStageX, r.top + kStageY, r.right + kStageX, r.bottom + kStageY};
+}
+
+// The stretched part painted onto an expected stage with the scaled blit
+// itself, into {left, top, right, bottom} in picture coordinates.
+void PutScaledPart(CMemorySurface& stage, const CMemorySurface& picture, const RECT& part,
+                   double left, double top, double right, double bottom);
+
+// The first and last picture column drawn on picture row j (anything but the
+// sentinel), or {1, 0} when nothing is; ColumnSpan the same for rows.
+std::pair<int, int> RowSpan(const CMemorySurface& stage, int j);
+std::pair<int, int> ColumnSpan(const CMemorySurface& stage, int i);
+
+// Whether stage pixel (i, j), in picture coordinates, shows the coded (si, sj).
+inline bool Shows(const CMemorySurface& stage, int i, int j, int si, int sj) {
+    return stage.GetPixel(kStageX + i, kStageY + j) == CodedPixel(si, sj);
 }
