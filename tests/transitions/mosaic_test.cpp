@@ -61,7 +61,8 @@ TEST_F(Mosaics, CellsShowTheirWorkedSamples) {
 TEST_F(Mosaics, EveryLevelMatchesTheModel) {
     auto odd = MakeCodedPicture(101, 61);
     for (int level : {1, 2, 7, 60, 64, 100, 128, 200, 254, 255}) {
-        EXPECT_TRUE(SameStage(*RunOnStage(&Mosaic, *odd, nullptr, level), *MosaicModel(*odd, level)))
+        EXPECT_TRUE(
+            SameStage(*RunOnStage(&Mosaic, *odd, nullptr, level), *MosaicModel(*odd, level)))
             << level;
     }
 }
@@ -79,8 +80,8 @@ TEST_F(Mosaics, AClipLimitsTheCellsVisited) {
         for (LONG x = inside.left; x < inside.right; ++x)
             expected->GetPixels()[y * kStageWidth + x] = whole->GetPixel(x, y);
     EXPECT_TRUE(SameStage(*clipped, *expected));
-    for (const RECT& beside : {RECT{-300, 0, 0, 600}, RECT{800, 0, 1000, 600}, RECT{0, 600, 800, 700},
-                               RECT{0, -200, 800, 0}}) {
+    for (const RECT& beside : {RECT{-300, 0, 0, 600}, RECT{800, 0, 1000, 600},
+                               RECT{0, 600, 800, 700}, RECT{0, -200, 800, 0}}) {
         const RECT clip = OnStage(beside);
         ResetTransitionPartCount();
         EXPECT_TRUE(SameStage(*RunOnStage(&Mosaic, *picture_, &clip, 1), *MakeStage()));

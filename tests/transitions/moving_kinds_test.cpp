@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "graphics/rectangle_fill.h"
+#include "simd_switches.h"
 #include "transition_harness.h"
 #include "transition_stage.h"
 #include "transitions/transition_kinds.h"
@@ -54,6 +56,52 @@ TEST_P(MovingKind, NoPixelIsDrawnTwice) {
         EXPECT_EQ(twice, 0) << "level " << level;
     }
 }
+
+// The kinds of these families, DitherRandom and Scratch included.
+std::vector<NamedRoutine> NewFamilyKinds() {
+    std::vector<NamedRoutine> kinds;
+    for (const NamedRoutine& kind : AllTransitionKinds())
+        if (kind.name.rfind("Scratch", 0) == 0 || kind.name == "DitherRandom")
+            kinds.push_back(kind);
+    for (const NamedRoutine& kind : CellIndependentKinds()) kinds.push_back(kind);
+    return kinds;
+}
+
+class NewFamilyKind : public testing::TestWithParam<NamedRoutine> {};
+
+// FillNormalAlpha of a colour covers what the picture covers, from the same
+// seed, each pixel the colour blended over the sentinel once.
+TEST_P(NewFamilyKind, AnAlphaFillCoversWhatThePictureCovers) {
+    const CScopedSimdSwitches plain(kPlainSwitches);
+    const Color32 colour = 0x80FF4020;
+    auto pixel = MakeSurface(1, 1, kSentinel);
+    FillNormalAlpha(*pixel, 0, 0, 1, 1, colour, nullptr);
+    const Color32 blended = pixel->GetPixel(0, 0);
+    // ScratchDown and ScratchRight draw their first solid line twice.
+    FillNormalAlpha(*pixel, 0, 0, 1, 1, colour, nullptr);
+    const bool drawsALineTwice =
+        GetParam().name == "ScratchDown" || GetParam().name == "ScratchRight";
+    const Color32 blendedTwice = drawsALineTwice ? pixel->GetPixel(0, 0) : blended;
+    auto picture = MakeCodedPicture(200, 150);
+    const TransitionSize size = {200, 150};
+    for (int level : {0, 1, 64, 128, 200, 254, 255}) {
+        srand(77);
+        auto drawn = RunOnStage(GetParam().routine, *picture, nullptr, level);
+        auto filled = MakeStage();
+        srand(77);
+        GetParam().routine(filled.get(), nullptr, kStageX, kStageY, &size, nullptr, level, 1101,
+                           colour);
+        int differing = 0;
+        for (int n = 0; n < kStageWidth * kStageHeight; ++n) {
+            const Color32 expected = drawn->GetPixels()[n] == kSentinel ? kSentinel : blended;
+            const Color32 actual = filled->GetPixels()[n];
+            differing += actual != expected && (expected == kSentinel || actual != blendedTwice);
+        }
+        EXPECT_EQ(differing, 0) << "level " << level;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, NewFamilyKind, testing::ValuesIn(NewFamilyKinds()), KindName());
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, MovingKind, testing::ValuesIn(CellIndependentKinds()),
                          KindName());

@@ -72,8 +72,8 @@ ScratchResult Check(const char* kind, const CMemorySurface& picture, int level, 
     picture.GetSize(w, h);
     const RECT stageClip = clip ? OnStage(*clip) : RECT{};
     srand(seed);
-    auto drawn = RunOnStage(LookupTransitionRoutine(kind), picture, clip ? &stageClip : nullptr,
-                            level);
+    auto drawn =
+        RunOnStage(LookupTransitionRoutine(kind), picture, clip ? &stageClip : nullptr, level);
     const int after = rand();
     srand(seed);
     ScratchResult model = ScratchModel(kind, w, h, level, clip);
@@ -119,8 +119,9 @@ TEST_F(Scratches, EveryKindMatchesItsModelWithAndWithoutClips) {
             Check(kind, *picture_, level, 100 + level);
             Check(kind, *odd, level, 200 + level);
         }
-        for (const RECT& cell : {RECT{0, 0, 800, 300}, RECT{0, 290, 800, 600}, RECT{300, 0, 500, 600},
-                                 RECT{395, 295, 410, 310}, RECT{-50, -50, 0, 0}}) {
+        for (const RECT& cell :
+             {RECT{0, 0, 800, 300}, RECT{0, 290, 800, 600}, RECT{300, 0, 500, 600},
+              RECT{395, 295, 410, 310}, RECT{-50, -50, 0, 0}}) {
             for (int level : {1, 100, 128, 160, 250}) Check(kind, *picture_, level, 7, &cell);
         }
     }
@@ -141,9 +142,11 @@ TEST_F(Scratches, OnlyTheFirstSolidLineOfDownAndRightIsDrawnTwice) {
                     const bool inside = i >= 0 && i < 800 && j >= 0 && j < 600;
                     const bool doubled = twice && inside && (rows ? j == b + 1 : i == bc + 1);
                     if (doubled) {
-                        ASSERT_EQ(count, 2) << kind << " level " << level << " at " << i << ", " << j;
+                        ASSERT_EQ(count, 2)
+                            << kind << " level " << level << " at " << i << ", " << j;
                     } else {
-                        ASSERT_LE(count, 1) << kind << " level " << level << " at " << i << ", " << j;
+                        ASSERT_LE(count, 1)
+                            << kind << " level " << level << " at " << i << ", " << j;
                     }
                 }
             }

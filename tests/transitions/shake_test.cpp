@@ -78,8 +78,8 @@ protected:
 
 TEST_F(Shakes, LinesMoveByTheirWorkedRanges) {
     for (int level : {1, 2, 3}) {
-        const ShakeResult r =
-            Check(&ShakeHLine, *picture_, level, 11, [&] { return LineModel(800, 600, level, true); });
+        const ShakeResult r = Check(&ShakeHLine, *picture_, level, 11,
+                                    [&] { return LineModel(800, 600, level, true); });
         EXPECT_EQ(r.calls, 600);
         EXPECT_EQ(r.offsets, std::set<int>({0}));
     }
@@ -110,7 +110,8 @@ TEST_F(Shakes, CellsComeFromDisplacedSourceCells) {
 TEST_F(Shakes, OddSizesAndLevels) {
     auto odd = MakeCodedPicture(101, 61);
     for (int level : {1, 4, 17, 100, 128, 254, 255}) {
-        Check(&ShakeHLine, *odd, level, 40 + level, [&] { return LineModel(101, 61, level, true); });
+        Check(&ShakeHLine, *odd, level, 40 + level,
+              [&] { return LineModel(101, 61, level, true); });
         Check(&ShakeVLine, *odd, level, 41 + level,
               [&] { return LineModel(101, 61, level, false); });
         Check(&ShakeRect, *odd, level, 42 + level, [&] { return CellModel(101, 61, level); });

@@ -78,9 +78,10 @@ TEST_F(Stretches, WaveRowsMoveByTheirWorkedOffsets) {
     EXPECT_TRUE(SameStage(*RunOnStage(&WaveSmall, *picture_, nullptr, 1), *small));
     auto odd = MakeCodedPicture(101, 61);
     for (int level = 1; level <= 255; level += 7) {
-        EXPECT_TRUE(SameStage(*RunOnStage(&Wave, *odd, nullptr, level), *WaveModel(101, 61, level, 1)));
         EXPECT_TRUE(
-            SameStage(*RunOnStage(&WaveSmall, *odd, nullptr, level), *WaveModel(101, 61, level, 4)));
+            SameStage(*RunOnStage(&Wave, *odd, nullptr, level), *WaveModel(101, 61, level, 1)));
+        EXPECT_TRUE(SameStage(*RunOnStage(&WaveSmall, *odd, nullptr, level),
+                              *WaveModel(101, 61, level, 4)));
     }
 }
 
@@ -92,11 +93,13 @@ std::unique_ptr<CMemorySurface> BumpModel(const CMemorySurface& picture, int lev
     picture.GetSize(w, h);
     auto expected = MakeStage();
     for (int i = first; i < end; ++i) {
-        volatile double s = std::sin((double(w * level) * (1 / 255.0) + i) * 2 * 3.14159265358979323846 / w);
+        volatile double s =
+            std::sin((double(w * level) * (1 / 255.0) + i) * 2 * 3.14159265358979323846 / w);
         volatile double mapped = 32 * s + i;
         volatile double stretch = (s + 1) * 8;
         const int c = int(mapped), d = int(stretch);
-        if (c >= 0 && c < w) PutScaledPart(*expected, picture, RECT{c, 0, c + 1, h}, i, -d, i + 1, h + d);
+        if (c >= 0 && c < w)
+            PutScaledPart(*expected, picture, RECT{c, 0, c + 1, h}, i, -d, i + 1, h + d);
     }
     return expected;
 }

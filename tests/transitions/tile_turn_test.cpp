@@ -58,8 +58,8 @@ TEST_F(TileAndTurn, TurnHShowsTheWorkedColumns) {
 
     auto mirrored = RunOnStage(&TurnH, *picture_, nullptr, 128);
     EXPECT_EQ(ColumnSpan(*mirrored, 0), std::make_pair(1, 0));
-    for (const auto& [i, s] : {std::make_pair(1, 799), std::make_pair(400, 400),
-                               std::make_pair(401, 398)})
+    for (const auto& [i, s] :
+         {std::make_pair(1, 799), std::make_pair(400, 400), std::make_pair(401, 398)})
         for (int j : {0, 300, 599}) EXPECT_TRUE(Shows(*mirrored, i, j, s, j)) << i;
 
     auto narrow = RunOnStage(&TurnH, *picture_, nullptr, 64);
