@@ -67,6 +67,7 @@ bool IsMovingKind(const char* name) {
 // hands on one cell per (L + 1) x (L + 1) pixels, so below level 8 its cells
 // are what it costs.
 bool IsPartBoundLevel(const char* name, int level) {
+    if (level == 255) return false;  // Dither and Shave draw nothing there
     return StartsWith(name, "Dither") || StartsWith(name, "Shave") ||
            (std::strcmp(name, "Mosaic") == 0 && level < 8);
 }
