@@ -20,12 +20,37 @@ const CodedBlit kBlits[] = {
     MIRL_CODED_BLITS(Multiply, 400), MIRL_CODED_BLITS(Screen, 500), MIRL_CODED_BLITS(Overlay, 600),
 };
 
+struct CodedScaledBlit {
+    int code;
+    ScaledDrawRoutine routine;
+};
+
+#define MIRL_CODED_SCALED_BLITS(mode, hundreds)                   \
+    {hundreds + 0, {&BlitScaled##mode, nullptr}},                 \
+    {hundreds + 1, {&BlitScaled##mode##Alpha, nullptr}},          \
+    {hundreds + 2, {nullptr, &BlitScaled##mode##Opacity}},        \
+    {hundreds + 3, {nullptr, &BlitScaled##mode##AlphaOpacity}}
+
+const CodedScaledBlit kScaledBlits[] = {
+    MIRL_CODED_SCALED_BLITS(Normal, 100), MIRL_CODED_SCALED_BLITS(Add, 200),
+    MIRL_CODED_SCALED_BLITS(Sub, 300),    MIRL_CODED_SCALED_BLITS(Multiply, 400),
+    MIRL_CODED_SCALED_BLITS(Screen, 500), MIRL_CODED_SCALED_BLITS(Overlay, 600),
+};
+
+#undef MIRL_CODED_SCALED_BLITS
 #undef MIRL_CODED_BLITS
 
 }  // namespace
 
 DrawRoutine FindDrawRoutine(int drawCode) {
     for (const CodedBlit& blit : kBlits) {
+        if (blit.code == drawCode) return blit.routine;
+    }
+    return {nullptr, nullptr};
+}
+
+ScaledDrawRoutine FindScaledDrawRoutine(int drawCode) {
+    for (const CodedScaledBlit& blit : kScaledBlits) {
         if (blit.code == drawCode) return blit.routine;
     }
     return {nullptr, nullptr};

@@ -2,8 +2,9 @@
 // blend mode x 100 (Normal 1, Add 2, Sub 3, Multiply 4, Screen 5, Overlay 6)
 // + 0 opaque, 1 weighted by the source alpha, 2 by a constant opacity, 3 by
 // both: 100 BlitNormal, 101 BlitNormalAlpha, 102 BlitNormalOpacity, 103
-// BlitNormalAlphaOpacity, ... 603 BlitOverlayAlphaOpacity. The half and
-// scaled blits have no code.
+// BlitNormalAlphaOpacity, ... 603 BlitOverlayAlphaOpacity. The same codes
+// name the scaled blits (100 BlitScaledNormal ... 603
+// BlitScaledOverlayAlphaOpacity); the half blits have no code.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +21,14 @@ struct DrawRoutine {
 };
 
 DrawRoutine FindDrawRoutine(int drawCode);
+
+// The scaled blit a code names, in the same way.
+struct ScaledDrawRoutine {
+    ScaledBlit unweighted;
+    ScaledWeightedBlit weighted;
+};
+
+ScaledDrawRoutine FindScaledDrawRoutine(int drawCode);
 
 // Runs the blit the code names (the opacity goes to the weighted variants
 // only); a code that names none draws nothing.

@@ -18,6 +18,7 @@ CPieceDrawer::CPieceDrawer(CMemorySurface& destination, const CMemorySurface* pi
       extra_(extra),
       opacity_(static_cast<int>(std::min<uint32_t>(extra, 255))),
       blit_(picture ? FindDrawRoutine(code) : DrawRoutine{nullptr, nullptr}),
+      scaledBlit_(picture ? FindScaledDrawRoutine(code) : ScaledDrawRoutine{nullptr, nullptr}),
       fill_(FindFillRoutine(code)) {}
 
 void CPieceDrawer::Draw(const RECT& part, int px, int py) {
@@ -26,6 +27,23 @@ void CPieceDrawer::Draw(const RECT& part, int px, int py) {
 }
 
 void CPieceDrawer::DrawWhole(int width, int height) { Hand(nullptr, x_, y_, width, height); }
+
+void CPieceDrawer::DrawScaled(const RECT& part, double left, double top, double right,
+                              double bottom) {
+    if (part.right <= part.left || part.bottom <= part.top) return;
+    const double destRect[4] = {left, top, right, bottom};
+    if (scaledBlit_.unweighted) {
+        scaledBlit_.unweighted(destination_, *picture_, &part, destRect, clip_);
+    } else if (scaledBlit_.weighted) {
+        scaledBlit_.weighted(destination_, *picture_, &part, destRect, opacity_, clip_);
+    } else if (fill_) {
+        fill_(destination_, static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
+              static_cast<int>(bottom), extra_, clip_);
+    } else {
+        return;
+    }
+    ++partCount;
+}
 
 void CPieceDrawer::Hand(const RECT* sourceRect, int px, int py, int width, int height) {
     if (blit_.unweighted) {

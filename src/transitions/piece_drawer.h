@@ -1,7 +1,8 @@
 // What every transition routine draws through: parts of the picture (source
 // rectangles) blitted with the routine's draw code, or the same rectangles
-// filled with the colour of its fill code. The blit or fill is looked up once,
-// when the drawer is made, not for each part.
+// filled with the colour of its fill code; in the scaled form a part is
+// stretched into a rectangle of doubles. The blits and the fill are looked up
+// once, when the drawer is made, not for each part.
 #pragma once
 
 #include <windows.h>
@@ -30,6 +31,11 @@ public:
     // The whole picture at (x, y) without a source rectangle, or the fill of
     // a width x height rectangle there.
     void DrawWhole(int width, int height);
+    // The part stretched into the destination rectangle {left, top, right,
+    // bottom} of doubles by the scaled blit of the draw code, or that
+    // rectangle, each side truncated toward zero, filled with the colour of
+    // the fill code. A part without area is skipped.
+    void DrawScaled(const RECT& part, double left, double top, double right, double bottom);
 
 private:
     // The blit of the source rectangle (the whole picture when null) at
@@ -44,6 +50,7 @@ private:
     uint32_t extra_;
     int opacity_;
     DrawRoutine blit_;
+    ScaledDrawRoutine scaledBlit_;
     FillRoutine fill_;
 };
 

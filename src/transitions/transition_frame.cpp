@@ -1,8 +1,15 @@
 #include "transitions/transition_frame.h"
 
 bool OpenTransitionFrame(const CMemorySurface* destination, const CMemorySurface* picture,
-                         const TransitionSize* size, int level, int& width, int& height) {
-    if (level < 0 || level >= 255 || !destination) return false;
+                         const TransitionSize* size, int level, int& width, int& height,
+                         int highestLevel) {
+    if (level < 0 || level > highestLevel) return false;
+    return TransitionPictureSize(destination, picture, size, width, height);
+}
+
+bool TransitionPictureSize(const CMemorySurface* destination, const CMemorySurface* picture,
+                           const TransitionSize* size, int& width, int& height) {
+    if (!destination) return false;
     if (picture) {
         picture->GetSize(width, height);
     } else if (size) {

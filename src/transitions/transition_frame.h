@@ -14,23 +14,35 @@ struct WipeArea {
     int y;
     int width;  // of the picture, or of the coloured rectangle
     int height;
-    int level;         // 1..254
+    int level;         // 1..254, or up to 255 for the kinds that draw there
     const RECT* clip;  // or null
 };
 
+// Most kinds draw nothing at 255; the kinds that still draw there say so.
+constexpr int kLastWipeLevel = 254;
+constexpr int kLastLevel = 255;
+
 // The size comes from the picture when there is one, else from `size`.
-// False, with nothing to draw, for a level outside 0..254, without a
+// False, with nothing to draw, for a level outside 0..highestLevel, without a
 // destination or a size, and for a size without area.
 bool OpenTransitionFrame(const CMemorySurface* destination, const CMemorySurface* picture,
-                         const TransitionSize* size, int level, int& width, int& height);
+                         const TransitionSize* size, int level, int& width, int& height,
+                         int highestLevel = kLastWipeLevel);
 
-// Runs the frame and, at levels 1..254, geometry(area, pieces), which draws
-// every part through the one drawer of this call.
+// The size alone, for a kind that checks no level: false without a
+// destination or a size and for a size without area.
+bool TransitionPictureSize(const CMemorySurface* destination, const CMemorySurface* picture,
+                           const TransitionSize* size, int& width, int& height);
+
+// Runs the frame and, at levels 1..highestLevel, geometry(area, pieces),
+// which draws every part through the one drawer of this call.
 template <class Geometry>
-void RunTransitionFrame(MIRL_TRANSITION_PARAMETERS, Geometry geometry) {
+void RunTransitionFrame(MIRL_TRANSITION_PARAMETERS, Geometry geometry,
+                        int highestLevel = kLastWipeLevel) {
     int width = 0;
     int height = 0;
-    if (!OpenTransitionFrame(destination, picture, size, level, width, height)) return;
+    if (!OpenTransitionFrame(destination, picture, size, level, width, height, highestLevel))
+        return;
     CPieceDrawer pieces(*destination, picture, x, y, clip, code, extra);
     if (level == 0) {
         pieces.DrawWhole(width, height);

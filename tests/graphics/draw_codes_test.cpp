@@ -42,6 +42,50 @@ TEST(DrawCode, EveryCodeNamesItsBlitAndOthersNone) {
     }
 }
 
+TEST(DrawCode, EveryCodeNamesItsScaledBlitAndOthersNone) {
+    const struct {
+        int code;
+        ScaledBlit unweighted;
+        ScaledWeightedBlit weighted;
+    } table[] = {
+        {100, &BlitScaledNormal, nullptr},
+        {101, &BlitScaledNormalAlpha, nullptr},
+        {102, nullptr, &BlitScaledNormalOpacity},
+        {103, nullptr, &BlitScaledNormalAlphaOpacity},
+        {200, &BlitScaledAdd, nullptr},
+        {201, &BlitScaledAddAlpha, nullptr},
+        {202, nullptr, &BlitScaledAddOpacity},
+        {203, nullptr, &BlitScaledAddAlphaOpacity},
+        {300, &BlitScaledSub, nullptr},
+        {301, &BlitScaledSubAlpha, nullptr},
+        {302, nullptr, &BlitScaledSubOpacity},
+        {303, nullptr, &BlitScaledSubAlphaOpacity},
+        {400, &BlitScaledMultiply, nullptr},
+        {401, &BlitScaledMultiplyAlpha, nullptr},
+        {402, nullptr, &BlitScaledMultiplyOpacity},
+        {403, nullptr, &BlitScaledMultiplyAlphaOpacity},
+        {500, &BlitScaledScreen, nullptr},
+        {501, &BlitScaledScreenAlpha, nullptr},
+        {502, nullptr, &BlitScaledScreenOpacity},
+        {503, nullptr, &BlitScaledScreenAlphaOpacity},
+        {600, &BlitScaledOverlay, nullptr},
+        {601, &BlitScaledOverlayAlpha, nullptr},
+        {602, nullptr, &BlitScaledOverlayOpacity},
+        {603, nullptr, &BlitScaledOverlayAlphaOpacity},
+    };
+    for (const auto& row : table) {
+        const ScaledDrawRoutine routine = FindScaledDrawRoutine(row.code);
+        EXPECT_EQ(routine.unweighted, row.unweighted) << row.code;
+        EXPECT_EQ(routine.weighted, row.weighted) << row.code;
+    }
+    for (int code = -1; code <= 1700; ++code) {
+        if (code % 100 <= 3 && code >= 100 && code <= 603) continue;
+        const ScaledDrawRoutine routine = FindScaledDrawRoutine(code);
+        EXPECT_EQ(routine.unweighted, nullptr) << code;
+        EXPECT_EQ(routine.weighted, nullptr) << code;
+    }
+}
+
 TEST(DrawCode, DrawByCodeRunsTheNamedBlitWithItsOpacityAndNothingForOtherCodes) {
     CMemorySurface src;
     ASSERT_EQ(src.Create(3, 2), 0);
@@ -73,10 +117,14 @@ TEST(BlendMode, ModesNameTheirCodesAndTransformedDraws) {
     const struct {
         int mode;
         DrawImageFunction draw;
-    } modes[] = {{kBlendNormal, DrawImageNormal}, {kBlendAdd, DrawImageAdd},
-                 {kBlendSub, DrawImageSub},       {kBlendMultiply, DrawImageMultiply},
-                 {kBlendScreen, DrawImageScreen}, {kBlendOverlay, DrawImageOverlay},
-                 {0, nullptr},                    {7, nullptr}};
+    } modes[] = {{kBlendNormal, DrawImageNormal},
+                 {kBlendAdd, DrawImageAdd},
+                 {kBlendSub, DrawImageSub},
+                 {kBlendMultiply, DrawImageMultiply},
+                 {kBlendScreen, DrawImageScreen},
+                 {kBlendOverlay, DrawImageOverlay},
+                 {0, nullptr},
+                 {7, nullptr}};
     for (const auto& m : modes) EXPECT_EQ(DrawImageForMode(m.mode), m.draw) << m.mode;
 }
 

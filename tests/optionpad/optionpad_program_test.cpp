@@ -258,7 +258,7 @@ private:
 TEST_F(OptionpadProgram, ASecondStartOfTheSameFileBringsTheFirstDialogBackAndEnds) {
     Start();
     ShowWindow(dialog_, SW_MINIMIZE);
-    ASSERT_TRUE(IsIconic(dialog_));
+    ASSERT_TRUE(PumpMessagesUntil([this] { return IsIconic(dialog_) != FALSE; }));
     CFrontWindow front;
     ASSERT_EQ(GetForegroundWindow(), front.Handle());
 

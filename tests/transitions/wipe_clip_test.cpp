@@ -60,8 +60,7 @@ TEST_P(ClippedWipe, CellByCellGivesTheUnclippedImageAndChangesNothingOutsideTheC
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKind, ClippedWipe, testing::ValuesIn(AllTransitionKinds()),
-                         KindName());
+INSTANTIATE_TEST_SUITE_P(EveryKind, ClippedWipe, testing::ValuesIn(WipeKinds()), KindName());
 
 // Tereco visits only the lines a clip can reach, in whole pairs or groups.
 TEST(TerecoClip, AClipStartingOnAnOddLineKeepsTheLinesParity) {
