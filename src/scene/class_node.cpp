@@ -110,22 +110,11 @@ void CClassNode::ExecuteStatement(const std::string& path, CScriptCommand* comma
         ApplyCommandAt(path, command);
         return;
     }
+    if (RunHostStatement(command, this, executor_, pending_)) return;
     switch (command->GetCategory()) {
         case kCategoryCD:
         case kCategoryHostSound:
             GetCommandTarget()->ExecuteCommand(command);
-            break;
-        case kCategoryStatement: {
-            auto* statement = static_cast<CScriptStatement*>(command);
-            if (statement->IsInstant()) {
-                statement->Execute(this);
-            } else {
-                pending_.Start(statement->Clone(), this);
-            }
-            break;
-        }
-        case kCategoryFlowStatement:
-            executor_.Execute(command);
             break;
         default:
             ApplyCommand(command);

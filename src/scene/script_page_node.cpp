@@ -127,6 +127,7 @@ void CScriptPageNode::Hold(std::unique_ptr<CPageCommand>& slot, CPageCommand* co
 }
 
 void CScriptPageNode::ApplyCommand(CScriptCommand* command) {
+    if (RunHostStatement(command, this, executor_, pending_)) return;
     switch (command->GetCategory()) {
         case kCategoryMenuCallback:
             if (command->GetKind() == kKindPageOpacityFade) {
@@ -138,18 +139,6 @@ void CScriptPageNode::ApplyCommand(CScriptCommand* command) {
         case kCategoryCD:
         case kCategoryHostSound:
             GetCommandTarget()->ExecuteCommand(command);
-            break;
-        case kCategoryStatement: {
-            auto* statement = static_cast<CScriptStatement*>(command);
-            if (statement->IsInstant()) {
-                statement->Execute(this);
-            } else {
-                pending_.Start(statement->Clone(), this);
-            }
-            break;
-        }
-        case kCategoryFlowStatement:
-            executor_.Execute(command);
             break;
         default:
             CSceneNode::ApplyCommand(command);

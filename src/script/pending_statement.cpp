@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "script/script_command.h"
+#include "script/script_executor.h"
+
 CPendingStatement::CPendingStatement() = default;
 
 CPendingStatement::CPendingStatement(const CPendingStatement& other)
@@ -39,4 +42,24 @@ void CPendingStatement::Drop() {
     std::unique_ptr<CScriptStatement> held = std::move(statement_);
     held->Stop();
     if (running_) dropped_.push_back(std::move(held));
+}
+
+bool RunHostStatement(CScriptCommand* command, CScriptHost* host, CScriptExecutor& executor,
+                      CPendingStatement& pending) {
+    switch (command->GetCategory()) {
+        case kCategoryStatement: {
+            auto* statement = static_cast<CScriptStatement*>(command);
+            if (statement->IsInstant()) {
+                statement->Execute(host);
+            } else {
+                pending.Start(statement->Clone(), host);
+            }
+            return true;
+        }
+        case kCategoryFlowStatement:
+            executor.Execute(command);
+            return true;
+        default:
+            return false;
+    }
 }

@@ -11,6 +11,8 @@
 
 #include "script/script_statement.h"
 
+class CScriptCommand;
+class CScriptExecutor;
 class CScriptHost;
 
 class CPendingStatement {
@@ -41,3 +43,10 @@ private:
     // call returns.
     std::vector<std::unique_ptr<CScriptStatement>> dropped_;
 };
+
+// What every script host does with the statements of its script: an instant
+// statement runs at once against the host, any other becomes the host's
+// pending statement, and a flow statement goes to the host's executor. False
+// for commands of other categories, which the host handles itself.
+bool RunHostStatement(CScriptCommand* command, CScriptHost* host, CScriptExecutor& executor,
+                      CPendingStatement& pending);

@@ -166,6 +166,7 @@ void CScene::Execute(std::string path, CScriptCommand* command) {
         canvas_->ApplyCommandAt(path, command);
         return;
     }
+    if (RunHostStatement(command, this, executor_, pending_)) return;
     switch (command->GetCategory()) {
         case kCategoryNodeCommand:
         case kCategoryOpacityAnimator:
@@ -173,18 +174,6 @@ void CScene::Execute(std::string path, CScriptCommand* command) {
         case kCategoryPositionAnimator:
         case kCategoryRotationAnimator:
             canvas_->ApplyCommand(command);
-            break;
-        case kCategoryStatement: {
-            auto* statement = static_cast<CScriptStatement*>(command);
-            if (statement->IsInstant()) {
-                statement->Execute(this);
-            } else {
-                pending_.Start(statement->Clone(), this);
-            }
-            break;
-        }
-        case kCategoryFlowStatement:
-            executor_.Execute(command);
             break;
         default:
             break;
