@@ -57,3 +57,37 @@ DWORD CClockedSoundBuffer::GetFrequency() {
 uint32_t CClockedSoundBuffer::ResumePosition() const {
     return looping_ ? savedPosition_ % LengthDivisor() : lengthMs_ - passEnd_ + savedPosition_;
 }
+
+void CClockedSoundBuffer::SetMute(bool mute) {
+    if (mute == muted_) return;
+    muted_ = mute;
+    if (!dsBuffer_ || !playing_ || paused_) return;
+    if (mute) {
+        if (pauseWhenMuted_)
+            Halt();
+        else
+            dsBuffer_->SetVolume(kMutedRunningVolume);
+    } else if (!pauseWhenMuted_) {
+        dsBuffer_->SetVolume(volume_);
+    } else {
+        savedPosition_ = clock_.Now() - startTime_;
+        dsBuffer_->SetVolume(volume_);
+        Resynchronise();
+    }
+}
+
+int CClockedSoundBuffer::SetPauseWhenMuted(bool pause) {
+    if (pause == pauseWhenMuted_) return 0;
+    if (dsBuffer_ && playing_ && !paused_ && muted_) {
+        if (pause) {
+            savedPosition_ = GetPosition();
+            Halt();
+        } else {
+            savedPosition_ = clock_.Now() - startTime_;
+            dsBuffer_->SetVolume(kMutedRunningVolume);
+            Resynchronise();
+        }
+    }
+    pauseWhenMuted_ = pause;
+    return 0;
+}

@@ -26,6 +26,10 @@ public:
     // good: the clock could not follow the sound any more.
     int SetFrequency(DWORD hz) override;
     int SetPan(long pan) override;
+    // Muting pauses the sound or only silences it, as pause-when-muted says;
+    // a paused sound resumes where the clock stands when it is heard again.
+    void SetMute(bool mute) override;
+    int SetPauseWhenMuted(bool pause) override;
     bool IsOpen() override { return open_; }
     bool IsPrimed() override { return primed_; }
     bool IsPaused() override { return playing_ && paused_; }
@@ -38,6 +42,11 @@ public:
     IDirectSoundBuffer* GetDirectSoundBuffer() const { return dsBuffer_; }
 
 protected:
+    // Stops DirectSound's playing of a sound that goes on on the clock.
+    virtual void Halt() = 0;
+    // Moves the play cursor to the clock's position and plays on; stops a
+    // sound whose end has passed.
+    virtual void Resynchronise() = 0;
     // The position in the sound to resume from after a pause or a mute.
     uint32_t ResumePosition() const;
     // The length as a divisor: a sound under 1 ms counts as 1 ms.

@@ -101,39 +101,6 @@ void COneShotBuffer::Resynchronise() {
     PlayRestoring(dsBuffer_, looping_ ? DSBPLAY_LOOPING : 0);
 }
 
-void COneShotBuffer::SetMute(bool mute) {
-    if (mute == muted_) return;
-    muted_ = mute;
-    if (!dsBuffer_ || !playing_ || paused_) return;
-    if (mute) {
-        if (pauseWhenMuted_)
-            dsBuffer_->Stop();
-        else
-            dsBuffer_->SetVolume(kMutedRunningVolume);
-    } else if (!pauseWhenMuted_) {
-        dsBuffer_->SetVolume(volume_);
-    } else {
-        savedPosition_ = clock_.Now() - startTime_;
-        dsBuffer_->SetVolume(volume_);
-        Resynchronise();
-    }
-}
-
-int COneShotBuffer::SetPauseWhenMuted(bool pause) {
-    if (pause == pauseWhenMuted_) return 0;
-    if (dsBuffer_ && playing_ && !paused_ && muted_) {
-        if (pause) {
-            savedPosition_ = GetPosition();
-            dsBuffer_->Stop();
-        } else {
-            savedPosition_ = clock_.Now() - startTime_;
-            dsBuffer_->SetVolume(kMutedRunningVolume);
-            Resynchronise();
-        }
-    }
-    pauseWhenMuted_ = pause;
-    return 0;
-}
 
 int COneShotBuffer::SetLoop(bool loop) {
     if (loop == looping_) return 0;
@@ -172,3 +139,5 @@ DWORD COneShotBuffer::GetPassPosition() {
     const WAVEFORMATEX& format = *source_->GetFormat();
     return static_cast<DWORD>(uint64_t{play} * 1000 / (uint64_t{format.nBlockAlign} * format.nSamplesPerSec));
 }
+
+void COneShotBuffer::Halt() { dsBuffer_->Stop(); }

@@ -18,9 +18,7 @@ public:
     void Stop() override;
     void Pause() override;
     void Resume() override;
-    void SetMute(bool mute) override;
     int SetLoop(bool loop) override;
-    int SetPauseWhenMuted(bool pause) override;
     bool IsPlaying() override;
     DWORD GetPassPosition() override;
     DWORD GetPosition() override;
@@ -30,9 +28,10 @@ private:
     // source ends early, is silence. 1 when the source filled it.
     int Fill();
     bool DirectSoundPlaying();
+    void Halt() override;
     // Moves the play cursor to the clock's position and plays on; stops a
     // sound whose end has passed.
-    void Resynchronise();
+    void Resynchronise() override;
 
     uint32_t bufferBytes_;
 };

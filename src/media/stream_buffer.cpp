@@ -148,39 +148,6 @@ bool CStreamBuffer::Seek(uint32_t ms) {
     return true;
 }
 
-void CStreamBuffer::SetMute(bool mute) {
-    if (mute == muted_) return;
-    muted_ = mute;
-    if (!dsBuffer_ || !playing_ || paused_) return;
-    if (mute) {
-        if (pauseWhenMuted_)
-            Halt();
-        else
-            dsBuffer_->SetVolume(kMutedRunningVolume);
-    } else if (!pauseWhenMuted_) {
-        dsBuffer_->SetVolume(volume_);
-    } else {
-        savedPosition_ = clock_.Now() - startTime_;
-        dsBuffer_->SetVolume(volume_);
-        Resynchronise();
-    }
-}
-
-int CStreamBuffer::SetPauseWhenMuted(bool pause) {
-    if (pause == pauseWhenMuted_) return 0;
-    if (dsBuffer_ && playing_ && !paused_ && muted_) {
-        if (pause) {
-            savedPosition_ = GetPosition();
-            Halt();
-        } else {
-            savedPosition_ = clock_.Now() - startTime_;
-            dsBuffer_->SetVolume(kMutedRunningVolume);
-            Resynchronise();
-        }
-    }
-    pauseWhenMuted_ = pause;
-    return 0;
-}
 
 int CStreamBuffer::SetLoop(bool loop) {
     if (loop == looping_) return 0;

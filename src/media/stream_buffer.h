@@ -33,9 +33,7 @@ public:
     void Stop() override;
     void Pause() override;
     void Resume() override;
-    void SetMute(bool mute) override;
     int SetLoop(bool loop) override;
-    int SetPauseWhenMuted(bool pause) override;
     bool IsPlaying() override;
     DWORD GetPassPosition() override;
     DWORD GetPosition() override;
@@ -59,8 +57,8 @@ private:
     // DirectSound Play and the timer; a failure leaves the sound stopped.
     void Start();
     // DirectSound Stop and the timer killed, under callbackLock.
-    void Halt();
-    void Resynchronise();
+    void Halt() override;
+    void Resynchronise() override;
     void TakeLock(std::atomic<uint32_t>& lock);
 
     CStreamTimer& timer_;
