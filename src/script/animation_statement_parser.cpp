@@ -9,6 +9,7 @@
 #include "script/script_compiler.h"
 #include "script/script_page.h"
 #include "script/small_statements.h"
+#include "transitions/screen_transition.h"
 
 void CScriptCompiler::AppendAnimation(CScriptPage& page, const std::string& path,
                                       std::unique_ptr<CScriptCommand> action, int32_t duration, bool wait) {
@@ -25,6 +26,32 @@ void CScriptCompiler::ParseAnimation(CTokenizer& tokenizer, CScriptPage& page, c
     if (row.ex) arguments.push_back(CScriptArgument::Easing(values.easing));
     ParseArguments(tokenizer, arguments);
     AppendAnimation(page, values.path, row.build(values, row.ex), values.duration, values.wait);
+}
+
+void CScriptCompiler::ParseDrawEffect(CTokenizer& tokenizer, CScriptPage& page) {
+    ParseScreenTransition(tokenizer, page, false);
+}
+
+void CScriptCompiler::ParseDrawEffectEx(CTokenizer& tokenizer, CScriptPage& page) {
+    ParseScreenTransition(tokenizer, page, true);
+}
+
+// The transition checks its levels and kind name as it is built, so a bad
+// one stops the compilation.
+void CScriptCompiler::ParseScreenTransition(CTokenizer& tokenizer, CScriptPage& page, bool ex) {
+    std::string path;
+    int32_t duration = 0;
+    std::string kind;
+    int32_t startLevel = 0;
+    int32_t endLevel = 0;
+    EasingCurve easing = nullptr;
+    std::vector<CScriptArgument> arguments = {
+        CScriptArgument::String(path), CScriptArgument::Number(duration), CScriptArgument::String(kind),
+        CScriptArgument::Number(startLevel), CScriptArgument::Number(endLevel)};
+    if (ex) arguments.push_back(CScriptArgument::Easing(easing));
+    ParseArguments(tokenizer, arguments);
+    page.AppendAt(path, std::make_unique<CScreenTransition>(static_cast<unsigned>(duration), kind, startLevel,
+                                                            endLevel, easing));
 }
 
 void CScriptCompiler::ParseOperate(CTokenizer& tokenizer, CScriptPage& page) {

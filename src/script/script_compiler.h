@@ -175,6 +175,11 @@ private:
     // nodes and the system that take an argument list.
     void ParseCreate(CTokenizer& tokenizer, CScriptPage& page, const CreateRow& row);
     void ParseAnimation(CTokenizer& tokenizer, CScriptPage& page, const AnimationRow& row);
+    // "DrawEffect" and "DrawEffectEx": a screen transition for the node path,
+    // with no wait; the "Ex" form adds the easing.
+    void ParseDrawEffect(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseDrawEffectEx(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseScreenTransition(CTokenizer& tokenizer, CScriptPage& page, bool ex);
     void ParseDelete(CTokenizer& tokenizer, CScriptPage& page);
     void ParseRequest(CTokenizer& tokenizer, CScriptPage& page);
     void ParseSetHitable(CTokenizer& tokenizer, CScriptPage& page);

@@ -47,6 +47,8 @@ int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
         {"PlayCD", {&CScriptCompiler::ParsePlayCD, 0}},
         {"SetTimeCritical", {&CScriptCompiler::ParseSetTimeCritical, 0}},
         {"WaitKey", {&CScriptCompiler::ParseWaitKey, 0}},
+        {"DrawEffect", {&CScriptCompiler::ParseDrawEffect, 0}},
+        {"DrawEffectEx", {&CScriptCompiler::ParseDrawEffectEx, 0}},
         {";", {nullptr, 0}},
         {",", {nullptr, 0}},
     };

@@ -87,6 +87,12 @@ public:
 
     // The seed the next draw of a kind with a random pattern starts from.
     int GetSeed() const { return seed_; }
+    // What the command was built with: levels 0..255, the kind's routine,
+    // the duration and easing.
+    int StartLevel() const { return startLevel_; }
+    int EndLevel() const { return endLevel_; }
+    TransitionRoutine Routine() const { return routine_; }
+    const CProgressCounter& Counter() const { return progress_; }
 
 protected:
     // What Clone copies: progress, levels and kind; not started.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/config.h"
@@ -17,6 +18,7 @@
 #include "transition_harness.h"
 #include "transitions/linear_wipes.h"
 #include "transitions/screen_transition.h"
+#include "transitions/transition_kinds.h"
 
 namespace {
 
@@ -382,6 +384,184 @@ TEST_F(ScreenTransitionCommand, CloneCarriesProgressLevelsEasingAndKindButIsNotS
     }
     clone.reset();
     EXPECT_EQ(host_.Listeners().size(), 1u);
+}
+
+// The kinds by what the command does with them; every other kind draws
+// inside the picture, has no random pattern and is drawn whole with effects
+// off only below 255.
+const char* const kDrawOutside[] = {
+    "ShakeHLine", "ShakeVLine", "ShakeRect", "ScratchDown", "ScratchUp", "ScratchLeft",
+    "ScratchRight", "FatH", "FatV", "Wave", "WaveSmall", "WaveBump", "TensileLeft",
+    "TensileRight", "TensileDown", "TensileUp",
+};
+const char* const kRenewedBetweenEnds[] = {
+    "ScratchDown", "ScratchUp", "ScratchLeft", "ScratchRight", "ShaveAll", "ShaveDown",
+    "ShaveUp", "ShaveLeft", "ShaveRight", "ShaveCircle", "ShaveHole", "DitherRandom",
+};
+const char* const kRenewedUnlessShown[] = {"ShakeHLine", "ShakeVLine", "ShakeRect"};
+const char* const kWholeAtEveryLevel[] = {"TurnH", "TurnV", "Mosaic"};
+
+template <size_t N>
+bool Listed(const char* const (&names)[N], const std::string& name) {
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
+// The smallest script level that gives the transition level.
+int ScriptLevelOf(int level) { return (level * 1000 + 254) / 255; }
+
+// A transition that stays at the level, started on the holder.
+std::unique_ptr<CScreenTransition> StartedAt(const std::string& kind, int level,
+                                             CSceneNode& holder) {
+    auto transition = std::make_unique<CScreenTransition>(1000, kind, ScriptLevelOf(level),
+                                                          ScriptLevelOf(level), nullptr);
+    transition->Start(&holder);
+    return transition;
+}
+
+TEST_F(ScreenTransitionCommand, StartClassifiesEveryKindForItsBoundsAndRedraws) {
+    const CUseEffectSetting effects(true);
+    const RECT whole = {-32768, -32768, 32768, 32768};
+    const RECT placed = {kPictureX, kPictureY, kPictureX + kPictureWidth,
+                         kPictureY + kPictureHeight};
+    for (const TransitionKind* kind = TransitionKindsBegin(); kind != TransitionKindsEnd();
+         ++kind) {
+        const std::string name = kind->name;
+        SCOPED_TRACE(name);
+        const bool outside = Listed(kDrawOutside, name);
+        const int randomMode =
+            Listed(kRenewedUnlessShown, name) ? 2 : Listed(kRenewedBetweenEnds, name) ? 1 : 0;
+
+        // Bounds: the whole plane while a kind that draws outside shows any
+        // effect, the picture's place once it is at level 0 and for the rest.
+        CScreenTransition running(1000, name, 500, 0, nullptr);
+        RECT bounds = {};
+        running.GetBounds(&bounds, &placement_, kPictureWidth, kPictureHeight);
+        EXPECT_TRUE(EqualRect(&bounds, &placed)) << "classified before Start";
+        running.Start(&holder_);
+        running.GetBounds(&bounds, &placement_, kPictureWidth, kPictureHeight);
+        EXPECT_TRUE(EqualRect(&bounds, outside ? &whole : &placed));
+        RECT surfaceBounds = {};
+        running.GetSurfaceBounds(&surfaceBounds, &placement_, picture_.get());
+        EXPECT_TRUE(EqualRect(&surfaceBounds, &bounds));
+
+        // Redraws per update: one for a new level, one more for a pattern
+        // renewed while the level lies strictly between 0 and 255 (mode 1)
+        // or is not 0 (mode 2).
+        int seed = running.GetSeed();
+        running.Update(100);
+        EXPECT_EQ(running.GetSeed() - seed, randomMode ? 2 : 1) << "level 102";
+        running.Update(900);
+        running.GetBounds(&bounds, &placement_, kPictureWidth, kPictureHeight);
+        EXPECT_TRUE(EqualRect(&bounds, &placed)) << "at level 0";
+        seed = running.GetSeed();
+        running.Update(100);
+        EXPECT_EQ(running.GetSeed(), seed) << "level 0";
+
+        auto gone = StartedAt(name, 255, holder_);
+        gone->GetBounds(&bounds, &placement_, kPictureWidth, kPictureHeight);
+        EXPECT_TRUE(EqualRect(&bounds, outside ? &whole : &placed));
+        seed = gone->GetSeed();
+        gone->Update(100);
+        EXPECT_EQ(gone->GetSeed() - seed, randomMode == 2 ? 1 : 0) << "level 255";
+    }
+}
+
+TEST_F(ScreenTransitionCommand, WithEffectsOffEveryKindShowsWholeOrNotAtAll) {
+    const CUseEffectSetting effects(false);
+    for (const TransitionKind* kind = TransitionKindsBegin(); kind != TransitionKindsEnd();
+         ++kind) {
+        const std::string name = kind->name;
+        const bool everyLevel = Listed(kWholeAtEveryLevel, name) || Listed(kDrawOutside, name);
+        for (int level : {0, 1, 128, 254, 255}) {
+            SCOPED_TRACE(name + " at " + std::to_string(level));
+            auto transition = StartedAt(name, level, holder_);
+            const std::vector<Color32> drawn = Drawn(*transition);
+            auto expected = MakeDestination(kPictureWidth, kPictureHeight, kSentinel);
+            if (everyLevel || level < 255) {
+                std::srand(static_cast<unsigned>(transition->GetSeed()));
+                RunAtPicturePlace(kind->routine, *expected, picture_.get(), nullptr, nullptr, 0,
+                                  100, 255);
+            }
+            EXPECT_TRUE(drawn == PixelsOf(*expected));
+        }
+    }
+    // The whole picture, that is, for the kinds that have no effect at 0.
+    for (const char* name : {"TurnH", "TurnV", "Mosaic", "FatH", "TensileUp", "DitherHatch"}) {
+        auto transition = StartedAt(name, name == std::string("DitherHatch") ? 254 : 255, holder_);
+        EXPECT_TRUE(Drawn(*transition) == Whole()) << name;
+    }
+}
+
+// The kind's routine at the level over the sentinel after srand(seed): what
+// a draw must give with effects on.
+std::vector<Color32> RandomKindAt(TransitionRoutine routine, const CMemorySurface* picture,
+                                  int seed, int level) {
+    auto destination = MakeDestination(kPictureWidth, kPictureHeight, kSentinel);
+    std::srand(static_cast<unsigned>(seed));
+    RunAtPicturePlace(routine, *destination, picture, nullptr, nullptr, level, 100, 255);
+    return PixelsOf(*destination);
+}
+
+TEST_F(ScreenTransitionCommand, RandomPatternsAreRenewedByTheirModeAndSeededByEveryDraw) {
+    const CUseEffectSetting effects(true);
+    const struct {
+        const char* kind;
+        int level;
+        bool renewed;
+    } cases[] = {
+        {"ShakeHLine", 255, true},  {"ShakeHLine", 128, true},  {"ShakeRect", 64, true},
+        {"ShakeVLine", 0, false},   {"ShaveAll", 255, false},   {"ShaveAll", 128, true},
+        {"DitherRandom", 1, true},  {"DitherRandom", 200, true}, {"DitherRandom", 0, false},
+        {"DitherRandom", 255, false}, {"ScratchUp", 128, true}, {"ScratchUp", 255, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.kind) + " at " + std::to_string(c.level));
+        const TransitionRoutine routine = LookupTransitionRoutine(c.kind);
+        auto transition = StartedAt(c.kind, c.level, holder_);
+        TakeRedraw();
+        std::vector<Color32> previous = Drawn(*transition);
+        bool changed = false;
+        for (int update = 0; update < 4; ++update) {
+            const int seed = transition->GetSeed();
+            transition->Update(16);
+            EXPECT_EQ(TakeRedraw(), c.renewed) << update;
+            EXPECT_EQ(transition->GetSeed() - seed, c.renewed ? 1 : 0) << update;
+            // Two draws between redraws give the same pattern, the one of
+            // the seed.
+            const std::vector<Color32> drawn = Drawn(*transition);
+            EXPECT_TRUE(drawn == Drawn(*transition)) << update;
+            EXPECT_TRUE(drawn == RandomKindAt(routine, picture_.get(), transition->GetSeed(),
+                                              c.level))
+                << update;
+            changed = changed || drawn != previous;
+            previous = drawn;
+        }
+        // A new seed shows a new pattern where the level has one.
+        EXPECT_EQ(changed, c.renewed);
+    }
+}
+
+TEST_F(ScreenTransitionCommand, EveryCellOfOneFrameSeesTheSamePattern) {
+    const CUseEffectSetting effects(true);
+    for (const char* kind : {"ShaveAll", "ShakeRect", "ShakeHLine"}) {
+        SCOPED_TRACE(kind);
+        auto transition = StartedAt(kind, 128, holder_);
+        const std::vector<Color32> whole = Drawn(*transition);
+        auto cells = MakeDestination(kPictureWidth, kPictureHeight, kSentinel);
+        int width = 0;
+        int height = 0;
+        cells->GetSize(width, height);
+        for (int top = 0; top < height; top += 40) {
+            for (int left = 0; left < width; left += 16) {
+                const RECT cell = {left, top, left + 16, top + 40};
+                // The generator moves on between the cells, as other drawing would.
+                std::rand();
+                transition->Draw(cells.get(), &placement_, 255, picture_.get(), nullptr, &cell,
+                                 100);
+            }
+        }
+        EXPECT_TRUE(PixelsOf(*cells) == whole);
+    }
 }
 
 }  // namespace
