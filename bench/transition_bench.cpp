@@ -12,7 +12,9 @@
 // cell over the 64 cells of an 8 x 8 grid, without a target.
 //
 //   scripts/session start build
-//   scripts/wine-run build/bin/transition_bench.exe
+//   scripts/wine-run build/bin/transition_bench.exe [name prefix]
+//
+// With a name prefix only the kinds whose names start with it are timed.
 //   scripts/session stop build
 #include <windows.h>
 
@@ -83,7 +85,8 @@ long RandomCalls(const char* name) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const char* only = argc > 1 ? argv[1] : "";
     CMemorySurface frame, background, picture;
     frame.Create(kWidth, kHeight);
     background.Create(kWidth, kHeight);
@@ -169,6 +172,7 @@ int main() {
     };
     for (const TransitionKind* kind = TransitionKindsBegin(); kind != TransitionKindsEnd();
          ++kind) {
+        if (!StartsWith(kind->name, only)) continue;
         std::printf("%-16s", kind->name);
         double worst = 0;
         bool within = true;
@@ -199,7 +203,7 @@ int main() {
     }
     // Mosaic from level 2 to 7, where its cells still decide the cost.
     const TransitionKind* mosaic = FindTransitionKind(LookupTransitionRoutine("Mosaic"));
-    for (int level = 2; level <= 7; ++level) {
+    for (int level = 2; level <= 7 && StartsWith("Mosaic", only); ++level) {
         long parts = 0;
         const double ms = runKind(*mosaic, level, parts);
         const double limit = partBudget("Mosaic", level, parts);
@@ -216,6 +220,7 @@ int main() {
     for (const TransitionKind* kind = TransitionKindsBegin(); kind != TransitionKindsEnd();
          ++kind) {
         if (!StartsWith(kind->name, "Shave") && std::strcmp(kind->name, "Mosaic") != 0) continue;
+        if (!StartsWith(kind->name, only)) continue;
         std::printf("%-16s", kind->name);
         for (int level : kLevels) {
             const double ms = BestMilliseconds(kRounds / 20, refresh, [&] {

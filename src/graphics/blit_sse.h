@@ -16,12 +16,22 @@ struct StreamingStore {
     }
 };
 
+// Rows narrower than this are stored through the cache even where the path
+// streams: a few streamed pixels, and the fence that must follow them, cost
+// far more than they save (small parts such as a transition's 4 x 4 cells
+// are drawn by the tens of thousands a frame). The pixels are the same.
+constexpr int kNarrowestStreamedRow = 32;
+
 // The pair loop, then SFENCE (the streamed stores are done before anyone
 // reads the pixels) and EMMS.
 template <class Op, class Store, int kStep = 2>
 void SsePairs(const BlitRows& rows) {
-    BlendRowsInPairs<Op, Store, kStep>(rows);
-    _mm_sfence();
+    if (rows.width < kNarrowestStreamedRow) {
+        BlendRowsInPairs<Op, CachedStore, kStep>(rows);
+    } else {
+        BlendRowsInPairs<Op, Store, kStep>(rows);
+        _mm_sfence();
+    }
     _mm_empty();
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "transitions/chosen_parts.h"
 #include "transitions/transition_frame.h"
 
 const int32_t DitherMatrix4x4[16] = {0, 8, 3, 11, 12, 4, 15, 7, 2, 10, 1, 9, 14, 6, 13, 5};
@@ -59,8 +60,10 @@ void DitherHatch(MIRL_TRANSITION_PARAMETERS) {
 void DitherRandom(MIRL_TRANSITION_PARAMETERS) {
     RunTransitionFrame(MIRL_TRANSITION_ARGUMENTS, [](const WipeArea& a, CPieceDrawer& pieces) {
         const VisibleRect v = VisiblePixels(a);
-        for (int j = v.j0; j < v.j1; ++j)
-            for (int i = v.i0; i < v.i1; ++i)
-                if (std::rand() % 255 > a.level) pieces.DrawInPlace(i, j, i + 1, j + 1);
+        for (int j = v.j0; j < v.j1; ++j) {
+            DrawChosenParts(
+                v.i0, v.i1, 1, [&](int) { return std::rand() % 255 > a.level; },
+                [&](int i) { pieces.DrawInPlace(i, j, i + 1, j + 1); });
+        }
     });
 }

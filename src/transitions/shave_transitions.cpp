@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "transitions/chosen_parts.h"
 #include "transitions/clip_span.h"
 #include "transitions/transition_frame.h"
 
@@ -36,15 +37,17 @@ void DrawColumnBand(const WipeArea& a, CPieceDrawer& pieces, int bx) {
 // Tests every block of the row band by (bx = 0, 4, ... while bx <= width).
 template <class Keep>
 void TestRowBand(const WipeArea& a, CPieceDrawer& pieces, int by, Keep keep) {
-    for (int bx = 0; bx <= a.width; bx += kBlockWidth)
-        if (keep(std::rand())) DrawBlock(a, pieces, bx, by);
+    DrawChosenParts(
+        0, a.width + 1, kBlockWidth, [&](int) { return keep(std::rand()); },
+        [&](int bx) { DrawBlock(a, pieces, bx, by); });
 }
 
 // Tests every block of the column band bx (by = 0, 2, ... while by <= height).
 template <class Keep>
 void TestColumnBand(const WipeArea& a, CPieceDrawer& pieces, int bx, Keep keep) {
-    for (int by = 0; by <= a.height; by += kBlockHeight)
-        if (keep(std::rand())) DrawBlock(a, pieces, bx, by);
+    DrawChosenParts(
+        0, a.height + 1, kBlockHeight, [&](int) { return keep(std::rand()); },
+        [&](int by) { DrawBlock(a, pieces, bx, by); });
 }
 
 // How far into the sweep a band lies: trunc(remaining * 256 / extent + 1.5
@@ -79,9 +82,11 @@ void TestDisc(const WipeArea& a, CPieceDrawer& pieces, int radius, Keep keep) {
 
 void ShaveAll(MIRL_TRANSITION_PARAMETERS) {
     RunTransitionFrame(MIRL_TRANSITION_ARGUMENTS, [](const WipeArea& a, CPieceDrawer& pieces) {
-        for (int by = 0; by < a.height; by += kBlockHeight)
-            for (int bx = 0; bx < a.width; bx += kBlockWidth)
-                if ((std::rand() & 255) > a.level) DrawBlock(a, pieces, bx, by);
+        for (int by = 0; by < a.height; by += kBlockHeight) {
+            DrawChosenParts(
+                0, a.width, kBlockWidth, [&](int) { return (std::rand() & 255) > a.level; },
+                [&](int bx) { DrawBlock(a, pieces, bx, by); });
+        }
     });
 }
 
