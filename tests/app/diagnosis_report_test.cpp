@@ -298,7 +298,7 @@ Overlay          : ○)"},
          "追加情報         : Service Pack 2",
          "Windows 98\nバージョン       : 4.10.2222\nプラットフォーム : 1\n"
          "追加情報         :  A "},
-        {"a late evening", [](CFakeMachine& m) { 
+        {"a late evening", [](CFakeMachine& m) {
              m.time.tm_hour = 23;
              m.time.tm_min = 59;
              m.time.tm_sec = 59;
