@@ -2,7 +2,7 @@
 
 #include "text/font.h"
 
-DiagnosisLineStyle StyleOf(DiagnosisLineKind kind) {
+DiagnosisLineStyle DiagnosisLineStyleOf(DiagnosisLineKind kind) {
     switch (kind) {
         case DiagnosisLineKind::kHeading: return {0xFFFFFF, 4, 8, 26};
         case DiagnosisLineKind::kItem: return {0xFFFFFF, 24, 0, 18};

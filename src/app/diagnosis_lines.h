@@ -24,7 +24,7 @@ struct DiagnosisLineStyle {
     int drop;
     int advance;
 };
-DiagnosisLineStyle StyleOf(DiagnosisLineKind kind);
+DiagnosisLineStyle DiagnosisLineStyleOf(DiagnosisLineKind kind);
 
 class CDiagnosisLineDrawer {
 public:

@@ -77,7 +77,7 @@ bool CSystemDiagnosis::ShowPleaseWait(HDC target) {
 }
 
 void CSystemDiagnosis::Print(DiagnosisLineKind kind, const std::string& text) {
-    const DiagnosisLineStyle style = StyleOf(kind);
+    const DiagnosisLineStyle style = DiagnosisLineStyleOf(kind);
     drawer_.Draw(target_, DiagnosisLine{kind, text, style.colour, style.x, y_ + style.drop});
     y_ += style.advance;
 }

@@ -69,8 +69,10 @@ public:
     }
 
     std::tm LocalTime() override {
-        std::time_t now = std::time(nullptr);
-        return *std::localtime(&now);
+        const std::time_t now = std::time(nullptr);
+        // A clock the C library cannot convert reads as all zeros.
+        const std::tm* local = std::localtime(&now);
+        return local ? *local : std::tm{};
     }
     std::string ComputerName() override {
         char name[16] = {};
