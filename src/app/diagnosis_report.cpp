@@ -192,13 +192,12 @@ void WriteSound(CDataFile& report, CMachineFacts& machine) {
     report.WriteString("\n[DirectSound Caps]\n");
     // The device somebody holds, or one made for this section alone.
     CSoundDeviceUse use(machine.SoundFactory());
-    CSoundDevice* device = use.Device();
-    if (device && device->GetInitResult() == CSoundDevice::kReady) {
+    if (IDirectSound* directSound = GetDirectSound()) {
         DSCAPS caps = {};
         caps.dwSize = sizeof caps;
-        device->GetDirectSound()->GetCaps(&caps);
+        directSound->GetCaps(&caps);
         report.WriteString((caps.dwFlags & DSCAPS_EMULDRIVER) ? "Accelerate    : ×\n"
-                                                        : "Accelerate    : ○\n");
+                                                              : "Accelerate    : ○\n");
     } else {
         report.WriteString("DirectSoundが使用できません");
     }

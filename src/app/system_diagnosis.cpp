@@ -38,13 +38,6 @@ std::string FeatureList(const CCpuInfo& cpu) {
     return list;
 }
 
-// Whether the device behind a use is ready for DirectSound calls.
-IDirectSound* ReadyDirectSound(const CSoundDeviceUse& use) {
-    CSoundDevice* device = use.Device();
-    return device && device->GetInitResult() == CSoundDevice::kReady ? device->GetDirectSound()
-                                                                     : nullptr;
-}
-
 }  // namespace
 
 CSystemDiagnosis::CSystemDiagnosis()
@@ -72,7 +65,7 @@ bool CSystemDiagnosis::ShowPleaseWait(HDC target) {
     target_ = target;
     PrintLine("Please Wait ...");
     CSoundDeviceUse use(machine_.SoundFactory());
-    SetSoundAvailable(use.Device() && use.Device()->GetInitResult() == CSoundDevice::kReady);
+    SetSoundAvailable(GetDirectSound() != nullptr);
     return true;
 }
 
@@ -262,7 +255,7 @@ bool CSystemDiagnosis::CheckSoundAcceleration() {
     CSoundDeviceUse use(machine_.SoundFactory());
     DSCAPS caps = {};
     caps.dwSize = sizeof caps;
-    if (IDirectSound* directSound = ReadyDirectSound(use)) directSound->GetCaps(&caps);
+    if (IDirectSound* directSound = GetDirectSound()) directSound->GetCaps(&caps);
     if (!(caps.dwFlags & DSCAPS_EMULDRIVER)) return false;
     PrintWarning("警告: DirectSoundアクセラレーションを使用できません。");
     PrintWarning("      サウンドボードがDirectSoundに対応していないか、");
