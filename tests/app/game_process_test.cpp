@@ -278,3 +278,70 @@ TEST(GameProcess, WithoutDirectDrawOneBoxAndAnOrderlyEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+// The two versions the save loop writes, as the settings file's bytes.
+Bytes SettingsFileOf(int fps, int skipWait) {
+    CTempFolder folder;
+    CBaseDirectoryScope base(folder.Path());
+    CConfig settings;
+    settings.SetBaseFPS(fps);
+    settings.SetSkipWait(skipWait);
+    settings.Save("Config.ini");
+    return ReadBytes(folder.Path() + "Config.ini");
+}
+
+TEST(GameProcess, SettingsSurviveAKillDuringSave) {
+    const Bytes versions[] = {SettingsFileOf(30, 0), SettingsFileOf(45, 5000)};
+    CTempFolder folder;
+    CreateDirectoryA((folder.Path() + "UserData").c_str(), nullptr);
+    const std::string config = folder.Path() + "UserData\\Config.ini";
+    const std::string system = folder.Path() + "UserData\\System.dat";
+    const std::string helper = GetProgramDirectory() + "game_save_loop.exe";
+    for (DWORD killAfter : {1, 3, 7, 13, 29, 53, 97, 151}) {
+        SCOPED_TRACE(killAfter);
+        // Without the folder's last "\", which would escape the quote.
+        const std::string folderArgument = folder.Path().substr(0, folder.Path().size() - 1);
+        const std::string commandLine = "\"" + helper + "\" \"" + folderArgument + "\"";
+        std::vector<char> line(commandLine.begin(), commandLine.end());
+        line.push_back('\0');
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info = {};
+        ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &info));
+        for (int i = 0; i < 500 && !(FileExists(config) && FileExists(system)); ++i) Sleep(10);
+        Sleep(killAfter);
+        TerminateProcess(info.hProcess, 1);
+        WaitForSingleObject(info.hProcess, 5000);
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+
+        const Bytes left = ReadBytes(config);
+        EXPECT_TRUE(left == versions[0] || left == versions[1]);
+        CSystemData data;
+        ASSERT_TRUE(data.Load(system));
+        EXPECT_TRUE(data.vars.values[0] == 1 || data.vars.values[0] == 2);
+        EXPECT_EQ(data.vars.values[kSaveValueCount - 1], data.vars.values[0]);
+    }
+
+    // The next save works beside whatever temporary files were left.
+    CBaseDirectoryScope base(folder.Path());
+    folder.Write("UserData/Config.ini.tmp", std::string("half"));
+    folder.Write("UserData/System.dat.tmp", std::string("half"));
+    CConfig settings;
+    settings.SetBaseFPS(15);
+    settings.Save("UserData/Config.ini");
+    CSystemData data;
+    data.vars.values[0] = 3;
+    ASSERT_TRUE(data.Save("UserData/System.dat"));
+    CConfig loaded;
+    ASSERT_TRUE(loaded.Load("UserData/Config.ini"));
+    EXPECT_EQ(loaded.GetBaseFPS(), 15);
+    CSystemData loadedData;
+    ASSERT_TRUE(loadedData.Load("UserData/System.dat"));
+    EXPECT_EQ(loadedData.vars.values[0], 3);
+}
+
+}  // namespace
