@@ -7,8 +7,13 @@
 
 #include "app/application.h"
 #include "app/game_application.h"
+#include "app/diagnosis_lines.h"
+#include "app/diagnosis_report.h"
 #include "app/ime_context.h"
+#include "app/machine_facts.h"
 #include "app/published_game.h"
+#include "app/system_diagnosis.h"
+#include "app/window_dc.h"
 #include "graphics/display_modes.h"
 #include "media/sound_available.h"
 #include "media/sound_device.h"
@@ -33,6 +38,8 @@ constexpr int kShortStepMs = 17;
 constexpr int kLongStepMs = 1000;
 constexpr int kImpossibleStepMs = 10000;
 
+const char kDiagnosisReportPath[] = "UserData/Debug.txt";
+
 const char kNoDirectDrawText[] =
     "DirectDraw がインストールされていないか正常ではありません。\n"
     "システムの起動を中断します。";
@@ -43,6 +50,7 @@ CGameMain::CGameMain(CApplication* application, const CGameServices& services)
     : clock_(*services.clock),
       displayDriver_(*services.displayDriver),
       processes_(*services.processes),
+      machine_(*services.machine),
       syncVoices_(services.syncVoices),
       application_(application),
       started_(false),
@@ -54,7 +62,7 @@ CGameMain::CGameMain(CApplication* application, const CGameServices& services)
       longStepLatch_(false) {
     AddAppMessageListener(this);
     SetGameMain(this);
-    soundUse_ = std::make_unique<CSoundDeviceUse>();
+    soundUse_ = std::make_unique<CSoundDeviceUse>(machine_.SoundFactory());
 }
 
 CGameMain::~CGameMain() {
@@ -74,6 +82,7 @@ void CGameMain::Run() {
 bool CGameMain::Start() {
     const HWND window = application_->MainWindow().Handle();
     const CConfig& config = GetConfig();
+    RunDiagnosis();
     if (!displayDriver_.IsAvailable()) {
         ShowWindow(window, SW_HIDE);
         MessageBoxRequest box;
@@ -106,6 +115,17 @@ bool CGameMain::Start() {
     active_ = true;
     lastFrameTime_ = clock_.Now();
     return true;
+}
+
+void CGameMain::RunDiagnosis() {
+    CWindowDc dc(application_->MainWindow().Handle());
+    CSystemDiagnosis diagnosis(machine_, clock_, FontLineDrawer());
+    if (GetConfig().IsDiagnosis()) {
+        diagnosis.RunStartupChecks(dc.Get());
+        WriteDiagnosisReport(kDiagnosisReportPath, machine_);
+    } else {
+        diagnosis.ShowPleaseWait(dc.Get());
+    }
 }
 
 void CGameMain::RunFrame() {

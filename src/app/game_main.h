@@ -76,6 +76,9 @@ public:
 private:
     // Start-up steps 1 to 11; false when the game cannot start.
     bool Start();
+    // With IsDiagnosis the checks on the window and the report, otherwise
+    // "Please Wait ..."; either decides whether sound is available.
+    void RunDiagnosis();
     void RunFrame();
     // The frame's drawing, or the whole screen after a paint: draws into the
     // back buffer and presents, when the display has one.
@@ -104,6 +107,7 @@ private:
     CClock& clock_;
     CDisplayDriver& displayDriver_;
     CProcessStarter& processes_;
+    CMachineFacts& machine_;
     CSyncVoiceReader* syncVoices_;
     CApplication* application_;
     bool started_;

@@ -1,5 +1,6 @@
 // The outside world the game main reaches: the clock that paces frames and
-// pauses, the display hardware, the mouse cursor and the program starter.
+// pauses, the display hardware, the mouse cursor, the program starter and the
+// machine the start-up diagnosis looks at.
 // The program uses the system's; tests stand in for them.
 #pragma once
 
@@ -8,6 +9,7 @@
 class CClock;
 class CCursorReader;
 class CDisplayDriver;
+class CMachineFacts;
 class CProcessStarter;
 
 // The voice that a music-synchronised frame clock follows.
@@ -25,6 +27,7 @@ struct CGameServices {
     CDisplayDriver* displayDriver;
     CCursorReader* cursor;
     CProcessStarter* processes;
+    CMachineFacts* machine;
     // Null: the voices of the game main's own scene host.
     CSyncVoiceReader* syncVoices;
 };

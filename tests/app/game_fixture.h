@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "app/game_main.h"
+#include "app/machine_facts.h"
 #include "display_fakes.h"
+#include "fake_machine.h"
 #include "platform/config.h"
 #include "platform/message_box.h"
 #include "platform/process_start.h"
@@ -81,9 +83,15 @@ public:
     CFrameHookClock() : FakeClock(1000, 1) {}
     void Sleep(uint32_t ms) override {
         FakeClock::Sleep(ms);
-        if (onSleep && ms < kLongestFrameSleepMs) onSleep();
+        if (ms < kLongestFrameSleepMs) {
+            if (onSleep) onSleep();
+        } else if (onPause) {
+            onPause();
+        }
     }
     std::function<void()> onSleep;
+    // The longer pauses.
+    std::function<void()> onPause;
 };
 
 // The stand-ins a game main is built over.
@@ -92,11 +100,18 @@ struct CGameRig {
     CFrameHookClock clock;
     FakeCursor cursor;
     CRecordingStarter starter;
+    CMachineFacts* machine = &SystemMachineFacts();
     CSyncVoiceReader* voices = nullptr;
 
     CGameServices Services() {
-        return CGameServices{&clock, &driver, &cursor, &starter, voices};
+        return CGameServices{&clock, &driver, &cursor, &starter, machine, voices};
     }
+};
+
+// A machine whose sound device does not start.
+class CMachineWithoutSound : public CFakeMachine {
+public:
+    CMachineWithoutSound() { sound.sound.initializeResult = DSERR_GENERIC; }
 };
 
 // Runs CGameMain::Run in a test application. `frame` is called at the wait

@@ -10,7 +10,6 @@
 
 #include "app/menu_ids.h"
 #include "game_fixture.h"
-#include "media/sound_available.h"
 #include "platform/global_state.h"
 #include "support/error_recorder.h"
 
@@ -158,7 +157,6 @@ class GameMessagesTest : public testing::Test {
 protected:
     GameMessagesTest() {
         GetConfig().SetDefaults();
-        SetSoundAvailable(true);
     }
     CGameStateScope state_;
     CFixtureGame game_;

@@ -168,6 +168,29 @@ void ExpectBothFilesSaved(const CGameCopy& copy) {
     EXPECT_TRUE(system.Load(copy.UserFile("System.dat")));
 }
 
+// The report's headings, in order.
+void ExpectDiagnosisReport(const std::string& path) {
+    const Bytes bytes = ReadBytes(path);
+    const std::string text(bytes.begin(), bytes.end());
+    const char* headings[] = {
+        "[コンピュータ診断情報]\r\n", "診断日時 : ",        "コンピュータ名 : ",
+        "※表示は1MB=1024KB換算です\r\n", "\r\n●CPU情報\r\n", "\r\n●メモリ情報\r\n",
+        "\r\n●ドライブ情報\r\n",      "\r\n●OS情報\r\n",  "\r\n●ディレクトリ情報\r\n",
+        "\r\n●DirectX情報\r\n",       "\r\n●グラフィック情報\r\n",
+        "\r\n[現在のディスプレイモード]\r\n", "\r\n●サウンド情報\r\n",
+        "\r\n[DirectSound Caps]\r\n", "\r\n[Sound Control Settings]\r\n",
+        "\r\n●モジュール情報\r\n",
+    };
+    size_t at = 0;
+    for (const char* heading : headings) {
+        const size_t found = text.find(heading, at);
+        ASSERT_NE(found, std::string::npos) << heading;
+        at = found + 1;
+    }
+    // The program's own version resource is read.
+    EXPECT_NE(text.find("CompanyName     : Harrowmere Inc.\r\n"), std::string::npos);
+}
+
 TEST(GameProcess, ASecondStartEndsAtOnceAndBringsTheFirstToTheFront) {
     CGameCopy copy;
     copy.WriteSettings("IsDiagnosis\t\t= true", "IsDiagnosis\t\t= false");
@@ -207,6 +230,7 @@ TEST(GameProcess, ASecondStartEndsAtOnceAndBringsTheFirstToTheFront) {
     PostMessageA(WaitForGameWindow(beside), WM_CLOSE, 0, 0);
     EXPECT_EQ(beside.WaitForExit(10000), 0u);
     ExpectBothFilesSaved(copy);
+    EXPECT_FALSE(FileExists(copy.UserFile("Debug.txt")));
 }
 
 TEST(GameProcess, FromAnotherFolderWithoutUserDataItIsMadeAndTheDefaultsAreSaved) {
@@ -227,6 +251,7 @@ TEST(GameProcess, FromAnotherFolderWithoutUserDataItIsMadeAndTheDefaultsAreSaved
     }
     EXPECT_EQ(ReadBytes(copy.UserFile("Config.ini")), ReadBytes(GoldenDefaultSettings()));
     ExpectBothFilesSaved(copy);
+    ExpectDiagnosisReport(copy.UserFile("Debug.txt"));
     EXPECT_FALSE(FileExists(workingDir.Path() + "UserData"));
 
     // Settings chosen from the menu are saved.

@@ -13,6 +13,7 @@
 #include "platform/global_state.h"
 #include "support/error_recorder.h"
 #include "screens/in_game_menu.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -65,14 +66,16 @@ TEST_F(GameStartupTest, TheNoiseCutBufferPlaysOnlyWithSoundAndItsSetting) {
         bool noiseCut;
         bool created;
     } rows[] = {{true, true, true}, {true, false, false}, {false, true, false}};
+    CMachineWithoutSound silent;
     for (const auto& row : rows) {
-        SetSoundAvailable(row.sound);
+        rig_.machine = row.sound ? &SystemMachineFacts() : &silent;
         GetConfig().SetNoiseCut(row.noiseCut);
         bool created = !row.created;
         bool playing = false;
         int deviceResult = -1;
         RunGame(rig_, [&](CGameMain& game, TestApplication&, int) {
             deviceResult = GetSharedSoundDevice()->GetInitResult();
+            EXPECT_EQ(IsSoundAvailable(), row.sound);
             created = game.GetNoiseCutBuffer().IsCreated();
             if (created) {
                 DWORD status = 0;
@@ -81,11 +84,57 @@ TEST_F(GameStartupTest, TheNoiseCutBufferPlaysOnlyWithSoundAndItsSetting) {
             }
             return false;
         });
-        // Needs a working sound device, which the test session has.
-        ASSERT_EQ(deviceResult, CSoundDevice::kReady);
+        // The test session has a working sound device.
+        EXPECT_EQ(deviceResult == CSoundDevice::kReady, row.sound);
         EXPECT_EQ(created, row.created) << row.sound << row.noiseCut;
         EXPECT_EQ(playing, row.created) << row.sound << row.noiseCut;
     }
+}
+
+// Whether any pixel of the window's rectangle is pure white.
+bool HasWhitePixel(HWND window, int left, int top, int right, int bottom) {
+    HDC dc = GetDC(window);
+    bool white = false;
+    for (int y = top; y < bottom && !white; ++y) {
+        for (int x = left; x < right && !white; ++x) white = GetPixel(dc, x, y) == RGB(255, 255, 255);
+    }
+    ReleaseDC(window, dc);
+    return white;
+}
+
+TEST_F(GameStartupTest, PleaseWaitAppearsWhiteOnTheWindowAndDecidesTheSound) {
+    SetSoundAvailable(false);
+    bool textShown = false;
+    bool whiteElsewhere = true;
+    // The display's settling pause after the switch into window mode comes
+    // before the first frame draws over the text.
+    rig_.clock.onPause = [&] {
+        if (textShown) return;
+        const HWND window = GetMainWindowHandle();
+        textShown = HasWhitePixel(window, 4, 12, 120, 30);
+        whiteElsewhere = HasWhitePixel(window, 200, 100, 260, 140);
+    };
+    RunGame(rig_, [&](CGameMain&, TestApplication&, int) { return false; });
+    rig_.clock.onPause = nullptr;
+    EXPECT_TRUE(textShown);
+    EXPECT_FALSE(whiteElsewhere);
+    EXPECT_TRUE(IsSoundAvailable());
+    EXPECT_FALSE(FileExists(game_.Path() + "UserData\\Debug.txt"));
+}
+
+TEST_F(GameStartupTest, WithDiagnosisTheChecksPauseOnTheGameClockAndTheReportIsWritten) {
+    GetConfig().SetDiagnosis(true);
+    SetSoundAvailable(false);
+    RunGame(rig_, [&](CGameMain&, TestApplication&, int) { return false; });
+    const Bytes report = ReadBytes(game_.Path() + "UserData\\Debug.txt");
+    const std::string title = "[コンピュータ診断情報]\r\n";
+    ASSERT_GE(report.size(), title.size());
+    EXPECT_EQ(std::string(report.begin(), report.begin() + title.size()), title);
+    EXPECT_TRUE(IsSoundAvailable());
+    // The six checks' final pauses, taken from the game's clock.
+    size_t pauses = 0;
+    for (uint32_t ms : rig_.clock.sleeps) pauses += ms == 100;
+    EXPECT_GE(pauses, 6u);
 }
 
 TEST_F(GameStartupTest, WithoutDirectDrawTheWindowHidesAndOneBoxEndsTheStart) {

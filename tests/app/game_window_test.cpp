@@ -26,7 +26,6 @@ class GameWindowTest : public testing::Test {
 protected:
     GameWindowTest() {
         GetConfig().SetDefaults();
-        SetSoundAvailable(true);
     }
     CGameStateScope state_;
     CFixtureGame game_;
@@ -243,8 +242,9 @@ TEST_F(GameWindowTest, PausedWhileInactiveOnlyTimeCriticalScenesRun) {
 }
 
 TEST_F(GameWindowTest, ItemsAreGreyedByWhatTheMachineOffers) {
+    CMachineWithoutSound silent;
     for (bool sound : {true, false}) {
-        SetSoundAvailable(sound);
+        if (!sound) rig_.machine = &silent;
         RunGame(rig_, [&](CGameMain&, TestApplication& app, int) {
             const HWND window = app.MainWindow().Handle();
             const CFullScreenModeFlags& modes = FullScreenModeFlags();
@@ -260,6 +260,7 @@ TEST_F(GameWindowTest, ItemsAreGreyedByWhatTheMachineOffers) {
             EXPECT_EQ(IsGreyed(window, kMenuUseMMX), !HasMMX());
             EXPECT_EQ(IsGreyed(window, kMenuUseSSE), !HasSSE());
             EXPECT_FALSE(IsGreyed(window, kMenuAbout));
+            EXPECT_EQ(IsSoundAvailable(), sound);
             return false;
         });
     }
