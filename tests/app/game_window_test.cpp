@@ -15,6 +15,7 @@
 #include "support/error_recorder.h"
 #include "platform/frame_clock_flags.h"
 #include "platform/paths.h"
+#include "platform/save_data.h"
 
 namespace {
 
@@ -239,6 +240,26 @@ TEST_F(GameWindowTest, PausedWhileInactiveOnlyTimeCriticalScenesRun) {
         }
         return frame < 8;
     });
+}
+
+TEST_F(GameWindowTest, PausedScriptTimeStandsStillUnlessTimeCritical) {
+    // The fixture story counts in $1 once 100 ms of its time have passed.
+    int32_t& counter = GetSystemData().vars.values[1];
+    const int32_t saved = counter;
+    counter = 0;
+    GetConfig().SetAutoPause(true);
+    int32_t whilePaused = -1;
+    RunGame(rig_, [&](CGameMain& game, TestApplication& app, int frame) {
+        if (frame == 0) game.HandleMessage(app.MainWindow().Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+        if (frame == 30) {
+            whilePaused = counter;
+            FrameClockFlags().timeCritical = true;
+        }
+        return frame < 40;
+    });
+    EXPECT_EQ(whilePaused, 0);
+    EXPECT_EQ(counter, 1);
+    counter = saved;
 }
 
 TEST_F(GameWindowTest, ItemsAreGreyedByWhatTheMachineOffers) {
