@@ -5,6 +5,7 @@
 #include <new>
 
 #include "app/application.h"
+#include "app/window_dc.h"
 #include "graphics/desktop_depth.h"
 #include "graphics/video_surface.h"
 #include "platform/error_report.h"
@@ -51,22 +52,6 @@ bool IsMainWindowMinimised() {
     CApplication* application = GetApplication();
     return application && application->MainWindow().IsMinimised();
 }
-
-// A window's DC (the screen's for no window), released when it goes.
-class CWindowDc {
-public:
-    explicit CWindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
-    ~CWindowDc() {
-        if (dc_) ReleaseDC(window_, dc_);
-    }
-    CWindowDc(const CWindowDc&) = delete;
-    CWindowDc& operator=(const CWindowDc&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
 
 }  // namespace
 
