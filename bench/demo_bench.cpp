@@ -17,11 +17,11 @@
 #include <vector>
 
 #include "bench_timing.h"
+#include "demo/counting_menu.h"
 #include "graphics/display_driver.h"
 #include "platform/paths.h"
 #include "scene/rect_math.h"
 #include "scene/script_page_node.h"
-#include "screens/in_game_menu.h"
 #include "script/scene_host.h"
 #include "support/display_run.h"
 
@@ -35,18 +35,6 @@ constexpr int kHeldFrames = 120;
 constexpr int kSettleFrames = 3;
 const CTransform2D kIdentity(0, 0, 1, 1, 1, 0);
 const RECT kScreen = {0, 0, 800, 600};
-
-class CCountingMenu : public CInGameMenu {
-public:
-    CCountingMenu() : CInGameMenu("S/Main.txt") {}
-    void OnEvent(std::string name) override {
-        if (name == "OnKeyWaitBegin") ++begun;
-        if (name == "OnKeyWaitEnd") ++ended;
-    }
-    bool Waiting() const { return begun > ended; }
-    int begun = 0;
-    int ended = 0;
-};
 
 struct FrameTimes {
     std::vector<double> update, draw, present, total;

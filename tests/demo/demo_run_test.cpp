@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "demo_colours.h"
+#include "counting_menu.h"
 #include "demo_game.h"
+#include "demo_probes.h"
 #include "graphics/display_driver.h"
 #include "platform/config.h"
 #include "platform/frame_clock_flags.h"
 #include "platform/global_state.h"
 #include "scene/script_page_node.h"
-#include "screens/in_game_menu.h"
 #include "script/scene_host.h"
 #include "script/script_variables.h"
 #include "support/display_run.h"
@@ -29,72 +29,11 @@ namespace {
 const CTransform2D kIdentity(0, 0, 1, 1, 1, 0);
 const RECT kScreen = {0, 0, 800, 600};
 constexpr int kFrame = 17;
-// The bar that "mn/Menu.txt" draws along the bottom (#1C2430).
-constexpr uint32_t kBar = 0x1C2430;
 
-// The root scene, counting the story's key waits as its event entry hears
-// them.
-class CCountingMenu : public CInGameMenu {
-public:
-    CCountingMenu() : CInGameMenu("S/Main.txt") {}
-    void OnEvent(std::string name) override {
-        if (name == "OnKeyWaitBegin") ++begun;
-        if (name == "OnKeyWaitEnd") ++ended;
-    }
-    int begun = 0;
-    int ended = 0;
-};
-
-struct Probe {
-    int x, y;
-    uint32_t colour;
-    const char* what;
-};
-
-// "S/Motion.txt" at its first key wait (1500 ms): the background, the
-// lantern moved to 100, 120, the coin zoomed to twice its 80 x 80 from
-// 360, 100, the leaf faded in at 580, 140; the menu bar at full opacity with
-// Clip dimmed by the root scene's "Disable".
-const Probe kFirstWait[] = {
-    {20, 20, kDemoSky, "sky"},
-    {20, 500, kDemoGround, "ground"},
-    {50, 170, kDemoSky, "where the lantern began"},
-    {150, 170, kDemoLantern, "lantern"},
-    {500, 240, kDemoCoin, "coin, beyond its own size"},
-    {640, 200, kDemoLeaf, "leaf"},
-    {20, 580, kBar, "menu bar"},
-    {560, 580, kDemoSkip, "Skip"},
-    {650, 580, kDemoClipOff, "Clip, dimmed"},
-    {740, 580, kDemoSystem, "System"},
-};
-
-// At the second (4500 ms): the veil over everything of the story, the
-// sparks at their ends away from these points; the menu above it.
-const Probe kSecondWait[] = {
-    {20, 20, kDemoVeil, "veil over the sky"},
-    {20, 500, kDemoVeil, "veil over the ground"},
-    {150, 170, kDemoVeil, "veil over the lantern"},
-    {300, 300, kDemoVeil, "veil"},
-    {20, 580, kBar, "menu bar"},
-    {650, 580, kDemoClipOff, "Clip, dimmed"},
-};
-
-// At the third (5100 ms): the veil and the sparks gone, the coin back to its
-// own size.
-const Probe kThirdWait[] = {
-    {20, 20, kDemoSky, "sky"},
-    {300, 300, kDemoSky, "sky"},
-    {150, 170, kDemoLantern, "lantern"},
-    {400, 140, kDemoCoin, "coin"},
-    {500, 240, kDemoSky, "sky beside the coin"},
-    {640, 200, kDemoLeaf, "leaf"},
-    {650, 580, kDemoClipOff, "Clip, dimmed"},
-};
-
-void ExpectShown(HWND window, const Probe* probes, size_t count) {
+void ExpectShown(HWND window, const DemoProbe* probes, size_t count) {
     const std::vector<Color32> shown = ReadBack(window);
     for (size_t i = 0; i < count; ++i) {
-        const Probe& p = probes[i];
+        const DemoProbe& p = probes[i];
         EXPECT_EQ(shown[p.y * 800 + p.x], p.colour) << p.what << " at " << p.x << ", " << p.y;
     }
 }
