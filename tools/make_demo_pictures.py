@@ -25,6 +25,10 @@ COLOURS = {
     "skip": 0x5C8AC0,
     "clip": 0x5CA08A,
     "system": 0xB08A5C,
+    "dawn": 0xA8C8E0,
+    "field": 0x7FA36B,
+    "dusk": 0x3E2A5C,
+    "sun": 0xF0A040,
 }
 
 
@@ -80,6 +84,16 @@ def background(x, y):
     return rgb(COLOURS["sky"])
 
 
+def dawn(x, y):
+    """A pale sky over a field."""
+    return rgb(COLOURS["field"] if y >= 420 else COLOURS["dawn"])
+
+
+def dusk(x, y):
+    """A low sun on a dark sky."""
+    return rgb(COLOURS["sun"] if math.hypot(x - 400, y - 260) < 110 else COLOURS["dusk"])
+
+
 def spark(size):
     """A soft four-pointed star with an alpha channel."""
     def pixel(x, y):
@@ -123,6 +137,8 @@ def main():
     write_png(os.path.join(pic, "Leaf.png"), 120, 120, framed(120, 120, COLOURS["leaf"]))
     write_png(os.path.join(pic, "Veil.png"), 800, 600, lambda x, y: rgb(COLOURS["veil"]))
     write_png(os.path.join(pic, "Spark.png"), 32, 32, spark(32), alpha=True)
+    write_png(os.path.join(pic, "Dawn.png"), 800, 600, dawn)
+    write_png(os.path.join(pic, "Dusk.png"), 800, 600, dusk)
     for name in ("skip", "clip", "system"):
         title = name.capitalize()
         write_png(os.path.join(mn, title + ".png"), 80, 24, framed(80, 24, COLOURS[name], 3))

@@ -8,7 +8,7 @@
 
 class CCountingMenu : public CInGameMenu {
 public:
-    CCountingMenu() : CInGameMenu("S/Main.txt") {}
+    explicit CCountingMenu(const char* story = "S/Main.txt") : CInGameMenu(story) {}
     void OnEvent(std::string name) override {
         if (name == "OnKeyWaitBegin") ++begun;
         if (name == "OnKeyWaitEnd") ++ended;
