@@ -10,7 +10,7 @@ CGameApplication::CGameApplication() = default;
 CGameApplication::~CGameApplication() = default;
 
 int CGameApplication::Configure(CWindowSettings& settings) {
-    settings.title = "Lanternmoss-Sidelight- Wrenfield Winter - Harrowmere Inc.";
+    settings.title = kGameWindowTitle;
     settings.className = "MIRLHOLLOW";
     settings.clientWidth = 800;
     settings.clientHeight = 600;

@@ -4,6 +4,10 @@
 
 #include "app/application.h"
 
+// The game window's title, also the caption of the start-up failure box.
+constexpr const char* kGameWindowTitle =
+    "Lanternmoss-Sidelight- Wrenfield Winter - Harrowmere Inc.";
+
 class CGameApplication : public CApplication {
 public:
     CGameApplication();

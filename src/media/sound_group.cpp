@@ -19,3 +19,7 @@ void CSoundGroup::SetVolume(int32_t volume) {
 }
 
 void CSoundGroup::Clear() {}
+
+bool CSoundGroup::HasChannel(int) const { return false; }
+
+CSoundHandle* CSoundGroup::GetVoice(int) { return nullptr; }

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class CSoundHandle;
+
 class CSoundGroup {
 public:
     // An empty group of the SoundChannelKind (SE, BGM or VOICE) at volume
@@ -25,6 +27,11 @@ public:
     void SetVolume(int32_t volume);
     // Destroys every voice of the group (none yet, as for Update).
     void Clear();
+
+    // Whether a voice plays on the channel, and that voice (null when none);
+    // no channel has one until sound playback joins the group.
+    bool HasChannel(int channel) const;
+    CSoundHandle* GetVoice(int channel);
 
     int GetKind() const { return kind_; }
     int32_t GetVolume() const { return volume_; }

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "platform/message_box.h"
+
 namespace {
 
 struct CaptionAndMessage {
@@ -70,8 +72,11 @@ void ShowErrorBox(const ErrorBox& box) {
 }
 
 void ShowOutOfMemoryBox() {
-    MessageBoxA(nullptr, "メモリの確保に失敗しました", "メモリエラー",
-                MB_ICONHAND | MB_SYSTEMMODAL | MB_SETFOREGROUND);
+    MessageBoxRequest request;
+    request.text = "メモリの確保に失敗しました";
+    request.caption = "メモリエラー";
+    request.style = MB_ICONHAND | MB_SYSTEMMODAL | MB_SETFOREGROUND;
+    ShowMessageBox(request);
 }
 
 ErrorReporter SetErrorReporter(ErrorReporter reporter) {

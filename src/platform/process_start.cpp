@@ -20,3 +20,19 @@ int RunProcessAndWait(const std::string& commandLine, bool wait) {
     CloseHandle(process.hProcess);
     return 0;
 }
+
+namespace {
+
+class CSystemProcessStarter : public CProcessStarter {
+public:
+    int Start(const std::string& commandLine, bool wait) override {
+        return RunProcessAndWait(commandLine, wait);
+    }
+};
+
+}  // namespace
+
+CProcessStarter& SystemProcessStarter() {
+    static CSystemProcessStarter starter;
+    return starter;
+}

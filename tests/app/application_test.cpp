@@ -4,11 +4,8 @@
 
 #include <string>
 
-#include "app/game_application.h"
-#include "app/menu_ids.h"
 #include "platform/config.h"
 #include "platform/error_report.h"
-#include "platform/thread.h"
 #include "support/test_application.h"
 
 namespace {
@@ -103,44 +100,6 @@ TEST(Application, SettingChangesArePostedToTheMainWindow) {
         self.PumpMessages();
     };
     app.Run();
-}
-
-// Watches the game window from another thread and chooses the menu's exit.
-class ExitChooser : public CThread {
-public:
-    std::string title, className;
-    RECT client = {};
-
-protected:
-    void Run() override {
-        HWND window = nullptr;
-        for (int i = 0; i < 500 && KeepGoing() && !window; ++i) {
-            window = FindWindowA("MIRLHOLLOW", nullptr);
-            if (!window) Sleep(10);
-        }
-        if (!window) return;
-        char text[256];
-        GetWindowTextA(window, text, sizeof text);
-        title = text;
-        GetClassNameA(window, text, sizeof text);
-        className = text;
-        GetClientRect(window, &client);
-        PostMessageA(window, WM_COMMAND, kMenuExit, 0);
-    }
-};
-
-TEST(GameApplication, OpensTheGameWindowAndEndsOnTheExitCommand) {
-    ExitChooser chooser;
-    chooser.Start();
-    {
-        CGameApplication game;
-        EXPECT_EQ(game.Run(), CApplication::kRunFinished);
-    }
-    chooser.Stop();
-    EXPECT_EQ(chooser.title, "Lanternmoss-Sidelight- Wrenfield Winter - Harrowmere Inc.");
-    EXPECT_EQ(chooser.className, "MIRLHOLLOW");
-    EXPECT_EQ(chooser.client.right, 800);
-    EXPECT_EQ(chooser.client.bottom, 600);
 }
 
 }  // namespace

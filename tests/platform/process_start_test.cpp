@@ -16,6 +16,9 @@ TEST(ProcessStart, WaitsForTheStartedProgramWhenAskedAndReportsOneThatCannotStar
     EXPECT_EQ(ReadBytes(file), BytesOf("done\r\n"));
 
     EXPECT_EQ(RunProcessAndWait("\"" + folder.Path() + "missing.exe\" argument", true), 1);
+    // Found on the search path, as the game's "notepad" is.
+    EXPECT_EQ(RunProcessAndWait("cmd /c exit 0", true), 0);
+    EXPECT_EQ(RunProcessAndWait("missing-program-of-no-folder argument", false), 1);
 }
 
 }  // namespace
