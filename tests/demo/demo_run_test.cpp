@@ -105,11 +105,19 @@ TEST_F(DemoRunTest, EachKeyWaitShowsTheScriptedPicture) {
         EXPECT_EQ(menu->ended, 2);
         ExpectShown(f.window, kThirdWait, std::size(kThirdWait));
 
-        // The chapter's last wait: the story clears the stage and begins
-        // again, counting once more.
+        // The chapter's last wait: the story clears the stage and goes on to
+        // the sound chapter, silent here without a sound device: six key
+        // waits, the last after a 3000 ms move. Then the story begins again,
+        // counting once more.
         host.HandleMessage(f.window, WM_KEYDOWN, VK_RETURN, 0);
         frame();
         EXPECT_EQ(menu->ended, 3);
+        for (int wait = 1; wait <= 6; ++wait) {
+            EXPECT_GT(framesToKeyWait(300), 0) << "sound chapter wait " << wait;
+            host.HandleMessage(f.window, WM_KEYDOWN, VK_SPACE, 0);
+        }
+        frame();
+        EXPECT_EQ(menu->ended, 9);
         EXPECT_EQ(ReadScriptVariable("$10"), 1);
         frame();
         EXPECT_EQ(ReadScriptVariable("$10"), 2);
