@@ -7,22 +7,7 @@
 #include <windows.h>
 
 #include "platform/transform2d.h"
-
-enum TypeStyle : int {
-    kTypeNormal = 1,
-    kTypeSpit = 2,
-    kTypeBang = 3,
-    kTypeJump = 4,
-    kTypeFade = 5,
-    kTypeShutter = 6,
-    kTypeFlicker = 7,
-    kTypeStretch = 8,
-    kTypeOffCenter = 9,
-    kTypeRise = 10,
-    kTypeWave = 11,
-    kTypeSpring = 12,
-    kTypeSplash = 13,
-};
+#include "text/type_style.h"
 
 // The text state a glyph's appearing reads: its style and speed, the font
 // size in force (Spring and Splash move by it) and the typing clock
