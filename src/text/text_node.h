@@ -114,6 +114,8 @@ public:
     void SetFillLines(bool fill) { fillLines_ = fill; }
     MarkupFontState& InitialFontState() { return initialFont_; }
     MarkupTypeState& InitialTypeState() { return initialType_; }
+    const MarkupFontState& InitialFontState() const { return initialFont_; }
+    const MarkupTypeState& InitialTypeState() const { return initialType_; }
 
     int GetDisplayMode() const { return displayMode_; }
     int GetClock() const { return clock_; }
