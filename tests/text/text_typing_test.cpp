@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "graphics/draw_image.h"
 #include "scene/dirty_rect_grid.h"
+#include "scene/drawn_node_rules.h"
 #include "scene/redraw.h"
 #include "scene/rect_math.h"
 #include "text/text_node.h"
@@ -229,6 +231,55 @@ TEST(TextTyping, DirtiesTheGridWhereItStands) {
         }
     }
     EXPECT_GT(inked, 50);
+}
+
+}  // namespace
+
+namespace {
+
+// While typing, each started glyph is drawn from its rectangle of the text
+// surface at the node's place, its corner, and its appearing at the elapsed
+// time; the typing area is the union of where they land.
+TEST(TextTyping, DrawsTheStartedGlyphsAppearing) {
+    for (int style : {kTypeFade, kTypeJump, kTypeSplash, kTypeOffCenter}) {
+        SCOPED_TRACE(style);
+        auto node = MakeTypedText(kThree, 60, 200, style, 30, 20);
+        node->SetZoom(1.5, 1.5);
+        Step(*node, 100);
+        const CTransform2D parent(5, 7, 1, 1, 1, 0);
+        CMemorySurface target;
+        ASSERT_EQ(target.Create(300, 150), 0);
+        target.Fill(0xFFFFFFFFu, nullptr);  // black glyphs show on white
+        node->DrawSelf(target, parent, nullptr);
+
+        CMemorySurface expected;
+        ASSERT_EQ(expected.Create(300, 150), 0);
+        expected.Fill(0xFFFFFFFFu, nullptr);
+        const std::vector<RECT> rects = GlyphRects(*node);
+        RECT area = EmptyRect();
+        const int elapsed[] = {100, 40};
+        for (int i = 0; i < 2; ++i) {
+            CTransform2D placement(35, 27, 1, 1.5, 1.5, 0);
+            placement.Compose(CTransform2D(rects[i].left, rects[i].top, 1, 1, 1, 0));
+            ApplyGlyphAnimation({style, 200, 24, 100}, elapsed[i], &placement, rects[i]);
+            DrawImageNormal(expected, *node->GetTextSurface(), placement, true, &rects[i], nullptr);
+            CTransform2D local(30, 20, 1, 1.5, 1.5, 0);
+            local.Compose(CTransform2D(rects[i].left, rects[i].top, 1, 1, 1, 0));
+            ApplyGlyphAnimation({style, 200, 24, 100}, elapsed[i], &local, rects[i]);
+            area = UniteRects(area, PlacedRect(local, rects[i].right - rects[i].left, rects[i].bottom - rects[i].top));
+        }
+        int inked = 0;
+        for (int y = 0; y < 150; ++y) {
+            for (int x = 0; x < 300; ++x) {
+                ASSERT_EQ(target.GetPixel(x, y), expected.GetPixel(x, y)) << x << ", " << y;
+                inked += target.GetPixel(x, y) != 0xFFFFFFFFu;
+            }
+        }
+        EXPECT_GT(inked, 20);
+        RECT local;
+        node->GetLocalRect(&local);
+        EXPECT_TRUE(SameRect(local, area));
+    }
 }
 
 }  // namespace
