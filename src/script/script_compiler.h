@@ -13,6 +13,8 @@
 class CNode;
 class CScriptCache;
 struct AnimationRow;
+struct SoundRow;
+struct WaitRow;
 struct CreateRow;
 struct MovePlacement;
 class CScriptCommand;
@@ -175,6 +177,8 @@ private:
     // nodes and the system that take an argument list.
     void ParseCreate(CTokenizer& tokenizer, CScriptPage& page, const CreateRow& row);
     void ParseAnimation(CTokenizer& tokenizer, CScriptPage& page, const AnimationRow& row);
+    void ParseSound(CTokenizer& tokenizer, CScriptPage& page, const SoundRow& row);
+    void ParseWait(CTokenizer& tokenizer, CScriptPage& page, const WaitRow& row);
     // "DrawEffect" and "DrawEffectEx": a screen transition for the node path,
     // with no wait; the "Ex" form adds the easing.
     void ParseDrawEffect(CTokenizer& tokenizer, CScriptPage& page);
