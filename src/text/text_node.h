@@ -71,7 +71,7 @@ public:
     // placement is untransformed.
     void Update(int milliseconds) override;
     // While typing, fires the events of the tokens the typing has newly
-    // reached: ruby readings start typing.
+    // reached: type sounds, SOUND tags and ruby readings.
     void UpdateTransform(CTransform2D parent) override;
     void DrawSelf(CMemorySurface& target, CTransform2D parent, const RECT* clip) override;
     // "Erase", "Typing" and "TypeOut"; any other name is ignored.
@@ -160,7 +160,12 @@ private:
     RECT TypingRect(const CTransform2D& base) const;
     // Whether the typing has reached every token and every appearing ended.
     bool IsTypingDone() const;
+    // The events of the tokens the typing reached since the last call: a
+    // glyph or picture plays the type sound in force, a SOUND tag its file,
+    // a ruby run starts its reading typing.
     void FireTypingEvents();
+    void PlayTypeSound(const std::string& sound);
+    void PlaySoundTag(const std::string& file);
 
     // Configuration.
     std::string text_;

@@ -81,8 +81,12 @@ void CTextNode::FireTypingEvents() {
     WalkTypedTokens(parser_.GetTokens(), clock_, &type, [&](std::size_t i, CMarkupToken& token, int) {
         if (static_cast<long>(i) <= lastFired_) return;
         lastFired_ = static_cast<long>(i);
-        if (token.GetType() == kMarkupRuby) {
-            Request(static_cast<const CMarkupRubyToken&>(token).childName, "Typing");
+        switch (token.GetType()) {
+            case kMarkupChar:
+            case kMarkupImage: PlayTypeSound(type.sound); break;
+            case kMarkupSound: PlaySoundTag(static_cast<const CMarkupSoundToken&>(token).src); break;
+            case kMarkupRuby: Request(static_cast<const CMarkupRubyToken&>(token).childName, "Typing"); break;
+            default: break;
         }
     });
 }
