@@ -73,10 +73,11 @@ void CTextNode::RenderGlyph(const CMarkupCharToken& glyph, const MarkupFontState
 }
 
 void CTextNode::RenderPicture(CMarkupImageToken& picture) {
-    if (!surface_ || !picture.picture.HasImage()) return;
+    if (!surface_ || IsRectEmpty(picture.picture.GetBounds())) return;
     const RECT& rect = picture.rect;
-    DrawImageNormal(*surface_, picture.picture, CTransform2D(rect.left, rect.top, 1, 1, 1, 0), true,
-                    nullptr, nullptr);
+    // Weighted by its own alpha when it has an alpha channel.
+    DrawImageNormal(*surface_, picture.picture, CTransform2D(rect.left, rect.top, 1, 1, 1, 0),
+                    picture.picture.HasAlpha(), nullptr, nullptr);
     if (picture.picture.HasAlpha()) return;
     // A picture without alpha is opaque where it lies.
     RECT covered;
