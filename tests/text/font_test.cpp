@@ -146,6 +146,19 @@ TEST(FontTest, TheGothicAndMinchoLettersDrawDifferentFaces) {
     EXPECT_FALSE(gothic == mincho);
 }
 
+TEST(FontTest, DrawSelectsTheDcsFontBack) {
+    CDibSection dib;
+    ASSERT_EQ(dib.Create(kWidth, kHeight, 32), 0);
+    HFONT own = CreateFontA(12, 0, 0, 0, 400, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "IPAGothic");
+    HGDIOBJ previous = SelectObject(dib.GetDC(), own);
+    CFont font;
+    font.SetText("a\nb");
+    font.Draw(dib.GetDC(), 0, 0);
+    EXPECT_EQ(GetCurrentObject(dib.GetDC(), OBJ_FONT), own);
+    SelectObject(dib.GetDC(), previous);
+    DeleteObject(own);
+}
+
 TEST(FontTest, AnEmptyTextDrawsNothing) {
     CFont font;
     font.SetBackgroundColor(0xFFFFFF);

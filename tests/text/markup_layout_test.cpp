@@ -80,7 +80,7 @@ protected:
             EXPECT_TRUE(SameRect(actual[i], expected[i])) << i << ": " << Describe(actual[i]);
     }
 
-    const std::vector<const CMarkupRubyToken*> RubyTokens() const {
+    std::vector<const CMarkupRubyToken*> RubyTokens() const {
         std::vector<const CMarkupRubyToken*> rubies;
         for (const auto& token : parser_.GetTokens())
             if (token->GetType() == kMarkupRuby) rubies.push_back(static_cast<const CMarkupRubyToken*>(token.get()));
