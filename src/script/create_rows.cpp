@@ -11,6 +11,7 @@
 #include "scene/image_node.h"
 #include "scene/scene_node.h"
 #include "scene/window_node.h"
+#include "text/text_node.h"
 
 namespace {
 
@@ -85,6 +86,19 @@ std::unique_ptr<CNode> BuildHit(int32_t z, const CreateValues& v) {
     return std::make_unique<CHitNode>(0, 0, z, v.numbers[0], v.numbers[1]);
 }
 
+// The text settings every text statement passes on after the text: an
+// argument the node does not use, size 16, style Normal, the file's base
+// text interval and speed 200.
+constexpr int kTextSize = 16;
+constexpr int kTextSpeed = 200;
+
+std::unique_ptr<CNode> BuildText(int32_t z, const CreateValues& v) {
+    auto text = std::make_unique<CTextNode>(0, 0, z, v.numbers[0], v.numbers[1], v.strings[0], 0, kTextSize,
+                                            kTypeNormal, v.baseTextInterval, kTextSpeed);
+    text->SetBaseDirectory(v.basePath);
+    return text;
+}
+
 const CreateRow kCreateRows[] = {
     {"CreateNode", {}, BuildNode},
     {"CreateColor", {kArgumentNumber, kArgumentNumber, kArgumentColor}, BuildColor},
@@ -99,6 +113,7 @@ const CreateRow kCreateRows[] = {
     {"CreateLine", {kArgumentString, kArgumentColor}, BuildLine},
     {"CreateMask", {kArgumentPath, kArgumentBool}, BuildMask},
     {"CreateHit", {kArgumentNumber, kArgumentNumber}, BuildHit},
+    {"CreateText", {kArgumentNumber, kArgumentNumber, kArgumentString}, BuildText},
 };
 
 }  // namespace

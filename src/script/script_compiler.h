@@ -187,6 +187,10 @@ private:
     void ParseDrawEffectEx(CTokenizer& tokenizer, CScriptPage& page);
     void ParseScreenTransition(CTokenizer& tokenizer, CScriptPage& page, bool ex);
     void ParseDelete(CTokenizer& tokenizer, CScriptPage& page);
+    // "SetBaseTextInterval" (number): the base text interval of the text
+    // statements after it in the file; no record. An argument that is no
+    // number leaves the interval as it was.
+    void ParseSetBaseTextInterval(CTokenizer& tokenizer, CScriptPage& page);
     void ParseRequest(CTokenizer& tokenizer, CScriptPage& page);
     void ParseSetHitable(CTokenizer& tokenizer, CScriptPage& page);
     void ParseSetChip(CTokenizer& tokenizer, CScriptPage& page);

@@ -51,6 +51,7 @@ int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
         {"WaitKey", {&CScriptCompiler::ParseWaitKey, 0}},
         {"DrawEffect", {&CScriptCompiler::ParseDrawEffect, 0}},
         {"DrawEffectEx", {&CScriptCompiler::ParseDrawEffectEx, 0}},
+        {"SetBaseTextInterval", {&CScriptCompiler::ParseSetBaseTextInterval, 0}},
         {";", {nullptr, 0}},
         {",", {nullptr, 0}},
     };
