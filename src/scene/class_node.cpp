@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kPlaceMissingClass = 54;
 constexpr int kPlaceRunaway = 291;
-constexpr unsigned kNoEndKnown = 4294967295u;
 
 bool SelectsScript(AnimatorSelector which) { return which == kAnimatorAny || which == kAnimatorScript; }
 
@@ -149,7 +148,7 @@ bool CClassNode::IsAnimating(AnimatorSelector which) {
 }
 
 unsigned CClassNode::GetAnimationTimeLeft(AnimatorSelector which) {
-    if (SelectsScript(which) && !executor_.IsFinished()) return kNoEndKnown;
+    if (SelectsScript(which) && !executor_.IsFinished()) return kAnimationEndless;
     return CSceneNode::GetAnimationTimeLeft(which);
 }
 

@@ -35,3 +35,6 @@ enum AnimatorSelector : int {
     kAnimatorOpacity = 5,
     kAnimatorScript = 6,  // a class node's script
 };
+
+// The time left of an animation that has no end of its own.
+constexpr unsigned kAnimationEndless = 4294967295u;

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int kPlaceRunaway = 304;
-constexpr unsigned kNoEndKnown = 4294967295u;
 
 bool SelectsScript(AnimatorSelector which) { return which == kAnimatorAny || which == kAnimatorScript; }
 
@@ -164,7 +163,7 @@ bool CScriptPageNode::IsAnimating(AnimatorSelector which) {
 }
 
 unsigned CScriptPageNode::GetAnimationTimeLeft(AnimatorSelector which) {
-    if (which == kAnimatorAny && RunsScript()) return kNoEndKnown;
+    if (which == kAnimatorAny && RunsScript()) return kAnimationEndless;
     return CSceneNode::GetAnimationTimeLeft(which);
 }
 

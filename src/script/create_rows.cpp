@@ -8,6 +8,7 @@
 #include "scene/image_node.h"
 #include "scene/scene_node.h"
 #include "scene/window_node.h"
+#include "text/text_node.h"
 
 namespace {
 
@@ -68,6 +69,19 @@ std::unique_ptr<CNode> BuildButton(int32_t z, const CreateValues& v) {
     return std::make_unique<CButtonNode>(0, 0, z, v.strings[0]);
 }
 
+// The text settings every text statement passes on after the text: an
+// argument the node does not use, size 16, style Normal, the file's base
+// text interval and speed 200.
+constexpr int kTextSize = 16;
+constexpr int kTextSpeed = 200;
+
+std::unique_ptr<CNode> BuildText(int32_t z, const CreateValues& v) {
+    auto text = std::make_unique<CTextNode>(0, 0, z, v.numbers[0], v.numbers[1], v.strings[0], 0, kTextSize,
+                                            kTypeNormal, v.baseTextInterval, kTextSpeed);
+    text->SetBaseDirectory(v.basePath);
+    return text;
+}
+
 const CreateRow kCreateRows[] = {
     {"CreateNode", {}, BuildNode},
     {"CreateColor", {kArgumentNumber, kArgumentNumber, kArgumentColor}, BuildColor},
@@ -79,6 +93,7 @@ const CreateRow kCreateRows[] = {
     {"CreateWindow", {kArgumentNumber, kArgumentNumber, kArgumentBool}, BuildWindow},
     {"CreateClass", {kArgumentString}, BuildClass},
     {"CreateButton", {kArgumentString}, BuildButton},
+    {"CreateText", {kArgumentNumber, kArgumentNumber, kArgumentString}, BuildText},
 };
 
 }  // namespace

@@ -22,6 +22,11 @@ struct CreateValues {
     std::string paths[kSlots];
     Color32 colours[kSlots] = {};
     bool flags[kSlots] = {};
+    // What the compiler holds when the statement is read: the text settings
+    // of the text-bearing nodes and the base path their marked-up paths
+    // resolve against.
+    int32_t baseTextInterval = 0;
+    std::string basePath;
 };
 
 struct CreateRow {

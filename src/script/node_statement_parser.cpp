@@ -24,6 +24,8 @@ void CScriptCompiler::ParseCreate(CTokenizer& tokenizer, CScriptPage& page, cons
     int32_t z = 0;
     MovePlacement placement{};
     CreateValues values;
+    values.baseTextInterval = baseTextInterval_;
+    values.basePath = basePath_;
     std::vector<CScriptArgument> arguments = {
         CScriptArgument::String(path),
         CScriptArgument::Number(z),
@@ -42,6 +44,19 @@ void CScriptCompiler::ParseCreate(CTokenizer& tokenizer, CScriptPage& page, cons
     }
     ParseArguments(tokenizer, arguments);
     AppendCreatedNode(page, row.build(z, values), path, placement);
+}
+
+void CScriptCompiler::ParseSetBaseTextInterval(CTokenizer& tokenizer, CScriptPage&) {
+    // The number is read straight into the member, with the argument list's
+    // rules but without its clearing of an unset argument.
+    Expect(tokenizer, "(");
+    try {
+        baseTextInterval_ = ParseNumber(tokenizer);
+    } catch (const CScriptSyntaxError&) {
+        // Abandoned, as any unreadable argument is.
+    }
+    Expect(tokenizer, ")");
+    ExpectStatementEnd(tokenizer);
 }
 
 void CScriptCompiler::ParseDelete(CTokenizer& tokenizer, CScriptPage& page) {

@@ -13,6 +13,8 @@
 class CNode;
 class CScriptCache;
 struct AnimationRow;
+struct SoundRow;
+struct WaitRow;
 struct CreateRow;
 struct MovePlacement;
 class CScriptCommand;
@@ -175,12 +177,18 @@ private:
     // nodes and the system that take an argument list.
     void ParseCreate(CTokenizer& tokenizer, CScriptPage& page, const CreateRow& row);
     void ParseAnimation(CTokenizer& tokenizer, CScriptPage& page, const AnimationRow& row);
+    void ParseSound(CTokenizer& tokenizer, CScriptPage& page, const SoundRow& row);
+    void ParseWait(CTokenizer& tokenizer, CScriptPage& page, const WaitRow& row);
     // "DrawEffect" and "DrawEffectEx": a screen transition for the node path,
     // with no wait; the "Ex" form adds the easing.
     void ParseDrawEffect(CTokenizer& tokenizer, CScriptPage& page);
     void ParseDrawEffectEx(CTokenizer& tokenizer, CScriptPage& page);
     void ParseScreenTransition(CTokenizer& tokenizer, CScriptPage& page, bool ex);
     void ParseDelete(CTokenizer& tokenizer, CScriptPage& page);
+    // "SetBaseTextInterval" (number): the base text interval of the text
+    // statements after it in the file; no record. An argument that is no
+    // number leaves the interval as it was.
+    void ParseSetBaseTextInterval(CTokenizer& tokenizer, CScriptPage& page);
     void ParseRequest(CTokenizer& tokenizer, CScriptPage& page);
     void ParseSetHitable(CTokenizer& tokenizer, CScriptPage& page);
     void ParseSetChip(CTokenizer& tokenizer, CScriptPage& page);

@@ -8,6 +8,7 @@
 #include "script/nesting_level.h"
 #include "script/script_compiler.h"
 #include "script/script_page.h"
+#include "script/sound_rows.h"
 
 int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
     // What a statement name does: its reader (none for the names that emit
@@ -49,6 +50,7 @@ int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
         {"WaitKey", {&CScriptCompiler::ParseWaitKey, 0}},
         {"DrawEffect", {&CScriptCompiler::ParseDrawEffect, 0}},
         {"DrawEffectEx", {&CScriptCompiler::ParseDrawEffectEx, 0}},
+        {"SetBaseTextInterval", {&CScriptCompiler::ParseSetBaseTextInterval, 0}},
         {";", {nullptr, 0}},
         {",", {nullptr, 0}},
     };
@@ -57,12 +59,16 @@ int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
     if (name.empty()) return 2;
     auto found = kStatements.find(name);
     if (found == kStatements.end()) {
-        // The Create and animation statements come from their tables; any
-        // other token is skipped alone.
+        // The Create, animation, sound and wait statements come from their
+        // tables; any other token is skipped alone.
         if (const CreateRow* row = FindCreateRow(name)) {
             ParseCreate(tokenizer, page, *row);
         } else if (const AnimationRow* row = FindAnimationRow(name)) {
             ParseAnimation(tokenizer, page, *row);
+        } else if (const SoundRow* row = FindSoundRow(name)) {
+            ParseSound(tokenizer, page, *row);
+        } else if (const WaitRow* row = FindWaitRow(name)) {
+            ParseWait(tokenizer, page, *row);
         }
         return 0;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "media/sound_available.h"
 #include "packer/archive_writer.h"
 
 std::string SoundMediaDir() { return MIRL_SOUND_MEDIA_DIR; }
@@ -112,3 +113,9 @@ void ExpectBox(const std::function<void()>& call, ErrorKind kind, int module, in
     EXPECT_EQ(box.place, place);
     ClearRecordedErrors();
 }
+
+SoundAvailableScope::SoundAvailableScope(bool available) : previous_(IsSoundAvailable()) {
+    SetSoundAvailable(available);
+}
+
+SoundAvailableScope::~SoundAvailableScope() { SetSoundAvailable(previous_); }

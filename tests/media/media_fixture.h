@@ -65,5 +65,15 @@ class CMediaBase {
     CBaseDirectoryScope base_{SoundMediaDir()};
 };
 
+// Sets the process-wide sound-available flag for a scope and puts it back.
+class SoundAvailableScope {
+public:
+    explicit SoundAvailableScope(bool available);
+    ~SoundAvailableScope();
+
+private:
+    bool previous_;
+};
+
 // Runs the call, which must end in one box of this module and place.
 void ExpectBox(const std::function<void()>& call, ErrorKind kind, int module, int place);

@@ -4,18 +4,9 @@
 
 #include "media/sound_available.h"
 #include "media/sound_group.h"
+#include "media_fixture.h"
 
 namespace {
-
-// Sets the process-wide flag for one test and puts it back.
-class SoundAvailableScope {
-public:
-    explicit SoundAvailableScope(bool available) : previous_(IsSoundAvailable()) { SetSoundAvailable(available); }
-    ~SoundAvailableScope() { SetSoundAvailable(previous_); }
-
-private:
-    bool previous_;
-};
 
 TEST(SoundGroup, StartsAtFullVolumeUnmutedOfItsKind) {
     CSoundGroup group(3);

@@ -1,0 +1,134 @@
+#!/usr/bin/env python3
+"""Draws the demo game's pictures as PNG files into OUTPUT/<folder>/ and
+writes their flat colours as a C++ header for the tests.
+
+    make_demo_pictures.py OUTPUT HEADER
+
+Pictures whose pixels the tests read are flat colours without an alpha
+channel, most inside a darker frame; COLOURS lists those colours, and the
+header repeats them as kDemo<Name> constants (0x00RRGGBB).
+"""
+import math
+import os
+import struct
+import sys
+import zlib
+
+# The flat inner colours (0xRRGGBB) that the tests read back.
+COLOURS = {
+    "sky": 0x2E4A7A,
+    "ground": 0x3C6E47,
+    "lantern": 0xD8553A,
+    "coin": 0xE8B84A,
+    "leaf": 0x4FA35E,
+    "veil": 0xF0E6D2,
+    "skip": 0x5C8AC0,
+    "clip": 0x5CA08A,
+    "system": 0xB08A5C,
+}
+
+
+def rgb(value):
+    return ((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF)
+
+
+def darker(value, factor=0.45):
+    r, g, b = rgb(value)
+    return (int(r * factor) << 16) | (int(g * factor) << 8) | int(b * factor)
+
+
+def write_png(path, width, height, pixel, alpha=False):
+    """pixel(x, y) gives (r, g, b) or, with alpha, (r, g, b, a)."""
+    rows = bytearray()
+    for y in range(height):
+        rows.append(0)  # no filter
+        for x in range(width):
+            rows.extend(pixel(x, y))
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+    colour_type = 6 if alpha else 2
+    header = struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0)
+    data = (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(rows), 9))
+            + chunk(b"IEND", b""))
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def framed(width, height, inner, border=6):
+    """A flat colour inside a frame of its darker shade."""
+    edge = rgb(darker(inner, 0.6))
+    face = rgb(inner)
+
+    def pixel(x, y):
+        if x < border or y < border or x >= width - border or y >= height - border:
+            return edge
+        return face
+    return pixel
+
+
+def background(x, y):
+    """Dusk sky over moss ground; a pale moon high on the right, away from
+    the points the tests read."""
+    if y >= 400:
+        return rgb(COLOURS["ground"])
+    if math.hypot(x - 700, y - 70) < 36:
+        return (236, 232, 200)
+    return rgb(COLOURS["sky"])
+
+
+def spark(size):
+    """A soft four-pointed star with an alpha channel."""
+    def pixel(x, y):
+        u = (x + 0.5) / size * 2 - 1
+        v = (y + 0.5) / size * 2 - 1
+        d = abs(u) ** 0.5 + abs(v) ** 0.5
+        a = max(0.0, min(1.0, (1.4 - d) / 0.4))
+        return (255, 244, 190, int(a * 255))
+    return pixel
+
+
+def wait_icon(size):
+    """A ring, drawn with an alpha channel."""
+    def pixel(x, y):
+        d = math.hypot(x + 0.5 - size / 2, y + 0.5 - size / 2)
+        a = 255 if size * 0.28 <= d <= size * 0.45 else 0
+        return (240, 240, 250, a)
+    return pixel
+
+
+def write_header(path):
+    lines = ["// Drawn by tools/make_demo_pictures.py: the flat colours of the demo's",
+             "// pictures, 0x00RRGGBB.", "#pragma once", "", "#include <cstdint>", ""]
+    for name, value in COLOURS.items():
+        lines.append("constexpr uint32_t kDemo%s = 0x%06X;" % (name.capitalize(), value))
+        if name in ("skip", "clip", "system"):
+            lines.append("constexpr uint32_t kDemo%sOff = 0x%06X;" % (name.capitalize(), darker(value)))
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def main():
+    out = sys.argv[1]
+    write_header(sys.argv[2])
+    pic = os.path.join(out, "pic")
+    mn = os.path.join(out, "mn")
+    write_png(os.path.join(pic, "Back.png"), 800, 600, background)
+    write_png(os.path.join(pic, "Lantern.png"), 100, 100, framed(100, 100, COLOURS["lantern"]))
+    write_png(os.path.join(pic, "Coin.png"), 80, 80, framed(80, 80, COLOURS["coin"]))
+    write_png(os.path.join(pic, "Leaf.png"), 120, 120, framed(120, 120, COLOURS["leaf"]))
+    write_png(os.path.join(pic, "Veil.png"), 800, 600, lambda x, y: rgb(COLOURS["veil"]))
+    write_png(os.path.join(pic, "Spark.png"), 32, 32, spark(32), alpha=True)
+    for name in ("skip", "clip", "system"):
+        title = name.capitalize()
+        write_png(os.path.join(mn, title + ".png"), 80, 24, framed(80, 24, COLOURS[name], 3))
+        write_png(os.path.join(mn, title + "Off.png"), 80, 24, framed(80, 24, darker(COLOURS[name]), 3))
+    write_png(os.path.join(mn, "WaitIcon.png"), 24, 24, wait_icon(24), alpha=True)
+
+
+if __name__ == "__main__":
+    main()
