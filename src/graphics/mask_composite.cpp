@@ -81,7 +81,7 @@ void CompositeColorUnderMask(CMemorySurface& destSurface, const CMemorySurface& 
     Plane dest = PlaneOf(destSurface), mask = PlaneOf(maskSurface);
     if (!SameSize(dest, mask)) return;
     ForEachPixel(dest, [&](int x, int y, Color32& d) {
-        const uint32_t m = mask.At(x, y);
+        const uint32_t m = mask.At(x, y) & 0xFF;
         if (m == 0) return;
         const uint32_t da = d >> 24;
         const uint32_t k = (255 - da) * m >> 8;

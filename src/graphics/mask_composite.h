@@ -11,7 +11,9 @@
 // The colour with opacity m over the destination (straight alpha).
 void CompositeColorOverMask(CMemorySurface& dest, const CMemorySurface& mask, Color32 colour);
 void CompositeColorOverMask2x(CMemorySurface& dest, const CMemorySurface& mask, Color32 colour);
-// The colour filled in behind what the destination already shows.
+// The colour filled in behind what the destination already shows. Only the
+// coverage byte is read, so a mask line drawn in grey (the same value in all
+// three colour bytes) counts as that value.
 void CompositeColorUnderMask(CMemorySurface& dest, const CMemorySurface& mask, Color32 colour);
 // ORs the 2 x 2 coverage into the destination's alpha byte.
 void SetAlphaFromMask2x(CMemorySurface& dest, const CMemorySurface& mask);

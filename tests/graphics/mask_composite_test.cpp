@@ -42,6 +42,13 @@ TEST(MaskComposite, ColorUnderMaskFillsInBehind) {
     CompositeColorUnderMask(dest, mask, 0x00FF8000);
     // k = 191 x 200 >> 8 = 149, a = 213
     EXPECT_EQ(dest.GetPixel(0, 0), 0xD5B7630Eu);
+
+    // A grey mask pixel counts as its coverage byte alone.
+    CMemorySurface grey, greyMask;
+    Make(grey, 1, 1, {0x40102030});
+    Make(greyMask, 1, 1, {0x00C8C8C8});
+    CompositeColorUnderMask(grey, greyMask, 0x00FF8000);
+    EXPECT_EQ(grey.GetPixel(0, 0), 0xD5B7630Eu);
 }
 
 TEST(MaskComposite, TwiceSizedMasksUseTheMeanOfEachBlock) {
