@@ -28,9 +28,6 @@ public:
     // area every frame; false for the filters.
     virtual bool IsAnimated() const = 0;
 
-    int GetWidth() const { return width_; }
-    int GetHeight() const { return height_; }
-
 protected:
     int width_;
     int height_;
