@@ -8,6 +8,7 @@
 #include "scene/composite/hit_node.h"
 #include "scene/composite/line_node.h"
 #include "scene/composite/mask_node.h"
+#include "scene/effect_node.h"
 #include "scene/image_node.h"
 #include "scene/scene_node.h"
 #include "scene/window_node.h"
@@ -64,6 +65,10 @@ std::unique_ptr<CNode> BuildWindow(int32_t z, const CreateValues& v) {
     return std::make_unique<CWindowNode>(0, 0, z, v.numbers[0], v.numbers[1], v.flags[0]);
 }
 
+std::unique_ptr<CNode> BuildEffect(int32_t z, const CreateValues& v) {
+    return std::make_unique<CEffectNode>(0, 0, z, v.numbers[0], v.numbers[1], ParseEffectKind(v.strings[0]));
+}
+
 std::unique_ptr<CNode> BuildClass(int32_t z, const CreateValues& v) {
     return std::make_unique<CClassNode>(0, 0, z, v.strings[0]);
 }
@@ -108,6 +113,7 @@ const CreateRow kCreateRows[] = {
     {"CreateAnimation", {kArgumentPath}, BuildAnimation},
     {"CreateAnimationEx", {kArgumentPath, kArgumentString}, BuildAnimationEx},
     {"CreateWindow", {kArgumentNumber, kArgumentNumber, kArgumentBool}, BuildWindow},
+    {"CreateEffect", {kArgumentNumber, kArgumentNumber, kArgumentString}, BuildEffect},
     {"CreateClass", {kArgumentString}, BuildClass},
     {"CreateButton", {kArgumentString}, BuildButton},
     {"CreateLine", {kArgumentString, kArgumentColor}, BuildLine},

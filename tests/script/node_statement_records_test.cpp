@@ -15,6 +15,7 @@
 #include "scene/composite/hit_node.h"
 #include "scene/composite/line_node.h"
 #include "scene/composite/mask_node.h"
+#include "scene/effect_node.h"
 #include "scene/image_node.h"
 #include "scene/node_kind.h"
 #include "scene/window_node.h"
@@ -117,6 +118,9 @@ std::string Prototype(CNode& node) {
             out << " " << hit.GetWidth() << "x" << hit.GetHeight();
             break;
         }
+        case kNodeKindEffect:
+            out << " " << width << "x" << height << " effect " << static_cast<const CEffectNode&>(node).GetKind();
+            break;
         case kNodeKindClass:
         case kNodeKindButton: out << " class " << static_cast<const CClassNode&>(node).GetClassName(); break;
         default: break;
@@ -223,6 +227,10 @@ TEST(NodeStatementRecords, EachCreateRowBuildsItsPrototypeAndPlacement) {
          {"create n: kind 2000 z 4 S\\cells.png mode 6 c1", "@n move 1,1 1,2 0ms - c5"}},
         {R"(CreateWindow("w", 5, 1, 2, 300, 200, true);)",
          {"create w: kind 2001 z 5 300x200 follow 1 c1", "@w move 1,1 1,2 0ms - c5"}},
+        {R"(CreateEffect("e", 8, 1, 2, 640, 480, "DarkNoise");)",
+         {"create e: kind 2003 z 8 640x480 effect 18 c1", "@e move 1,1 1,2 0ms - c5"}},
+        {R"(CreateEffect("e", 8, 1, 2, 640, 480, "snow");)",
+         {"create e: kind 2003 z 8 640x480 effect 0 c1", "@e move 1,1 1,2 0ms - c5"}},
         {R"(CreateClass("k", 6, 0, 0, "Menu");)", {"create k: kind 2004 z 6 class Menu c1", "@k move 1,0 1,0 0ms - c5"}},
         {R"(CreateButton("b", 7, 0, 0, "Ok");)", {"create b: kind 3003 z 7 class Ok c1", "@b move 1,0 1,0 0ms - c5"}},
         {R"(CreateLine("l", 2, 3, 4, "unused", #FF804020);)",
