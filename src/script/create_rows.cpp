@@ -6,6 +6,7 @@
 #include "scene/class_node.h"
 #include "scene/color_node.h"
 #include "scene/image_node.h"
+#include "scene/node_3d.h"
 #include "scene/scene_node.h"
 #include "scene/window_node.h"
 
@@ -56,6 +57,10 @@ std::unique_ptr<CNode> BuildAnimationEx(int32_t z, const CreateValues& v) {
     return std::make_unique<CAnimationNode>(0, 0, z, v.paths[0], PictureBlendCode(v.strings[0]));
 }
 
+std::unique_ptr<CNode> Build3D(int32_t z, const CreateValues& v) {
+    return std::make_unique<CNode3D>(0, 0, z, v.paths[0]);
+}
+
 std::unique_ptr<CNode> BuildWindow(int32_t z, const CreateValues& v) {
     return std::make_unique<CWindowNode>(0, 0, z, v.numbers[0], v.numbers[1], v.flags[0]);
 }
@@ -79,6 +84,7 @@ const CreateRow kCreateRows[] = {
     {"CreateWindow", {kArgumentNumber, kArgumentNumber, kArgumentBool}, BuildWindow},
     {"CreateClass", {kArgumentString}, BuildClass},
     {"CreateButton", {kArgumentString}, BuildButton},
+    {"Create3D", {kArgumentPath}, Build3D},
 };
 
 }  // namespace
