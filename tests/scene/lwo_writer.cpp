@@ -59,7 +59,11 @@ void CLwoWriter::VX(uint32_t index) {
         U2(static_cast<uint16_t>(index));
         return;
     }
-    U2(static_cast<uint16_t>(0xFF00 | (index >> 16)));
+    VX4(index);
+}
+
+void CLwoWriter::VX4(uint32_t index) {
+    U2(static_cast<uint16_t>(0xFF00 | ((index >> 16) & 0xFF)));
     U2(static_cast<uint16_t>(index));
 }
 

@@ -37,6 +37,8 @@ public:
     void Vec12(float x, float y, float z);
     // 2 bytes below 0xFF00, else the 4 bytes FF, high, and the low U2.
     void VX(uint32_t index);
+    // Always the 4-byte form.
+    void VX4(uint32_t index);
     // The bytes, a zero and a pad to an even count.
     void S0(const std::string& text);
     void Raw(const LwoBytes& bytes);
