@@ -220,6 +220,8 @@ void CLwoReader::RebuildPolygons() {
         const MeshPolygon& p = polygons[i];
         if (p.a < pointCount && p.b < pointCount && p.c < pointCount) kept.push_back(p);
     }
+    // Triangles naming points that are gone.
+    if (kept.size() < target_->PolygonCount()) damaged_ = true;
     target_->ReservePolygons(static_cast<uint32_t>(kept.size()));
     for (const MeshPolygon& p : kept) {
         target_->AddPolygon(p.a, p.b, p.c);
