@@ -12,9 +12,9 @@
 #include "bench_timing.h"
 #include "graphics/memory_surface.h"
 #include "lwo_writer.h"
-#include "scene/lwo_reader.h"
-#include "scene/mesh_renderer.h"
-#include "scene/sine_table.h"
+#include "scene/3d/lwo_reader.h"
+#include "scene/3d/mesh_renderer.h"
+#include "scene/3d/sine_table.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <utility>
 
 #include "scene/drawn_node_rules.h"
-#include "scene/lwo_reader.h"
+#include "scene/3d/lwo_reader.h"
 #include "scene/rect_math.h"
-#include "scene/sine_table.h"
+#include "scene/3d/sine_table.h"
 
 namespace {
 

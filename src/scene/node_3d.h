@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "scene/mesh_actions.h"
-#include "scene/mesh_renderer.h"
+#include "scene/3d/mesh_actions.h"
+#include "scene/3d/mesh_renderer.h"
 #include "scene/scene_node.h"
 
 class CNode3D : public CSceneNode {

@@ -1,6 +1,6 @@
 #include "script/animation_rows.h"
 
-#include "scene/mesh_actions.h"
+#include "scene/3d/mesh_actions.h"
 #include "script/path_animators.h"
 #include "script/value_animators.h"
 

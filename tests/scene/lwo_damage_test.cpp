@@ -10,7 +10,7 @@
 #include <string>
 
 #include "lwo_fixture.h"
-#include "scene/lwo_reader.h"
+#include "scene/3d/lwo_reader.h"
 #include "support/guarded_bytes.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "lwo_fixture.h"
 
 #include "graphics/memory_surface.h"
-#include "scene/mesh_renderer.h"
-#include "scene/sine_table.h"
+#include "scene/3d/mesh_renderer.h"
+#include "scene/3d/sine_table.h"
 
 CLwoWriter WriteFullObject() {
     CLwoWriter w;

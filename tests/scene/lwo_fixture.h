@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "lwo_writer.h"
-#include "scene/mesh.h"
+#include "scene/3d/mesh.h"
 
 // The full object: tags "Red" and "Blue"; 6 points; a VMAP; an odd-sized
 // unknown chunk; a POLS of a triangle (0, 1, 2), a dropped quadrilateral, a

@@ -8,7 +8,7 @@
 #include "lwo_fixture.h"
 #include "packer/archive_writer.h"
 #include "platform/archive_format.h"
-#include "scene/lwo_reader.h"
+#include "scene/3d/lwo_reader.h"
 #include "support/guarded_bytes.h"
 #include "support/temp_folder.h"
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "scene/matrix4.h"
-#include "scene/sine_table.h"
-#include "scene/vector3.h"
+#include "scene/3d/matrix4.h"
+#include "scene/3d/sine_table.h"
+#include "scene/3d/vector3.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "graphics/memory_surface.h"
 #include "graphics/triangle_fill.h"
 #include "pixel_checks.h"
-#include "scene/mesh_renderer.h"
-#include "scene/sine_table.h"
+#include "scene/3d/mesh_renderer.h"
+#include "scene/3d/sine_table.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "lwo_writer.h"
 #include "packer/archive_writer.h"
 #include "platform/archive_format.h"
-#include "scene/mesh_actions.h"
+#include "scene/3d/mesh_actions.h"
 #include "scene/node_3d.h"
 #include "support/error_recorder.h"
 #include "support/temp_folder.h"

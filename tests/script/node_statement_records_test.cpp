@@ -13,7 +13,7 @@
 #include "scene/button_node.h"
 #include "scene/color_node.h"
 #include "scene/image_node.h"
-#include "scene/mesh_actions.h"
+#include "scene/3d/mesh_actions.h"
 #include "scene/node_3d.h"
 #include "scene/node_kind.h"
 #include "scene/window_node.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "scene/vector3.h"
+#include "scene/3d/vector3.h"
 
 // Also the element of the renderer's projected-point buffer.
 struct MeshPoint {

@@ -1,8 +1,8 @@
-#include "scene/vector3.h"
+#include "scene/3d/vector3.h"
 
 #include <cmath>
 
-#include "scene/matrix4.h"
+#include "scene/3d/matrix4.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "scene/sine_table.h"
+#include "scene/3d/sine_table.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "scene/mesh.h"
+#include "scene/3d/mesh.h"
 
 void CMesh::ReservePoints(uint32_t count) {
     points_.resize(count);

@@ -1,6 +1,6 @@
-#include "scene/mesh_actions.h"
+#include "scene/3d/mesh_actions.h"
 
-#include "scene/mesh.h"
+#include "scene/3d/mesh.h"
 #include "scene/node_3d.h"
 #include "script/script_command_kind.h"
 

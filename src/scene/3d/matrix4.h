@@ -4,7 +4,7 @@
 // right (this = this x B), so B acts after what this already does.
 #pragma once
 
-#include "scene/vector3.h"
+#include "scene/3d/vector3.h"
 
 class CMatrix4 {
 public:

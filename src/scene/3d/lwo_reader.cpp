@@ -1,4 +1,4 @@
-#include "scene/lwo_reader.h"
+#include "scene/3d/lwo_reader.h"
 
 #include <cmath>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/data_file.h"
-#include "scene/mesh.h"
+#include "scene/3d/mesh.h"
 
 namespace {
 

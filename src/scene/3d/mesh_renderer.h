@@ -15,8 +15,8 @@
 #include <memory>
 #include <vector>
 
-#include "scene/matrix4.h"
-#include "scene/mesh.h"
+#include "scene/3d/matrix4.h"
+#include "scene/3d/mesh.h"
 
 class CMemorySurface;
 

@@ -1,4 +1,4 @@
-#include "scene/mesh_renderer.h"
+#include "scene/3d/mesh_renderer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "scene/matrix4.h"
+#include "scene/3d/matrix4.h"
 
 #include <cmath>
 
-#include "scene/sine_table.h"
+#include "scene/3d/sine_table.h"
 
 namespace {
 
