@@ -65,12 +65,11 @@ int CLwoReader::LoadBytes(const uint8_t* data, uint32_t size) {
         if ((i < 4 || i >= 8) && data[i] != static_cast<uint8_t>(kHeader[i])) return kRead;
     }
     if (size < 12) return size == 0 ? kRead : kDamaged;
-    std::string id;
+    position_ = 4;  // past "FORM"
     uint32_t formSize = 0;
-    ReadId4(id);
     ReadU4(formSize);
     BeginChunk(formSize);
-    std::string type;
+    std::string type;  // "LWO2", when the form's size holds it
     if (ReadId4(type)) ReadChunks();
     EndChunk(formSize);
     return damaged_ ? kDamaged : kRead;
