@@ -166,6 +166,13 @@ void CNode::RemoveChildAt(ChildMap::iterator position) {
     }
 }
 
+std::vector<CNode*> CNode::ChildrenInDrawingOrder() const {
+    std::vector<CNode*> children;
+    children.reserve(zOrder_.size());
+    for (const ChildMap::iterator& entry : zOrder_) children.push_back(entry->second);
+    return children;
+}
+
 void CNode::RemoveAllChildren() {
     while (!children_.empty()) RemoveChildAt(children_.begin());
     zOrder_.clear();

@@ -215,6 +215,12 @@ protected:
     // The transform this node passes to its children: parent composed with
     // GetTransform.
     CTransform2D ChildTransform(CTransform2D parent);
+    // The children in drawing order.
+    std::vector<CNode*> ChildrenInDrawingOrder() const;
+    // CullOccluded's part for this node alone: its visible area takes its
+    // share of the pending pieces into the redraw list and, when opaque,
+    // out of the pending list.
+    void CullOwnArea(CTransform2D parent, std::vector<RECT>* pending, const RECT* clip);
     // The clip, in the parent's coordinates, of the old area that a removed
     // child leaves to be redrawn; null (the default) for none. A kind that
     // has a clip stores it in *storage and answers storage.

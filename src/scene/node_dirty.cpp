@@ -11,6 +11,10 @@ void CNode::CullOccluded(CTransform2D parent, std::vector<RECT>* pending, const 
     for (size_t i = zOrder_.size(); i-- > 0;) {
         zOrder_[i]->second->CullOccluded(composed, pending, clip);
     }
+    CullOwnArea(parent, pending, clip);
+}
+
+void CNode::CullOwnArea(CTransform2D parent, std::vector<RECT>* pending, const RECT* clip) {
     if (!IsVisible(parent)) return;
     RECT area;
     GetLocalRect(&area);

@@ -5,6 +5,9 @@
 #include "scene/button_node.h"
 #include "scene/class_node.h"
 #include "scene/color_node.h"
+#include "scene/composite/hit_node.h"
+#include "scene/composite/line_node.h"
+#include "scene/composite/mask_node.h"
 #include "scene/image_node.h"
 #include "scene/node_3d.h"
 #include "scene/scene_node.h"
@@ -73,6 +76,20 @@ std::unique_ptr<CNode> BuildButton(int32_t z, const CreateValues& v) {
     return std::make_unique<CButtonNode>(0, 0, z, v.strings[0]);
 }
 
+// The quoted string before the colour is read and not used: script lines
+// are always closed.
+std::unique_ptr<CNode> BuildLine(int32_t z, const CreateValues& v) {
+    return std::make_unique<CLineNode>(0, 0, z, kLineClosed, v.colours[0]);
+}
+
+std::unique_ptr<CNode> BuildMask(int32_t z, const CreateValues& v) {
+    return std::make_unique<CMaskNode>(0, 0, z, v.paths[0], v.flags[0]);
+}
+
+std::unique_ptr<CNode> BuildHit(int32_t z, const CreateValues& v) {
+    return std::make_unique<CHitNode>(0, 0, z, v.numbers[0], v.numbers[1]);
+}
+
 const CreateRow kCreateRows[] = {
     {"CreateNode", {}, BuildNode},
     {"CreateColor", {kArgumentNumber, kArgumentNumber, kArgumentColor}, BuildColor},
@@ -84,6 +101,9 @@ const CreateRow kCreateRows[] = {
     {"CreateWindow", {kArgumentNumber, kArgumentNumber, kArgumentBool}, BuildWindow},
     {"CreateClass", {kArgumentString}, BuildClass},
     {"CreateButton", {kArgumentString}, BuildButton},
+    {"CreateLine", {kArgumentString, kArgumentColor}, BuildLine},
+    {"CreateMask", {kArgumentPath, kArgumentBool}, BuildMask},
+    {"CreateHit", {kArgumentNumber, kArgumentNumber}, BuildHit},
     {"Create3D", {kArgumentPath}, Build3D},
 };
 

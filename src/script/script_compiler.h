@@ -69,6 +69,8 @@ public:
     void ParseFor(CTokenizer& tokenizer, CScriptPage& page);
     void ParseWhile(CTokenizer& tokenizer, CScriptPage& page);
     void ParseDoWhile(CTokenizer& tokenizer, CScriptPage& page);
+    // "select": the choice statement and its cases' bodies.
+    void ParseSelect(CTokenizer& tokenizer, CScriptPage& page);
 
     // --- Argument syntax: the readers of statement arguments. ---
     // Every reader throws CScriptSyntaxError for what it cannot read.

@@ -30,6 +30,7 @@ int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
         {"for", {&CScriptCompiler::ParseFor, 0}},
         {"while", {&CScriptCompiler::ParseWhile, 0}},
         {"do", {&CScriptCompiler::ParseDoWhile, 0}},
+        {"select", {&CScriptCompiler::ParseSelect, 0}},
         {"{", {&CScriptCompiler::ParseNestedBlock, 0}},
         {"}", {nullptr, 1}},
         {"scene_call", {&CScriptCompiler::ParseSceneCall, 0}},

@@ -11,6 +11,7 @@
 #include "scene/button_node.h"
 #include "scene/color_node.h"
 #include "support/display_run.h"
+#include "support/real_cursor.h"
 #include "../script/scene_fixtures.h"
 
 namespace {
@@ -92,25 +93,7 @@ protected:
     // Puts the cursor there, waits until the system reports it there (the
     // display server follows a moment later) and hands the scene the move.
     void MoveTo(int x, int y) {
-        POINT point = {x, y};
-        ClientToScreen(window, &point);
-        // The window's own mouse messages are dropped: the test hands the
-        // scene its messages itself.
-        int settled = 0;
-        for (int i = 0; i < 200 && settled < 3; ++i) {
-            MSG message;
-            while (PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
-            }
-            POINT now;
-            GetCursorPos(&now);
-            if (now.x == point.x && now.y == point.y) {
-                ++settled;
-            } else {
-                settled = 0;
-                SetCursorPos(point.x, point.y);
-            }
-            Sleep(2);
-        }
+        EXPECT_TRUE(PlaceCursor(window, x, y));
         hostPointer->HandleMessage(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
     }
     // The cursor is put there first when it is elsewhere.

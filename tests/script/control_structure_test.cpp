@@ -60,6 +60,18 @@ TEST(ScriptControlStructures, CompileToTheseRecords) {
         {"do in while", "while(@1) do goto a; while(@2)", {"C(@1):4", "J@0", "C(@2):1", "J-3", "J-5"}},
         {"a goto after nested structures", "label a; if(@1) while(@2) ; goto a;",
          {"C(@1):2", "C(@2):1", "J-2", "J@0"}},
+        // select: the cases follow it, each but the last jumping behind the last.
+        {"select", "select { case \"Menu/Yes\": { goto a; goto b; } case No: goto c; }",
+         {"S{Menu/Yes:0,No:3}", "J@0", "J@0", "J+1", "J@0"}},
+        {"cases in table order, offsets in source order", "select { case b: goto x; case A: goto y; }",
+         {"S{A:2,b:0}", "J@0", "J+1", "J@0"}},
+        {"empty cases and names of any token", "select { case 1: ; case + : goto a; case \"3\": { } }",
+         {"S{+:1,1:0,3:3}", "J+2", "J@0", "J+0"}},
+        {"an if with else as a case", "select { case A: if(@1) goto a; else goto b; case B: goto c; }",
+         {"S{A:0,B:5}", "C(@1):2", "J@0", "J+1", "J@0", "J+1", "J@0"}},
+        {"a select in a case", "select { case A: select { case X: goto x; case Y: goto y; } case B: goto b; }",
+         {"S{A:0,B:5}", "S{X:0,Y:2}", "J@0", "J+1", "J@0", "J+1", "J@0"}},
+        {"a select in a loop", "while(@1) select { case A: goto a; }", {"C(@1):3", "S{A:0}", "J@0", "J-4"}},
     };
     for (const RecordCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,6 +107,14 @@ TEST(ScriptControlStructures, SyntaxErrors) {
         "do ; while @1",
         "do ; while()",
         "do",
+        "select case a: ;",
+        "select { }",
+        "select { case a: ; case a: ; }",
+        "select { case a ; }",
+        "select { case \"\": ; }",
+        "select { goto a; }",
+        "select { case a: }",
+        "select { Case a: ; }",
     };
     for (const char* body : bodies) {
         SCOPED_TRACE(body);

@@ -12,6 +12,9 @@
 #include "scene/animation_node.h"
 #include "scene/button_node.h"
 #include "scene/color_node.h"
+#include "scene/composite/hit_node.h"
+#include "scene/composite/line_node.h"
+#include "scene/composite/mask_node.h"
 #include "scene/image_node.h"
 #include "scene/3d/mesh_actions.h"
 #include "scene/node_3d.h"
@@ -103,6 +106,21 @@ std::string Prototype(CNode& node) {
         case kNodeKindWindow:
             out << " " << width << "x" << height << " follow " << static_cast<const CWindowNode&>(node).ChildrenFollow();
             break;
+        case kNodeKindLine: {
+            const auto& line = static_cast<const CLineNode&>(node);
+            out << " style " << line.GetStyle() << " #" << std::hex << line.GetColor() << std::dec;
+            break;
+        }
+        case kNodeKindMask: {
+            const auto& mask = static_cast<const CMaskNode&>(node);
+            out << " " << FileOf(mask.GetFileName()) << " follow " << mask.ChildrenFollow();
+            break;
+        }
+        case kNodeKindHit: {
+            const auto& hit = static_cast<const CHitNode&>(node);
+            out << " " << hit.GetWidth() << "x" << hit.GetHeight();
+            break;
+        }
         case kNodeKind3D: out << " " << FileOf(static_cast<const CNode3D&>(node).GetFile()); break;
         case kNodeKindClass:
         case kNodeKindButton: out << " class " << static_cast<const CClassNode&>(node).GetClassName(); break;
@@ -221,6 +239,11 @@ TEST(NodeStatementRecords, EachCreateRowBuildsItsPrototypeAndPlacement) {
          {"create w: kind 2001 z 5 300x200 follow 1 c1", "@w move 1,1 1,2 0ms - c5"}},
         {R"(CreateClass("k", 6, 0, 0, "Menu");)", {"create k: kind 2004 z 6 class Menu c1", "@k move 1,0 1,0 0ms - c5"}},
         {R"(CreateButton("b", 7, 0, 0, "Ok");)", {"create b: kind 3003 z 7 class Ok c1", "@b move 1,0 1,0 0ms - c5"}},
+        {R"(CreateLine("l", 2, 3, 4, "unused", #FF804020);)",
+         {"create l: kind 1003 z 2 style 1 #ff8040 c1", "@l move 1,3 1,4 0ms - c5"}},
+        {R"(CreateMask("m", 1, 0, 0, "mask.png", false);)",
+         {"create m: kind 2002 z 1 S\\mask.png follow 0 c1", "@m move 1,0 1,0 0ms - c5"}},
+        {R"(CreateHit("h", 9, 5, 6, 100, 50);)", {"create h: kind 3005 z 9 100x50 c1", "@h move 1,5 1,6 0ms - c5"}},
         {R"(Create3D("d", 8, 400, 300, "obj/torus.lwo");)",
          {"create d: kind 2005 z 8 S\\obj\\torus.lwo c1", "@d move 1,400 1,300 0ms - c5"}},
     };

@@ -9,6 +9,7 @@
 #include "platform/paths.h"
 #include "platform/save_data.h"
 #include "support/display_run.h"
+#include "support/real_cursor.h"
 #include "support/window_readback.h"
 #include "scene_fixtures.h"
 
@@ -127,20 +128,9 @@ TEST_F(SceneEndToEndTest, TheHoverPathIsFoundOncePerUpdateOrMouseMove) {
         box->Reset();
         host.SetTransform(kIdentity);
 
-        // The display server may take a moment to report the new position.
         // No messages are pumped: the mouse move they would bring is the
         // test's to send.
-        auto moveCursor = [&](int x, int y) {
-            POINT point = {x, y};
-            ClientToScreen(f.window, &point);
-            SetCursorPos(point.x, point.y);
-            POINT now = {-1, -1};
-            for (int tries = 0; tries < 100; ++tries) {
-                if (GetCursorPos(&now) && now.x == point.x && now.y == point.y) return;
-                Sleep(10);
-            }
-            ADD_FAILURE() << "the cursor stays at " << now.x << ", " << now.y;
-        };
+        auto moveCursor = [&](int x, int y) { EXPECT_TRUE(PlaceCursor(f.window, x, y)); };
         moveCursor(120, 120);
         host.Update(17);
         std::string path = "unset";

@@ -4,6 +4,7 @@
 //   "J@5"          absolute jump to index 5
 //   "C(text):2"    conditional jump on text, skipping 2 when it is 0
 //   "E(text)"      expression statement
+//   "S{A:0,B:3}"   select with its cases and their offsets, in table order
 // Each of them also has an empty target path; anything else is "?kind".
 #pragma once
 
@@ -15,6 +16,7 @@
 #include "script/jump_statement.h"
 #include "script/script_command_kind.h"
 #include "script/script_page.h"
+#include "script/select_statement.h"
 
 inline std::string DescribeRecord(const CStatementRecord& record) {
     const CScriptCommand& command = *record.command;
@@ -40,6 +42,17 @@ inline std::string DescribeRecord(const CStatementRecord& record) {
             const auto& statement = static_cast<const CExpressionStatement&>(command);
             if (command.GetCategory() != kCategoryStatement || !statement.IsInstant()) return "?expression";
             text = "E(" + statement.Text() + ")";
+            break;
+        }
+        case kKindSelect: {
+            const auto& select = static_cast<const CSelectStatement&>(command);
+            if (command.GetCategory() != kCategoryStatement || select.IsInstant()) return "?select";
+            text = "S{";
+            for (const auto& entry : select.Cases()) {
+                if (text.size() > 2) text += ",";
+                text += entry.first + ":" + std::to_string(entry.second);
+            }
+            text += "}";
             break;
         }
         default: return "?" + std::to_string(command.GetKind());

@@ -1,0 +1,87 @@
+#include "scene/composite/line_node.h"
+
+#include <vector>
+
+#include "graphics/lines.h"
+#include "scene/drawn_node_rules.h"
+#include "scene/rect_math.h"
+
+namespace {
+
+constexpr Color32 kColorBits = 0x00FFFFFF;
+constexpr Color32 kOpaque = 0xFF000000;
+
+}  // namespace
+
+CLineNode::CLineNode(int x, int y, int z, int style, Color32 color)
+    : CSceneNode(x, y, z), style_(style), color_(color & kColorBits) {}
+
+CLineNode::CLineNode(const CLineNode& other) : CSceneNode(other), style_(other.style_), color_(other.color_) {}
+
+CNode* CLineNode::Clone() { return new CLineNode(*this); }
+
+void CLineNode::Update(int milliseconds) {
+    CSceneNode::Update(milliseconds);
+    for (CNode* vertex : ChildrenInDrawingOrder()) {
+        if (vertex->IsDirty()) {
+            SetDirty();
+            return;
+        }
+    }
+}
+
+void CLineNode::DrawSelf(CMemorySurface& target, CTransform2D parent, const RECT* clip) {
+    const std::vector<CNode*> vertices = ChildrenInDrawingOrder();
+    if (vertices.size() < 2) return;
+    const CTransform2D placement = ComposedPlacement(*this, parent);
+    std::vector<POINT> points;
+    points.reserve(vertices.size());
+    for (CNode* vertex : vertices) {
+        CTransform2D at = placement;
+        at.Compose(vertex->GetPlacement());
+        points.push_back({static_cast<LONG>(at.x), static_cast<LONG>(at.y)});
+    }
+    const Color32 colour = color_ | kOpaque;
+    for (size_t i = 1; i < points.size(); ++i) {
+        // Separate segments take the vertices in pairs.
+        if (style_ == kLineSegments && i % 2 == 0) continue;
+        DrawLine(target, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, colour, clip);
+    }
+    if (style_ == kLineClosed) {
+        DrawLine(target, points.back().x, points.back().y, points.front().x, points.front().y, colour, clip);
+    }
+}
+
+void CLineNode::GetSize(int* width, int* height) {
+    RECT area;
+    GetLocalRect(&area);
+    *width = area.right - area.left;
+    *height = area.bottom - area.top;
+}
+
+void CLineNode::GetLocalRect(RECT* out) {
+    RECT area = EmptyRect();
+    for (CNode* vertex : ChildrenInDrawingOrder()) {
+        const CTransform2D& at = vertex->GetPlacement();
+        // A vertex is drawn where its position lands after the parent's
+        // transform is composed in, which can be a pixel off its own
+        // truncated place: the extra pixel around it keeps that pixel inside.
+        const RECT pixel = {static_cast<LONG>(at.x) - 1, static_cast<LONG>(at.y) - 1,
+                            static_cast<LONG>(at.x + 1) + 1, static_cast<LONG>(at.y + 1) + 1};
+        area = UniteRects(area, pixel);
+    }
+    if (IsEmptyRect(area)) {
+        *out = area;
+        return;
+    }
+    GetPlacement().MapRect(area);
+    *out = area;
+}
+
+int CLineNode::GetNodeKind() { return kNodeKindLine; }
+
+bool CLineNode::IsVisible(const CTransform2D& parent) { return IsDrawnVisible(*this, parent); }
+
+bool CLineNode::HitTestSelf(double, double, CTransform2D) { return false; }
+
+void CLineNode::DirtyOwnArea(CTransform2D parent, const RECT*) { DirtyVisibleArea(*this, parent); }
