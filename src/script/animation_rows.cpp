@@ -1,5 +1,6 @@
 #include "script/animation_rows.h"
 
+#include "scene/3d/mesh_actions.h"
 #include "script/path_animators.h"
 #include "script/value_animators.h"
 
@@ -39,6 +40,11 @@ void ZoomArguments(AnimationValues& v, bool ex, std::vector<CScriptArgument>& ar
     if (ex) arguments.push_back(CScriptArgument::RelativeNumber(v.modes[1], v.values[1]));
 }
 
+// The 3D statements' three plain numbers.
+void ThreeNumbers(AnimationValues& v, bool, std::vector<CScriptArgument>& arguments) {
+    for (int32_t& value : v.values) arguments.push_back(CScriptArgument::Number(value));
+}
+
 std::unique_ptr<CScriptCommand> BuildMove(const AnimationValues& v, bool) {
     return std::make_unique<CMoveAnimator>(v.placement, v.duration, v.easing);
 }
@@ -70,6 +76,18 @@ std::unique_ptr<CScriptCommand> BuildOpaque(const AnimationValues& v, bool) {
                                              v.easing);
 }
 
+std::unique_ptr<CScriptCommand> BuildMove3D(const AnimationValues& v, bool) {
+    return std::make_unique<CMove3DAnimator>(v.values[0], v.values[1], v.values[2], v.duration, v.easing);
+}
+
+std::unique_ptr<CScriptCommand> BuildZoom3D(const AnimationValues& v, bool) {
+    return std::make_unique<CZoom3DAnimator>(v.values[0], v.values[1], v.values[2], v.duration, v.easing);
+}
+
+std::unique_ptr<CScriptCommand> BuildRotate3D(const AnimationValues& v, bool) {
+    return std::make_unique<CRotate3DAnimator>(v.values[0], v.values[1], v.values[2], v.duration, v.easing);
+}
+
 const AnimationRow kAnimationRows[] = {
     {"Move", false, PlacementArguments, BuildMove},
     {"MoveEx", true, PlacementArguments, BuildMove},
@@ -85,6 +103,12 @@ const AnimationRow kAnimationRows[] = {
     {"ZoomEx", true, ZoomArguments, BuildZoom},
     {"Opaque", false, OneRelativeArgument, BuildOpaque},
     {"OpaqueEx", true, OneRelativeArgument, BuildOpaque},
+    {"Move3D", false, ThreeNumbers, BuildMove3D},
+    {"Move3DEx", true, ThreeNumbers, BuildMove3D},
+    {"Zoom3D", false, ThreeNumbers, BuildZoom3D},
+    {"Zoom3DEx", true, ThreeNumbers, BuildZoom3D},
+    {"Rotate3D", false, ThreeNumbers, BuildRotate3D},
+    {"Rotate3DEx", true, ThreeNumbers, BuildRotate3D},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "scene/composite/mask_node.h"
 #include "scene/effect_node.h"
 #include "scene/image_node.h"
+#include "scene/node_3d.h"
 #include "scene/scene_node.h"
 #include "scene/window_node.h"
 #include "text/text_node.h"
@@ -59,6 +60,10 @@ std::unique_ptr<CNode> BuildAnimation(int32_t z, const CreateValues& v) {
 
 std::unique_ptr<CNode> BuildAnimationEx(int32_t z, const CreateValues& v) {
     return std::make_unique<CAnimationNode>(0, 0, z, v.paths[0], PictureBlendCode(v.strings[0]));
+}
+
+std::unique_ptr<CNode> Build3D(int32_t z, const CreateValues& v) {
+    return std::make_unique<CNode3D>(0, 0, z, v.paths[0]);
 }
 
 std::unique_ptr<CNode> BuildWindow(int32_t z, const CreateValues& v) {
@@ -120,6 +125,7 @@ const CreateRow kCreateRows[] = {
     {"CreateMask", {kArgumentPath, kArgumentBool}, BuildMask},
     {"CreateHit", {kArgumentNumber, kArgumentNumber}, BuildHit},
     {"CreateText", {kArgumentNumber, kArgumentNumber, kArgumentString}, BuildText},
+    {"Create3D", {kArgumentPath}, Build3D},
 };
 
 }  // namespace

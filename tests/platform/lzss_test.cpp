@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "guarded_bytes.h"
+#include "support/guarded_bytes.h"
 #include "packer/lzss_encoder.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/easing.h"
-#include "platform/guarded_bytes.h"
+#include "support/guarded_bytes.h"
 #include "platform/paths.h"
 #include "platform/tokenizer.h"
 #include "script/script_compiler.h"

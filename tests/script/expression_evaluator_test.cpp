@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "expression_cases.h"
-#include "platform/guarded_bytes.h"
+#include "support/guarded_bytes.h"
 
 #include "script/script_compiler.h"
 

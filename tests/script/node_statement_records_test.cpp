@@ -17,6 +17,8 @@
 #include "scene/composite/mask_node.h"
 #include "scene/effect_node.h"
 #include "scene/image_node.h"
+#include "scene/3d/mesh_actions.h"
+#include "scene/node_3d.h"
 #include "scene/node_kind.h"
 #include "scene/window_node.h"
 #include "script/create_rows.h"
@@ -44,9 +46,11 @@ std::string EasingName(EasingCurve curve) {
     return "?";
 }
 
-std::string Timing(const CTimedAnimator& animator) {
-    return std::to_string(animator.Counter().GetDuration()) + "ms " + EasingName(animator.Counter().GetEasing());
+std::string Timing(const CProgressCounter& counter) {
+    return std::to_string(counter.GetDuration()) + "ms " + EasingName(counter.GetEasing());
 }
+
+std::string Timing(const CTimedAnimator& animator) { return Timing(animator.Counter()); }
 
 std::string Placement(const MovePlacement& p) {
     std::ostringstream out;
@@ -121,6 +125,7 @@ std::string Prototype(CNode& node) {
         case kNodeKindEffect:
             out << " " << width << "x" << height << " effect " << static_cast<const CEffectNode&>(node).GetKind();
             break;
+        case kNodeKind3D: out << " " << FileOf(static_cast<const CNode3D&>(node).GetFile()); break;
         case kNodeKindClass:
         case kNodeKindButton: out << " class " << static_cast<const CClassNode&>(node).GetClassName(); break;
         default: break;
@@ -137,6 +142,15 @@ std::string Describe(const CStatementRecord& record) {
         case kKindCreateNode: {
             const auto& create = static_cast<const CCreateNodeCommand&>(c);
             out << "create " << create.Path() << ": " << Prototype(create.Prototype());
+            break;
+        }
+        case kKindMove3D:
+        case kKindZoom3D:
+        case kKindRotate3D: {
+            const auto& action = static_cast<const CMeshAction&>(c);
+            out << (c.GetKind() == kKindMove3D ? "move3d " : c.GetKind() == kKindZoom3D ? "zoom3d " : "rotate3d ")
+                << action.Target(0) << "," << action.Target(1) << "," << action.Target(2) << " "
+                << Timing(action.Counter());
             break;
         }
         case kKindMove: {
@@ -238,6 +252,8 @@ TEST(NodeStatementRecords, EachCreateRowBuildsItsPrototypeAndPlacement) {
         {R"(CreateMask("m", 1, 0, 0, "mask.png", false);)",
          {"create m: kind 2002 z 1 S\\mask.png follow 0 c1", "@m move 1,0 1,0 0ms - c5"}},
         {R"(CreateHit("h", 9, 5, 6, 100, 50);)", {"create h: kind 3005 z 9 100x50 c1", "@h move 1,5 1,6 0ms - c5"}},
+        {R"(Create3D("d", 8, 400, 300, "obj/torus.lwo");)",
+         {"create d: kind 2005 z 8 S\\obj\\torus.lwo c1", "@d move 1,400 1,300 0ms - c5"}},
     };
     for (const RecordCase& c : cases) EXPECT_EQ(Compile(c.source), c.records) << c.source;
 }
@@ -301,10 +317,34 @@ TEST(NodeStatementRecords, AnimationRowsFollowTheExRuleAndTheWaitFlag) {
         {R"(ZoomEx("z", 200, 1000, @2000, true, Linear);)", {"@z zoom 1,1 2,2 200ms Linear c4", "wait 200 c20"}},
         {R"(Opaque("o", 50, 1000, true);)", {"@o opaque 1,1 50ms - c3", "wait 50 c20"}},
         {R"(OpaqueEx("o", 50, @-250, false, Dec3);)", {"@o opaque 2,-0.25 50ms Dec3 c3"}},
+        {R"(Move3D("d", 500, 1, -2, 3, false);)", {"@d move3d 1,-2,3 500ms - c8"}},
+        {R"(Move3DEx("d", 500, 0, 0, 10, true, Dec3);)", {"@d move3d 0,0,10 500ms Dec3 c8", "wait 500 c20"}},
+        {R"(Zoom3D("d", 40, 2, 2, 2, true);)", {"@d zoom3d 2,2,2 40ms - c10", "wait 40 c20"}},
+        {R"(Zoom3DEx("d", 40, 1, 0, 3, false, Linear);)", {"@d zoom3d 1,0,3 40ms Linear c10"}},
+        {R"(Rotate3D("d", 700, 180, 0, -90, false);)", {"@d rotate3d 3.14159,0,-1.5708 700ms - c9"}},
+        {R"(Rotate3DEx("d", 700, 0, 360, 0, true, AccSin);)",
+         {"@d rotate3d 0,6.28319,0 700ms AccSin c9", "wait 700 c20"}},
         // A negative duration: the animator runs none, the wait keeps the value.
         {R"(Move("a", -5, 0, 0, true);)", {"@a move 1,0 1,0 0ms - c5", "wait -5 c20"}},
     };
     for (const RecordCase& c : cases) EXPECT_EQ(Compile(c.source), c.records) << c.source;
+}
+
+TEST(NodeStatementRecords, Rotate3DKeepsRadiansOfTheDegreesAsDoubles) {
+    CScriptUnit unit;
+    CScriptCache classes;
+    ASSERT_TRUE(CompiledClean(CompileGuarded(
+        R"(page Main { Rotate3D("d", 1, 90, -45, 1, false); Move3D("d", 1, 7, 8, 9, false); })", unit, classes)));
+    const auto& records = unit.FindPage("Main")->Records();
+    ASSERT_EQ(records.size(), 2u);
+    const auto& rotate = static_cast<const CRotate3DAnimator&>(*records[0].command);
+    EXPECT_EQ(rotate.GetKind(), kKindRotate3D);
+    EXPECT_EQ(rotate.Target(0), 90 * 0.017453292519943295);
+    EXPECT_EQ(rotate.Target(1), -45 * 0.017453292519943295);
+    EXPECT_EQ(rotate.Target(2), 1 * 0.017453292519943295);
+    const auto& move = static_cast<const CMove3DAnimator&>(*records[1].command);
+    EXPECT_EQ(move.GetKind(), kKindMove3D);
+    EXPECT_EQ(move.Target(2), 9.0);
 }
 
 TEST(NodeStatementRecords, ZoomAndOpacityValuesAreThousandths) {

@@ -15,7 +15,7 @@
 #include "support/error_recorder.h"
 #include "support/temp_folder.h"
 #include "../graphics/expect_box.h"
-#include "../platform/guarded_bytes.h"
+#include "support/guarded_bytes.h"
 
 // A node command whose kind is the number it was given.
 class CMarkerCommand : public CScriptCommand {
