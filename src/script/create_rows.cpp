@@ -9,6 +9,7 @@
 #include "scene/composite/line_node.h"
 #include "scene/composite/mask_node.h"
 #include "scene/image_node.h"
+#include "scene/movie_node.h"
 #include "scene/scene_node.h"
 #include "scene/window_node.h"
 
@@ -51,6 +52,10 @@ std::unique_ptr<CNode> BuildImageEx(int32_t z, const CreateValues& v) {
     return std::make_unique<CImageNode>(0, 0, z, v.paths[0], PictureBlendCode(v.strings[0]));
 }
 
+std::unique_ptr<CNode> BuildMovie(int32_t z, const CreateValues& v) {
+    return std::make_unique<CMovieNode>(0, 0, z, v.paths[0], 0);
+}
+
 std::unique_ptr<CNode> BuildAnimation(int32_t z, const CreateValues& v) {
     return std::make_unique<CAnimationNode>(0, 0, z, v.paths[0], 0);
 }
@@ -91,6 +96,7 @@ const CreateRow kCreateRows[] = {
     {"CreateColorEx", {kArgumentNumber, kArgumentNumber, kArgumentColor, kArgumentString}, BuildColorEx},
     {"CreateImage", {kArgumentPath}, BuildImage},
     {"CreateImageEx", {kArgumentPath, kArgumentString}, BuildImageEx},
+    {"CreateMovie", {kArgumentPath}, BuildMovie},
     {"CreateAnimation", {kArgumentPath}, BuildAnimation},
     {"CreateAnimationEx", {kArgumentPath, kArgumentString}, BuildAnimationEx},
     {"CreateWindow", {kArgumentNumber, kArgumentNumber, kArgumentBool}, BuildWindow},
