@@ -33,3 +33,14 @@ ff -filter_complex "$(colours 160x120)" -map '[v]' -c:v msvideo1 "$out/silent.av
 ff -f lavfi -i "$(tone 44100)" -c:a pcm_s16le -ac 2 "$out/sound_only.avi"
 ff -f lavfi -i "$(tone 44100)" -filter_complex "$(colours 640x480)" -map '[v]' -map 0:a \
   -c:v msvideo1 -c:a adpcm_ima_wav -ac 2 "$out/big_video1.avi"
+
+# What the reference tools decode the sound streams to: ffmpeg for PCM and
+# MS ADPCM, sox for IMA ADPCM (copied out of the movie as it is).
+mkdir -p "$out/ref" "$out/tmp"
+ff -i "$out/video1_pcm16.avi" -vn -f s16le "$out/ref/video1_pcm16.raw"
+# The converter widens 8-bit sound to 16 bits.
+ff -i "$out/video1_pcm8.avi" -vn -f s16le "$out/ref/video1_pcm8.raw"
+ff -i "$out/video1_msadpcm.avi" -vn -f s16le "$out/ref/video1_msadpcm.raw"
+ff -i "$out/cinepak_ima.avi" -vn -c:a copy "$out/tmp/ima.wav"
+sox "$out/tmp/ima.wav" -t raw -e signed-integer -b 16 "$out/ref/cinepak_ima.raw"
+rm -rf "$out/tmp"
