@@ -173,4 +173,52 @@ TEST_F(MovieNodes, AFrameThatDoesNotChangeIsNotRedrawn) {
     });
 }
 
+// Frames the node shows over the DirectShow player until the shade shows or
+// the time is up; the shades seen on the way.
+class DirectShowMovieNodes : public MovieNodes {
+protected:
+    void SetUp() override {
+        MovieNodes::SetUp();
+        SetMovieMode(kMovieModeDirectShow);
+    }
+    std::string ShownUntil(char wanted, DWORD limitMs) {
+        std::string seen;
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < limitMs) {
+            char shade = Shown();
+            if (seen.empty() || seen.back() != shade) seen += shade;
+            if (shade == wanted) break;
+            Sleep(15);
+        }
+        return seen;
+    }
+};
+
+TEST_F(DirectShowMovieNodes, FramesReachTheBackBufferAndEveryFrameRedraws) {
+    Run("video1_pcm16.avi", [&] {
+        EXPECT_EQ(ShownUntil('R', 1500).back(), 'R');
+        for (int i = 0; i < 3; ++i) {
+            host_->BeginFrame();
+            host_->Update(17);
+            EXPECT_TRUE(node_->GetDirtyFlag());
+            frame_();
+        }
+        std::string seen = ShownUntil('G', 2500);
+        EXPECT_EQ(seen.back(), 'G') << seen;
+        node_->Request("", "Pause");
+        node_->Request("", "Replay");
+        seen = ShownUntil('B', 2500);
+        EXPECT_EQ(seen.back(), 'B') << seen;
+        EXPECT_EQ(seen.find('R'), std::string::npos) << seen;
+        node_->Request("", "Pause");
+        node_->Request("", "Stop");
+        node_->Request("", "Replay");
+        EXPECT_FALSE(node_->GetMovie().IsPlaying());
+        node_->Request("", "Play");
+        EXPECT_EQ(ShownUntil('R', 1500).back(), 'R');
+        node_->Clear();
+        EXPECT_FALSE(node_->GetMovie().IsPlaying());
+    });
+}
+
 }  // namespace
