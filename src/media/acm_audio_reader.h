@@ -29,6 +29,8 @@ public:
     const WAVEFORMATEX& GetPcmFormat() const { return pcmFormat_; }
     // The PCM bytes of the whole stream.
     uint64_t GetTotalBytes() const { return totalBytes_; }
+    // The PCM bytes one source block converts to.
+    uint32_t GetBlockOutputBytes() const { return blockOutputBytes_; }
 
     // Up to `bytes` PCM bytes; fewer at the end of the stream.
     uint32_t Read(void* dst, uint32_t bytes);

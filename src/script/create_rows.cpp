@@ -11,6 +11,7 @@
 #include "scene/effect_node.h"
 #include "scene/image_node.h"
 #include "scene/node_3d.h"
+#include "scene/movie_node.h"
 #include "scene/scene_node.h"
 #include "scene/window_node.h"
 #include "text/text_node.h"
@@ -52,6 +53,10 @@ std::unique_ptr<CNode> BuildImage(int32_t z, const CreateValues& v) {
 
 std::unique_ptr<CNode> BuildImageEx(int32_t z, const CreateValues& v) {
     return std::make_unique<CImageNode>(0, 0, z, v.paths[0], PictureBlendCode(v.strings[0]));
+}
+
+std::unique_ptr<CNode> BuildMovie(int32_t z, const CreateValues& v) {
+    return std::make_unique<CMovieNode>(0, 0, z, v.paths[0], 0);
 }
 
 std::unique_ptr<CNode> BuildAnimation(int32_t z, const CreateValues& v) {
@@ -115,6 +120,7 @@ const CreateRow kCreateRows[] = {
     {"CreateColorEx", {kArgumentNumber, kArgumentNumber, kArgumentColor, kArgumentString}, BuildColorEx},
     {"CreateImage", {kArgumentPath}, BuildImage},
     {"CreateImageEx", {kArgumentPath, kArgumentString}, BuildImageEx},
+    {"CreateMovie", {kArgumentPath}, BuildMovie},
     {"CreateAnimation", {kArgumentPath}, BuildAnimation},
     {"CreateAnimationEx", {kArgumentPath, kArgumentString}, BuildAnimationEx},
     {"CreateWindow", {kArgumentNumber, kArgumentNumber, kArgumentBool}, BuildWindow},

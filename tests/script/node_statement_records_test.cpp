@@ -19,6 +19,7 @@
 #include "scene/image_node.h"
 #include "scene/3d/mesh_actions.h"
 #include "scene/node_3d.h"
+#include "scene/movie_node.h"
 #include "scene/node_kind.h"
 #include "scene/window_node.h"
 #include "script/create_rows.h"
@@ -97,6 +98,11 @@ std::string Prototype(CNode& node) {
         case kNodeKindImage: {
             const auto& image = static_cast<const CImageNode&>(node);
             out << " " << FileOf(image.GetFile()) << " mode " << image.GetDrawMode();
+            break;
+        }
+        case kNodeKindMovie: {
+            const auto& movie = static_cast<const CMovieNode&>(node);
+            out << " " << FileOf(movie.GetFile()) << " mode " << movie.GetDrawMode();
             break;
         }
         case kNodeKindAnimation: {
@@ -235,6 +241,8 @@ TEST(NodeStatementRecords, EachCreateRowBuildsItsPrototypeAndPlacement) {
          {"create i: kind 1001 z 0 S\\pic.png mode 0 c1", "@i move 5,12 8,7 0ms - c5"}},
         {R"(CreateImageEx("i", 0, 0, 0, "pic.png", "Add");)",
          {"create i: kind 1001 z 0 S\\pic.png mode 2 c1", "@i move 1,0 1,0 0ms - c5"}},
+        {R"(CreateMovie("v", 3, 1, 2, "op.avi");)",
+         {"create v: kind 1002 z 3 S\\op.avi mode 0 c1", "@v move 1,1 1,2 0ms - c5"}},
         {R"(CreateAnimation("n", 4, out_left, in_bottom, "cells.png");)",
          {"create n: kind 2000 z 4 S\\cells.png mode 0 c1", "@n move 9,0 9,3 0ms - c5"}},
         {R"(CreateAnimationEx("n", 4, 1, 2, "cells.png", "Overlay");)",

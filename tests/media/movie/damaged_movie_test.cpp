@@ -1,0 +1,111 @@
+// Damaged movie files, both players: each damage either ends in the player's
+// box or opens without the stream it spoiled; nothing else.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include "media/movie/avi_file_movie.h"
+#include "media/movie/direct_show_movie.h"
+#include "movie_fixture.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+size_t Find(const Bytes& avi, const char* id, size_t from = 0) {
+    for (size_t i = from; i + 4 <= avi.size(); ++i)
+        if (std::memcmp(&avi[i], id, 4) == 0) return i;
+    return std::string::npos;
+}
+
+void Put32(Bytes& avi, size_t at, int32_t value) { std::memcpy(&avi[at], &value, 4); }
+
+// One damage of a movie. Wine's AVIFile reader itself faults when the
+// sound of a movie cut inside movi or without idx1 is read, so those are
+// made on the silent movie. The first stream is the
+// picture stream: its "strh" data holds the scale at 20, the rate at 24 and
+// the length at 32; its "strf" data the height at 8.
+struct Damage {
+    const char* name;
+    const char* movie;
+    std::function<void(Bytes&)> apply;
+    int aviPlace;             // the AVIFile player's box, 0 when it opens
+    bool aviVideo;            // what an opened movie still has
+    bool aviAudio;
+    int directShowPlace;      // the DirectShow player's box, 0 when it opens
+};
+
+const Damage kDamages[] = {
+    {"cut in the header list", "video1_pcm16.avi", [](Bytes& a) { a.resize(Find(a, "strf") + 6); }, 90, false, false, 99},
+    {"cut in movi", "silent.avi", [](Bytes& a) { a.resize((Find(a, "movi") + Find(a, "idx1")) / 2); }, 128, false, false, 0},
+    {"no idx1", "silent.avi", [](Bytes& a) { a.resize(Find(a, "idx1")); }, 128, false, false, 0},
+    {"rate 0", "video1_pcm16.avi", [](Bytes& a) { Put32(a, Find(a, "strh") + 8 + 24, 0); }, 140, false, false, 0},
+    {"scale 0", "video1_pcm16.avi", [](Bytes& a) { Put32(a, Find(a, "strh") + 8 + 20, 0); }, 140, false, false, 0},
+    {"negative frame height", "video1_pcm16.avi", [](Bytes& a) { Put32(a, Find(a, "strf") + 8 + 8, -120); }, 0, true, true, 0},
+    {"zero-length picture stream", "video1_pcm16.avi", [](Bytes& a) { Put32(a, Find(a, "strh") + 8 + 32, 0); }, 0, true, true, 0},
+};
+
+class DamagedMovie : public MovieTest {
+protected:
+    std::string Write(const Damage& damage) {
+        Bytes avi = ReadBytes(MoviePath(damage.movie));
+        EXPECT_FALSE(avi.empty());
+        damage.apply(avi);
+        return temp_.Write("damaged.avi", avi);
+    }
+
+    // The place of the one box the open raised, or 0 when it opened.
+    template <typename Movie>
+    int OpenPlace(Movie& movie, const std::string& path, int module) {
+        ClearRecordedErrors();
+        try {
+            EXPECT_EQ(movie.Open(path.c_str()), 0);
+            EXPECT_TRUE(RecordedErrors().empty());
+            return 0;
+        } catch (const CInternalError&) {
+            EXPECT_EQ(RecordedErrors().size(), 1u);
+            int place = RecordedErrors().empty() ? -1 : RecordedErrors()[0].place;
+            if (!RecordedErrors().empty()) {
+                EXPECT_EQ(RecordedErrors()[0].module, module);
+            }
+            ClearRecordedErrors();
+            return place;
+        }
+    }
+
+    CTempFolder temp_;
+};
+
+TEST_F(DamagedMovie, TheAviFilePlayerRefusesWithItsBoxOrOpensWhatIsLeft) {
+    for (const Damage& damage : kDamages) {
+        SCOPED_TRACE(damage.name);
+        std::string path = Write(damage);
+        CAviFileMovie movie;
+        int place = OpenPlace(movie, path, 1003);
+        EXPECT_EQ(place, damage.aviPlace);
+        if (place == 0) {
+            EXPECT_EQ(movie.HasVideo(), damage.aviVideo);
+            EXPECT_EQ(movie.HasAudio(), damage.aviAudio);
+            movie.Play();
+            movie.UpdateFrame();
+            movie.GetFrameSurface();
+            movie.Stop();
+        }
+        movie.Close();
+        DeleteFileA(path.c_str());
+    }
+}
+
+TEST_F(DamagedMovie, TheDirectShowPlayerRefusesWithItsBoxOrOpens) {
+    for (const Damage& damage : kDamages) {
+        SCOPED_TRACE(damage.name);
+        std::string path = Write(damage);
+        {
+            CDirectShowMovie movie;
+            EXPECT_EQ(OpenPlace(movie, path, 1005), damage.directShowPlace);
+        }
+        DeleteFileA(path.c_str());
+    }
+}
+
+}  // namespace
