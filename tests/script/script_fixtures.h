@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/error_report.h"
 #include "script/script_cache.h"
@@ -75,4 +76,18 @@ inline testing::AssertionResult CompiledClean(const CompileOutcome& outcome) {
     if (!outcome.compiled) return testing::AssertionFailure() << "failed";
     if (!outcome.boxes.empty()) return testing::AssertionFailure() << outcome.boxes.size() << " boxes";
     return testing::AssertionSuccess();
+}
+
+// Compiles body as the page Main and describes each of its records with
+// describe (a function of a CStatementRecord giving a string).
+template <class Describe>
+std::vector<std::string> CompileMainRecords(const std::string& body, Describe describe) {
+    CScriptUnit unit;
+    CScriptCache classes;
+    EXPECT_TRUE(CompiledClean(CompileGuarded("page Main { " + body + " }", unit, classes))) << body;
+    std::vector<std::string> out;
+    const CScriptPage* page = unit.FindPage("Main");
+    if (!page) return out;
+    for (const CStatementRecord& record : page->Records()) out.push_back(describe(record));
+    return out;
 }

@@ -85,16 +85,7 @@ std::string Describe(const CStatementRecord& record) {
     return out.str();
 }
 
-std::vector<std::string> Compile(const std::string& body) {
-    CScriptUnit unit;
-    CScriptCache classes;
-    EXPECT_TRUE(CompiledClean(CompileGuarded("page Main { " + body + " }", unit, classes))) << body;
-    std::vector<std::string> out;
-    const CScriptPage* page = unit.FindPage("Main");
-    if (!page) return out;
-    for (const CStatementRecord& record : page->Records()) out.push_back(Describe(record));
-    return out;
-}
+std::vector<std::string> Compile(const std::string& body) { return CompileMainRecords(body, Describe); }
 
 struct RecordCase {
     const char* source;
