@@ -26,7 +26,7 @@ void PumpMessagesFor(DWORD milliseconds);
 // Dispatches this thread's messages until done() holds or the limit passes;
 // whether done() held. Window state that another process changes arrives
 // late on a loaded machine, so tests poll for it instead of sleeping.
-bool PumpMessagesUntil(const std::function<bool()>& done, DWORD limit = 5000);
+bool PumpMessagesUntil(const std::function<bool()>& done, DWORD limit = 20000);
 
 class COptionpadProcess {
 public:
