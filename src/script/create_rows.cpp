@@ -14,6 +14,8 @@
 #include "scene/movie_node.h"
 #include "scene/scene_node.h"
 #include "scene/window_node.h"
+#include "text/balloon/balloon_node.h"
+#include "text/balloon/balloon_shape.h"
 #include "text/text_node.h"
 
 namespace {
@@ -114,6 +116,28 @@ std::unique_ptr<CNode> BuildText(int32_t z, const CreateValues& v) {
     return text;
 }
 
+// The plain balloon: a Fade edge, black, around translucent white.
+constexpr int kBalloonEdgeStyle = kStyleFade;
+constexpr Color32 kBalloonFill = 0xF2FFFFFF;
+constexpr Color32 kBalloonEdge = 0xFF000000;
+
+// The tail angle is "number or invalid": a number switches the tail on.
+std::unique_ptr<CNode> MakeBalloon(int32_t z, const CreateValues& v, int edgeStyle, Color32 fill, Color32 edge) {
+    auto balloon = std::make_unique<CBalloonNode>(0, 0, z, v.numbers[0], v.numbers[1], FindShapeCode(v.strings[0]),
+                                                  v.flags[0], v.numbers[2], v.strings[1], 0, kTextSize, kTypeNormal,
+                                                  v.baseTextInterval, kTextSpeed, edgeStyle, fill, edge);
+    balloon->SetBaseDirectory(v.basePath);
+    return balloon;
+}
+
+std::unique_ptr<CNode> BuildBalloon(int32_t z, const CreateValues& v) {
+    return MakeBalloon(z, v, kBalloonEdgeStyle, kBalloonFill, kBalloonEdge);
+}
+
+std::unique_ptr<CNode> BuildBalloonEx(int32_t z, const CreateValues& v) {
+    return MakeBalloon(z, v, ParseBalloonStyle(v.strings[2]), v.colours[0], v.colours[1]);
+}
+
 const CreateRow kCreateRows[] = {
     {"CreateNode", {}, BuildNode},
     {"CreateColor", {kArgumentNumber, kArgumentNumber, kArgumentColor}, BuildColor},
@@ -131,6 +155,12 @@ const CreateRow kCreateRows[] = {
     {"CreateMask", {kArgumentPath, kArgumentBool}, BuildMask},
     {"CreateHit", {kArgumentNumber, kArgumentNumber}, BuildHit},
     {"CreateText", {kArgumentNumber, kArgumentNumber, kArgumentString}, BuildText},
+    {"CreateBalloon", {kArgumentNumber, kArgumentNumber, kArgumentString, kArgumentOptionalNumber, kArgumentString},
+     BuildBalloon},
+    {"CreateBalloonEx",
+     {kArgumentNumber, kArgumentNumber, kArgumentString, kArgumentOptionalNumber, kArgumentString, kArgumentString,
+      kArgumentColor, kArgumentColor},
+     BuildBalloonEx},
     {"Create3D", {kArgumentPath}, Build3D},
 };
 

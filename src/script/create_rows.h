@@ -31,7 +31,8 @@ struct CreateValues {
 
 struct CreateRow {
     const char* statement;
-    // Number, String, Path, Color or Bool kinds, in argument order.
+    // Number, String, Path, Color or Bool kinds, in argument order; an
+    // optional number fills a flag (given) and a number.
     std::vector<ArgumentKind> further;
     // The prototype at x = y = 0 with the given z.
     std::unique_ptr<CNode> (*build)(int32_t z, const CreateValues& values);

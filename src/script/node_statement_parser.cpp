@@ -36,6 +36,9 @@ void CScriptCompiler::ParseCreate(CTokenizer& tokenizer, CScriptPage& page, cons
     for (ArgumentKind kind : row.further) {
         switch (kind) {
             case kArgumentNumber: arguments.push_back(CScriptArgument::Number(values.numbers[numbers++])); break;
+            case kArgumentOptionalNumber:
+                arguments.push_back(CScriptArgument::OptionalNumber(values.flags[flags++], values.numbers[numbers++]));
+                break;
             case kArgumentString: arguments.push_back(CScriptArgument::String(values.strings[strings++])); break;
             case kArgumentPath: arguments.push_back(CScriptArgument::Path(values.paths[paths++])); break;
             case kArgumentColor: arguments.push_back(CScriptArgument::Color(values.colours[colours++])); break;

@@ -13,6 +13,7 @@
 #include "script/data_actions.h"
 #include "scene_fixtures.h"
 #include "support/temp_folder.h"
+#include "text/balloon/balloon_node.h"
 
 namespace {
 
@@ -156,6 +157,32 @@ TEST_F(NodeStatementSceneTest, TheBackBufferShowsTheMovedPictureAtItsTarget) {
     for (const auto& p : points) {
         EXPECT_EQ(back.GetPixel(p.x, p.y) & 0xFFFFFF, p.colour) << p.x << ", " << p.y;
     }
+}
+
+// The create command attaches the balloon it adds: the tap pop-in runs, the
+// text child and the regions are built; after "Exit" the balloon leaves the
+// tree by itself.
+TEST_F(NodeStatementSceneTest, CreateBalloonAttachesAndExitRemovesIt) {
+    CScene* scene = Open(SceneOfText(R"(page Main { CreateBalloon("b", 0, 10, 20, 120, 80, "Ellipse", 90, "hi"); })"));
+    CNode* root = scene->GetRootNode();
+    auto* balloon = static_cast<CBalloonNode*>(root->FindNode("b"));
+    ASSERT_NE(balloon, nullptr);
+    ASSERT_EQ(balloon->GetNodeKind(), kNodeKindBalloon);
+    EXPECT_EQ(balloon->GetMotion().State(), kBalloonTapIn);
+    ASSERT_NE(balloon->GetTextNode(), nullptr);
+    EXPECT_EQ(balloon->GetTextNode()->GetText(), "hi");
+    ASSERT_NE(balloon->GetRegions(), nullptr);
+    EXPECT_FALSE(balloon->GetRegions()->hit.IsEmpty());
+    int x = 0, y = 0;
+    root->GetPositionAt("b", &x, &y);
+    EXPECT_EQ(x, 10);
+    EXPECT_EQ(y, 20);
+    for (int i = 0; i < 3; ++i) Frame(100);
+    EXPECT_EQ(balloon->GetMotion().State(), kBalloonShown);
+    balloon->ReceiveMessage("Exit");
+    for (int i = 0; i < 7; ++i) Frame(100);
+    EXPECT_EQ(root->FindNode("b"), nullptr);
+    EXPECT_TRUE(RecordedErrors().empty());
 }
 
 }  // namespace
