@@ -14,6 +14,7 @@
 #include "scene/movie_node.h"
 #include "scene/scene_node.h"
 #include "scene/window_node.h"
+#include "text/dynamic_text_node.h"
 #include "text/text_node.h"
 
 namespace {
@@ -114,6 +115,12 @@ std::unique_ptr<CNode> BuildText(int32_t z, const CreateValues& v) {
     return text;
 }
 
+std::unique_ptr<CNode> BuildDynamicText(int32_t z, const CreateValues& v) {
+    auto text = std::make_unique<CDynamicTextNode>(0, 0, z, v.numbers[0], v.numbers[1]);
+    text->SetBaseDirectory(v.basePath);
+    return text;
+}
+
 const CreateRow kCreateRows[] = {
     {"CreateNode", {}, BuildNode},
     {"CreateColor", {kArgumentNumber, kArgumentNumber, kArgumentColor}, BuildColor},
@@ -131,6 +138,7 @@ const CreateRow kCreateRows[] = {
     {"CreateMask", {kArgumentPath, kArgumentBool}, BuildMask},
     {"CreateHit", {kArgumentNumber, kArgumentNumber}, BuildHit},
     {"CreateText", {kArgumentNumber, kArgumentNumber, kArgumentString}, BuildText},
+    {"CreateDynamicText", {kArgumentNumber, kArgumentNumber}, BuildDynamicText},
     {"Create3D", {kArgumentPath}, Build3D},
 };
 
