@@ -268,4 +268,28 @@ TEST_F(DynamicTextTest, RequestsAndCommands) {
     EXPECT_EQ(plain.GetText(), "x");
 }
 
+// As a create command places it: a clone of the prototype in a tree, fed
+// by path, its entries reachable under its own path.
+TEST_F(DynamicTextTest, CloneInATreeTakesCommandsByPath) {
+    CDynamicTextNode prototype(0, 0, 3, 100, 100);
+    prototype.SetBaseDirectory("pic");
+    CSceneNode root(0, 0, 0);
+    ASSERT_TRUE(root.AddChild("log", prototype.Clone()));
+    auto& node = static_cast<CDynamicTextNode&>(*root.FindNode("log"));
+    node.Reset();
+    EXPECT_EQ(node.GetAreaWidth(), 100);
+    EXPECT_EQ(node.GetBaseDirectory(), "pic");
+    CAddTextAction add(Pictures(5));
+    root.ApplyCommandAt("log", &add);
+    root.Update(1);
+    for (int i = 1; i < 5; ++i) root.Update(100);
+    int x = -1, y = -1;
+    root.GetPositionAt("log/Text004", &x, &y);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 34);
+    CClearTextAction clear;
+    root.ApplyCommandAt("log", &clear);
+    EXPECT_EQ(root.FindNode("log/Text000"), nullptr);
+}
+
 }  // namespace
