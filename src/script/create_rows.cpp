@@ -16,6 +16,7 @@
 #include "scene/window_node.h"
 #include "text/balloon/balloon_node.h"
 #include "text/balloon/balloon_shape.h"
+#include "text/dynamic_text_node.h"
 #include "text/text_node.h"
 
 namespace {
@@ -138,6 +139,12 @@ std::unique_ptr<CNode> BuildBalloonEx(int32_t z, const CreateValues& v) {
     return MakeBalloon(z, v, ParseBalloonStyle(v.strings[2]), v.colours[0], v.colours[1]);
 }
 
+std::unique_ptr<CNode> BuildDynamicText(int32_t z, const CreateValues& v) {
+    auto text = std::make_unique<CDynamicTextNode>(0, 0, z, v.numbers[0], v.numbers[1]);
+    text->SetBaseDirectory(v.basePath);
+    return text;
+}
+
 const CreateRow kCreateRows[] = {
     {"CreateNode", {}, BuildNode},
     {"CreateColor", {kArgumentNumber, kArgumentNumber, kArgumentColor}, BuildColor},
@@ -161,6 +168,7 @@ const CreateRow kCreateRows[] = {
      {kArgumentNumber, kArgumentNumber, kArgumentString, kArgumentOptionalNumber, kArgumentString, kArgumentString,
       kArgumentColor, kArgumentColor},
      BuildBalloonEx},
+    {"CreateDynamicText", {kArgumentNumber, kArgumentNumber}, BuildDynamicText},
     {"Create3D", {kArgumentPath}, Build3D},
 };
 

@@ -89,3 +89,16 @@ void CScriptCompiler::ParseSetChip(CTokenizer& tokenizer, CScriptPage& page) {
                                CScriptArgument::Number(bottom)});
     page.AppendAt(path, std::make_unique<CSetChipAction>(left, top, right, bottom));
 }
+
+void CScriptCompiler::ParseAddText(CTokenizer& tokenizer, CScriptPage& page) {
+    std::string path;
+    std::string text;
+    ParseArguments(tokenizer, {CScriptArgument::String(path), CScriptArgument::String(text)});
+    page.AppendAt(path, std::make_unique<CAddTextAction>(text));
+}
+
+void CScriptCompiler::ParseClearText(CTokenizer& tokenizer, CScriptPage& page) {
+    std::string path;
+    ParseArguments(tokenizer, {CScriptArgument::String(path)});
+    page.AppendAt(path, std::make_unique<CClearTextAction>());
+}

@@ -194,6 +194,8 @@ private:
     void ParseRequest(CTokenizer& tokenizer, CScriptPage& page);
     void ParseSetHitable(CTokenizer& tokenizer, CScriptPage& page);
     void ParseSetChip(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseAddText(CTokenizer& tokenizer, CScriptPage& page);
+    void ParseClearText(CTokenizer& tokenizer, CScriptPage& page);
     void ParseOperate(CTokenizer& tokenizer, CScriptPage& page);
     void ParseSystem(CTokenizer& tokenizer, CScriptPage& page);
     void ParseDraw(CTokenizer& tokenizer, CScriptPage& page);

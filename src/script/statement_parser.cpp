@@ -46,6 +46,8 @@ int CScriptCompiler::ParseStatement(CTokenizer& tokenizer, CScriptPage& page) {
         {"Draw", {&CScriptCompiler::ParseDraw, 0}},
         {"DebugOut", {&CScriptCompiler::ParseDebugOut, 0}},
         {"SetChip", {&CScriptCompiler::ParseSetChip, 0}},
+        {"AddText", {&CScriptCompiler::ParseAddText, 0}},
+        {"ClearText", {&CScriptCompiler::ParseClearText, 0}},
         {"PlayCD", {&CScriptCompiler::ParsePlayCD, 0}},
         {"SetTimeCritical", {&CScriptCompiler::ParseSetTimeCritical, 0}},
         {"WaitKey", {&CScriptCompiler::ParseWaitKey, 0}},

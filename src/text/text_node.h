@@ -136,14 +136,17 @@ public:
 protected:
     CTextNode(const CTextNode& other);
 
+    // For kinds that feed the parser themselves, text by text.
+    CMarkupParser& Parser() { return parser_; }
+    // The sum of the waits and intervals plus the last appearing's tail.
+    int ComputeTotalTypingTime() const;
+
 private:
     void Build();
     // Places the glyphs and pictures, makes the ruby readings and centres
     // each line on its tallest glyph; sets the laid-out size.
     void LayOut();
     void AddRubyReading(const RubyChildSpec& spec);
-    // The sum of the waits and intervals plus the last appearing's tail.
-    int ComputeTotalTypingTime() const;
     // Renders the glyphs and pictures among the first `count` tokens that
     // are not rendered yet.
     void RenderTokens(std::size_t count);
