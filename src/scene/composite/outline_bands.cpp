@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -9,6 +10,20 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kRampScale = 232;
 constexpr Color32 kWhite = 0xFFFFFF;
 constexpr Color32 kOpaque = 0xFF000000u;
+
+// The ramp of a whole depth from 0 to the thickness. The straight parts of
+// a band ask for the same few depths over and over, so the values of the
+// last thickness are kept (the scene runs on the main thread alone).
+int WholeRamp(int depth, int thickness) {
+    static int keptThickness = 0;
+    static std::vector<int> kept;
+    if (thickness != keptThickness) {
+        kept.clear();
+        for (int d = 0; d <= thickness; ++d) kept.push_back(OutlineRamp(d, thickness));
+        keptThickness = thickness;
+    }
+    return kept[depth];
+}
 
 Color32 WithAlpha(int alpha, Color32 rgb) { return static_cast<Color32>(alpha) << 24 | rgb; }
 
@@ -45,7 +60,8 @@ BandDepth OuterDepth(BandSide side, int column, int row, const OutlineShape& sha
 }
 
 Color32 FadePixel(const BandDepth& d, const OutlineShape& shape) {
-    if (d.corner && d.depth <= 0) return 0;
+    if (!d.corner) return WithAlpha(WholeRamp(static_cast<int>(d.depth), shape.thickness), shape.rgb);
+    if (d.depth <= 0) return 0;
     return WithAlpha(OutlineRamp(d.depth, shape.thickness), shape.rgb);
 }
 
@@ -89,17 +105,17 @@ Color32 ShadowPixel(BandSide side, int column, int row, const OutlineShape& shap
 Color32 EmbossPixel(BandSide side, int column, int row, const OutlineShape& shape) {
     const int t = shape.thickness;
     switch (side) {
-        case BandSide::Up: return WithAlpha(OutlineRamp(t - row, t), kWhite);
-        case BandSide::Bottom: return WithAlpha(OutlineRamp(row, t), 0);
-        case BandSide::Left: return WithAlpha(OutlineRamp(t - column, t), kWhite);
+        case BandSide::Up: return WithAlpha(WholeRamp(t - row, t), kWhite);
+        case BandSide::Bottom: return WithAlpha(WholeRamp(row, t), 0);
+        case BandSide::Left: return WithAlpha(WholeRamp(t - column, t), kWhite);
         case BandSide::Right: break;
     }
-    return WithAlpha(OutlineRamp(column, t), 0);
+    return WithAlpha(WholeRamp(column, t), 0);
 }
 
 Color32 InnerShadowPixel(BandSide side, int column, int row, const OutlineShape& shape) {
     const int t = shape.thickness;
-    return WithAlpha(OutlineRamp(side == BandSide::Up ? t - row : t - column, t), shape.rgb);
+    return WithAlpha(WholeRamp(side == BandSide::Up ? t - row : t - column, t), shape.rgb);
 }
 
 }  // namespace
