@@ -11,7 +11,9 @@
 //   them in a window; a 64 x 64 sprite moving 3 pixels per frame over them
 //   (its cells, pixels presented and drawn against the figures worked out
 //   by hand); an opaque full-screen picture on top composed whole, beside
-//   one BlitNormal of the frame.
+//   one BlitNormal of the frame;
+// - attaching a Fade outline 32 pixels wide around 800 x 600 (the border a
+//   frame adds around such a picture: its four pictures computed).
 //
 //   scripts/session start build
 //   scripts/wine-run build/bin/scene_bench.exe
@@ -26,6 +28,7 @@
 #include "graphics/blend_blits.h"
 #include "graphics/memory_surface.h"
 #include "scene/color_node.h"
+#include "scene/composite/outline_node.h"
 #include "scene/dirty_rect_grid.h"
 #include "scene/image_node.h"
 #include "scene/redraw.h"
@@ -307,6 +310,19 @@ void FrameBench() {
     std::printf("%-52s %10.4f ms\n", "  one BlitNormal of the frame", blit);
 }
 
+void OutlineBench() {
+    CSceneNode root(0, 0, 0);
+    const double attach = BestMilliseconds(20, [&] {
+        root.RemoveAt("Outline");
+        root.PurgeRemoved();
+    }, [&] {
+        auto* outline = new COutlineNode(0, 0, 0, kWidth, kHeight, kOutlineFade, 0xFFFFFFFF, 32);
+        root.AddChild("Outline", outline);
+        outline->Reset();
+    });
+    Report("outline: attaching Fade 32 wide around 800 x 600", attach, 5.0);
+}
+
 }  // namespace
 
 int main() {
@@ -314,5 +330,6 @@ int main() {
     ProtocolBench();
     TreeBench();
     FrameBench();
+    OutlineBench();
     return 0;
 }

@@ -5,9 +5,12 @@
 #include "scene/button_node.h"
 #include "scene/class_node.h"
 #include "scene/color_node.h"
+#include "scene/composite/frame_node.h"
 #include "scene/composite/hit_node.h"
 #include "scene/composite/line_node.h"
 #include "scene/composite/mask_node.h"
+#include "scene/composite/outline_node.h"
+#include "scene/composite/outline_style.h"
 #include "scene/effect_node.h"
 #include "scene/image_node.h"
 #include "scene/node_3d.h"
@@ -17,6 +20,7 @@
 #include "text/balloon/balloon_node.h"
 #include "text/balloon/balloon_shape.h"
 #include "text/dynamic_text_node.h"
+#include "script/pack_color.h"
 #include "text/text_node.h"
 
 namespace {
@@ -104,6 +108,31 @@ std::unique_ptr<CNode> BuildHit(int32_t z, const CreateValues& v) {
     return std::make_unique<CHitNode>(0, 0, z, v.numbers[0], v.numbers[1]);
 }
 
+// The plain outline and frame forms: a Fade border, opaque white, 8 pixels
+// wide.
+constexpr Color32 kPlainBorderColour = PackColor(255, 255, 255, 255);
+constexpr int kPlainBorderThickness = 8;
+
+std::unique_ptr<CNode> BuildOutline(int32_t z, const CreateValues& v) {
+    return std::make_unique<COutlineNode>(0, 0, z, v.numbers[0], v.numbers[1], kOutlineFade, kPlainBorderColour,
+                                          kPlainBorderThickness);
+}
+
+std::unique_ptr<CNode> BuildOutlineEx(int32_t z, const CreateValues& v) {
+    return std::make_unique<COutlineNode>(0, 0, z, v.numbers[0], v.numbers[1], ParseOutlineStyle(v.strings[0]),
+                                          v.colours[0], v.numbers[2]);
+}
+
+std::unique_ptr<CNode> BuildFrame(int32_t z, const CreateValues& v) {
+    return std::make_unique<CFrameNode>(0, 0, z, v.paths[0], kOutlineFade, kPlainBorderColour,
+                                        kPlainBorderThickness);
+}
+
+std::unique_ptr<CNode> BuildFrameEx(int32_t z, const CreateValues& v) {
+    return std::make_unique<CFrameNode>(0, 0, z, v.paths[0], ParseOutlineStyle(v.strings[0]), v.colours[0],
+                                        v.numbers[0]);
+}
+
 // The text settings every text statement passes on after the text: an
 // argument the node does not use, size 16, style Normal, the file's base
 // text interval and speed 200.
@@ -161,6 +190,11 @@ const CreateRow kCreateRows[] = {
     {"CreateLine", {kArgumentString, kArgumentColor}, BuildLine},
     {"CreateMask", {kArgumentPath, kArgumentBool}, BuildMask},
     {"CreateHit", {kArgumentNumber, kArgumentNumber}, BuildHit},
+    {"CreateOutline", {kArgumentNumber, kArgumentNumber}, BuildOutline},
+    {"CreateOutlineEx", {kArgumentNumber, kArgumentNumber, kArgumentString, kArgumentColor, kArgumentNumber},
+     BuildOutlineEx},
+    {"CreateFrame", {kArgumentPath}, BuildFrame},
+    {"CreateFrameEx", {kArgumentPath, kArgumentString, kArgumentColor, kArgumentNumber}, BuildFrameEx},
     {"CreateText", {kArgumentNumber, kArgumentNumber, kArgumentString}, BuildText},
     {"CreateBalloon", {kArgumentNumber, kArgumentNumber, kArgumentString, kArgumentOptionalNumber, kArgumentString},
      BuildBalloon},

@@ -12,9 +12,11 @@
 #include "scene/animation_node.h"
 #include "scene/button_node.h"
 #include "scene/color_node.h"
+#include "scene/composite/frame_node.h"
 #include "scene/composite/hit_node.h"
 #include "scene/composite/line_node.h"
 #include "scene/composite/mask_node.h"
+#include "scene/composite/outline_node.h"
 #include "scene/effect_node.h"
 #include "scene/image_node.h"
 #include "scene/3d/mesh_actions.h"
@@ -126,6 +128,18 @@ std::string Prototype(CNode& node) {
         case kNodeKindHit: {
             const auto& hit = static_cast<const CHitNode&>(node);
             out << " " << hit.GetWidth() << "x" << hit.GetHeight();
+            break;
+        }
+        case kNodeKindOutline: {
+            const auto& outline = static_cast<const COutlineNode&>(node);
+            out << " " << outline.GetWidth() << "x" << outline.GetHeight() << " style " << outline.GetStyle() << " #"
+                << std::hex << outline.GetColor() << std::dec << " band " << outline.GetThickness();
+            break;
+        }
+        case kNodeKindFrame: {
+            const auto& frame = static_cast<const CFrameNode&>(node);
+            out << " " << FileOf(frame.GetFile()) << " mode " << frame.GetDrawMode() << " style " << frame.GetStyle()
+                << " #" << std::hex << frame.GetColor() << std::dec << " band " << frame.GetThickness();
             break;
         }
         case kNodeKindEffect:
@@ -251,6 +265,16 @@ TEST(NodeStatementRecords, EachCreateRowBuildsItsPrototypeAndPlacement) {
         {R"(CreateMask("m", 1, 0, 0, "mask.png", false);)",
          {"create m: kind 2002 z 1 S\\mask.png follow 0 c1", "@m move 1,0 1,0 0ms - c5"}},
         {R"(CreateHit("h", 9, 5, 6, 100, 50);)", {"create h: kind 3005 z 9 100x50 c1", "@h move 1,5 1,6 0ms - c5"}},
+        {R"(CreateOutline("o", 2, 10, 20, 100, 50);)",
+         {"create o: kind 3000 z 2 100x50 style 3 #ffffffff band 8 c1", "@o move 1,10 1,20 0ms - c5"}},
+        {R"(CreateOutlineEx("o", 2, 0, 0, 64, 48, "InnerShadow", #FF000080, 5);)",
+         {"create o: kind 3000 z 2 64x48 style 8 #80ff0000 band 5 c1", "@o move 1,0 1,0 0ms - c5"}},
+        {R"(CreateOutlineEx("o", 2, 0, 0, 64, 48, "vivide", white, 3);)",
+         {"create o: kind 3000 z 2 64x48 style 0 #ffffffff band 3 c1", "@o move 1,0 1,0 0ms - c5"}},
+        {R"(CreateFrame("f", 3, center, middle, "frame.png");)",
+         {"create f: kind 3001 z 3 S\\frame.png mode 0 style 3 #ffffffff band 8 c1", "@f move 9,2 9,2 0ms - c5"}},
+        {R"(CreateFrameEx("f", 3, 1, 2, "frame.png", "Shadow", RGBA(1, 2, 3, 0), 12);)",
+         {"create f: kind 3001 z 3 S\\frame.png mode 0 style 4 #10203 band 12 c1", "@f move 1,1 1,2 0ms - c5"}},
         {R"(Create3D("d", 8, 400, 300, "obj/torus.lwo");)",
          {"create d: kind 2005 z 8 S\\obj\\torus.lwo c1", "@d move 1,400 1,300 0ms - c5"}},
     };
