@@ -105,8 +105,17 @@ TEST_F(DemoChoiceTest, EachWayOfChoosingShowsItsBranch) {
                 host.HandleMessage(f.window, WM_KEYDOWN, VK_RETURN, 0);
             }
 
-            // The chosen choice grows, the other shrinks away; the branch's
-            // picture covers the stage at the key wait.
+            // The chosen choice grows at full opacity, the other shrinks
+            // away (300 ms) before the branch's picture comes (400 ms).
+            frames(20);
+            {
+                const std::vector<Color32> shown = ReadBack(f.window);
+                const bool lake = std::string(c.chosen) == "Lake";
+                EXPECT_EQ(At(shown, kLake), lake ? kDemoLake : kDemoSky);
+                EXPECT_EQ(At(shown, kHill), lake ? kDemoSky : kDemoHill);
+                EXPECT_EQ(menu->begun, 0);
+            }
+            // The branch's picture covers the stage at the key wait.
             int waited = 0;
             while (menu->begun == 0 && waited < 100) {
                 frames(1);
