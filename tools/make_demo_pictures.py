@@ -29,6 +29,10 @@ COLOURS = {
     "field": 0x7FA36B,
     "dusk": 0x3E2A5C,
     "sun": 0xF0A040,
+    "lake": 0x3A78B0,
+    "hill": 0x9A8A3C,
+    "shore": 0x6CB4D8,
+    "summit": 0xC8B070,
 }
 
 
@@ -139,6 +143,10 @@ def main():
     write_png(os.path.join(pic, "Spark.png"), 32, 32, spark(32), alpha=True)
     write_png(os.path.join(pic, "Dawn.png"), 800, 600, dawn)
     write_png(os.path.join(pic, "Dusk.png"), 800, 600, dusk)
+    write_png(os.path.join(pic, "Lake.png"), 200, 150, framed(200, 150, COLOURS["lake"]))
+    write_png(os.path.join(pic, "Hill.png"), 200, 150, framed(200, 150, COLOURS["hill"]))
+    write_png(os.path.join(pic, "Shore.png"), 800, 600, lambda x, y: rgb(COLOURS["shore"]))
+    write_png(os.path.join(pic, "Summit.png"), 800, 600, lambda x, y: rgb(COLOURS["summit"]))
     for name in ("skip", "clip", "system"):
         title = name.capitalize()
         write_png(os.path.join(mn, title + ".png"), 80, 24, framed(80, 24, COLOURS[name], 3))
