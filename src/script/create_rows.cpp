@@ -1,6 +1,7 @@
 #include "script/create_rows.h"
 
 
+#include "platform/paths.h"
 #include "scene/animation_node.h"
 #include "scene/button_node.h"
 #include "scene/class_node.h"
@@ -11,6 +12,7 @@
 #include "scene/composite/mask_node.h"
 #include "scene/composite/outline_node.h"
 #include "scene/composite/outline_style.h"
+#include "scene/composite/standard_button_node.h"
 #include "scene/effect_node.h"
 #include "scene/image_node.h"
 #include "scene/node_3d.h"
@@ -92,6 +94,21 @@ std::unique_ptr<CNode> BuildClass(int32_t z, const CreateValues& v) {
 
 std::unique_ptr<CNode> BuildButton(int32_t z, const CreateValues& v) {
     return std::make_unique<CButtonNode>(0, 0, z, v.strings[0]);
+}
+
+// A file argument of a standard button, resolved against the base path as
+// any path argument, except that an empty one stays empty: the state, or the
+// sound, is then left out instead of naming the script's folder.
+std::string ResolvedUnlessEmpty(const CreateValues& v, int slot) {
+    return v.strings[slot].empty() ? std::string() : ResolvePath(v.basePath, v.strings[slot]);
+}
+
+// Script order: class, the Normal, Highlight, Down and Invalid pictures, the
+// sound, the command; the node takes the command second.
+std::unique_ptr<CNode> BuildStandardButton(int32_t z, const CreateValues& v) {
+    return std::make_unique<CStandardButtonNode>(0, 0, z, v.strings[0], v.strings[6], ResolvedUnlessEmpty(v, 1),
+                                                 ResolvedUnlessEmpty(v, 2), ResolvedUnlessEmpty(v, 3),
+                                                 ResolvedUnlessEmpty(v, 4), ResolvedUnlessEmpty(v, 5));
 }
 
 // The quoted string before the colour is read and not used: script lines
@@ -187,6 +204,10 @@ const CreateRow kCreateRows[] = {
     {"CreateEffect", {kArgumentNumber, kArgumentNumber, kArgumentString}, BuildEffect},
     {"CreateClass", {kArgumentString}, BuildClass},
     {"CreateButton", {kArgumentString}, BuildButton},
+    {"CreateStandardButton",
+     {kArgumentString, kArgumentString, kArgumentString, kArgumentString, kArgumentString, kArgumentString,
+      kArgumentString},
+     BuildStandardButton},
     {"CreateLine", {kArgumentString, kArgumentColor}, BuildLine},
     {"CreateMask", {kArgumentPath, kArgumentBool}, BuildMask},
     {"CreateHit", {kArgumentNumber, kArgumentNumber}, BuildHit},

@@ -17,6 +17,7 @@
 #include "scene/composite/line_node.h"
 #include "scene/composite/mask_node.h"
 #include "scene/composite/outline_node.h"
+#include "scene/composite/standard_button_node.h"
 #include "scene/effect_node.h"
 #include "scene/image_node.h"
 #include "scene/3d/mesh_actions.h"
@@ -82,6 +83,9 @@ std::string FileOf(const std::string& file) {
     return file.compare(0, folder.size(), folder) == 0 ? file.substr(folder.size()) : "?" + file;
 }
 
+// A standard button's file as FileOf gives it, "-" for none.
+std::string ButtonFileOf(const std::string& file) { return file.empty() ? "-" : FileOf(file); }
+
 std::string Prototype(CNode& node) {
     std::ostringstream out;
     out << "kind " << node.GetNodeKind() << " z " << node.GetZ();
@@ -140,6 +144,14 @@ std::string Prototype(CNode& node) {
             const auto& frame = static_cast<const CFrameNode&>(node);
             out << " " << FileOf(frame.GetFile()) << " mode " << frame.GetDrawMode() << " style " << frame.GetStyle()
                 << " #" << std::hex << frame.GetColor() << std::dec << " band " << frame.GetThickness();
+            break;
+        }
+        case kNodeKindStandardButton: {
+            const auto& button = static_cast<const CStandardButtonNode&>(node);
+            out << " class " << button.GetClassName() << " command " << button.GetCommand() << " N "
+                << ButtonFileOf(button.GetNormalImage()) << " H " << ButtonFileOf(button.GetHighlightImage()) << " D "
+                << ButtonFileOf(button.GetDownImage()) << " I " << ButtonFileOf(button.GetInvalidImage()) << " sound "
+                << ButtonFileOf(button.GetPressSound()) << " children " << button.GetChildren().size();
             break;
         }
         case kNodeKindEffect:
@@ -264,6 +276,14 @@ TEST(NodeStatementRecords, EachCreateRowBuildsItsPrototypeAndPlacement) {
          {"create l: kind 1003 z 2 style 1 #ff8040 c1", "@l move 1,3 1,4 0ms - c5"}},
         {R"(CreateMask("m", 1, 0, 0, "mask.png", false);)",
          {"create m: kind 2002 z 1 S\\mask.png follow 0 c1", "@m move 1,0 1,0 0ms - c5"}},
+        {R"(CreateStandardButton("s", 4, 0, 0, "Btn", "n.png", "h.png", "d.png", "i.png", "se/click.wav", "Go");)",
+         {"create s: kind 3006 z 4 class Btn command Go N S\\n.png H S\\h.png D S\\d.png I S\\i.png"
+          " sound S\\se\\click.wav children 0 c1",
+          "@s move 1,0 1,0 0ms - c5"}},
+        // Empty files stay empty: those states, and the sound, are left out.
+        {R"(CreateStandardButton("s", 4, 0, 0, "", "n.png", "", "", "", "", "");)",
+         {"create s: kind 3006 z 4 class  command  N S\\n.png H - D - I - sound - children 0 c1",
+          "@s move 1,0 1,0 0ms - c5"}},
         {R"(CreateHit("h", 9, 5, 6, 100, 50);)", {"create h: kind 3005 z 9 100x50 c1", "@h move 1,5 1,6 0ms - c5"}},
         {R"(CreateOutline("o", 2, 10, 20, 100, 50);)",
          {"create o: kind 3000 z 2 100x50 style 3 #ffffffff band 8 c1", "@o move 1,10 1,20 0ms - c5"}},
