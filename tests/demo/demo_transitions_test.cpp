@@ -8,15 +8,13 @@
 // picture some frame shows neither end.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "counting_menu.h"
-#include "demo_colours.h"
 #include "demo_game.h"
+#include "transition_probes.h"
 #include "graphics/display_driver.h"
 #include "platform/config.h"
 #include "platform/global_state.h"
@@ -25,66 +23,26 @@
 #include "script/scene_host.h"
 #include "support/display_run.h"
 #include "support/error_recorder.h"
-#include "transitions/transition_kinds.h"
 
 namespace {
 
 const CTransform2D kIdentity(0, 0, 1, 1, 1, 0);
 const RECT kScreen = {0, 0, 800, 600};
 constexpr int kFrame = 17;
-// "S/Transitions.txt" colours "Shade" #C85A3C.
-constexpr uint32_t kShade = 0xC85A3C;
 // Frames an effect of 400 ms takes, with room to spare.
 constexpr int kEffectFrames = 40;
 // Two looks 200 ms apart.
 constexpr int kSteadyFrames = 12;
 
-// Points clear of the menu layer, spread over the screen; two inside the
-// sun of "Dusk".
-const POINT kProbes[] = {{100, 100}, {700, 100}, {100, 500}, {700, 500},
-                         {400, 260}, {360, 240}, {560, 200}, {250, 430}};
-
-enum class Shown { Dawn, Dusk, Shade };
-
-uint32_t ColourOf(Shown what, POINT p) {
-    switch (what) {
-        case Shown::Dawn:
-            return p.y >= 420 ? kDemoField : kDemoDawn;
-        case Shown::Dusk:
-            return std::hypot(p.x - 400.0, p.y - 260.0) < 110 ? kDemoSun : kDemoDusk;
-        case Shown::Shade:
-            return kShade;
-    }
-    return 0;
-}
-
-std::vector<uint32_t> Expected(Shown what) {
-    std::vector<uint32_t> colours;
-    for (POINT p : kProbes) colours.push_back(ColourOf(what, p));
-    return colours;
-}
-
 std::vector<uint32_t> Probe(HWND window) {
     HDC dc = GetDC(window);
     std::vector<uint32_t> colours;
-    for (POINT p : kProbes) {
+    for (POINT p : kTransitionProbes) {
         const COLORREF c = GetPixel(dc, p.x, p.y);
         colours.push_back(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
     }
     ReleaseDC(window, dc);
     return colours;
-}
-
-// Whether the kind draws anything fully transitioned (level 255) over a
-// screen-sized picture.
-bool DrawsWhenFullyTransitioned(const TransitionKind& kind) {
-    CMemorySurface screen, picture;
-    screen.Create(800, 600);
-    picture.Create(800, 600);
-    picture.Fill(0xFF808080, nullptr);
-    kind.routine(&screen, &picture, 0, 0, nullptr, nullptr, 255, 100, 0);
-    const Color32* pixels = screen.GetPixels();
-    return std::any_of(pixels, pixels + 800 * 600, [](Color32 c) { return (c & 0xFFFFFF) != 0; });
 }
 
 class DemoTransitionsTest : public testing::Test {
