@@ -17,6 +17,11 @@ public:
         }
     }
     const std::string& Path() const { return temp_.Path(); }
+    // The archive `name` replaced by one built beside the test programs
+    // (`source` relative to their folder).
+    void Replace(const char* name, const std::string& source) {
+        temp_.Write(name, ReadBytes(GetProgramDirectory() + source));
+    }
 
 private:
     CTempFolder temp_;

@@ -15,19 +15,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "game_process.h"
-#include "platform/config.h"
-#include "platform/paths.h"
-#include "support/temp_folder.h"
+#include "chapter_game.h"
 #include "transition_probes.h"
 
 namespace {
 
-constexpr DWORD kStartMs = 30000;
 constexpr DWORD kShownMs = 10000;
 // The chapter's effects take 400 ms; an accepted key has started one, and
 // the next key wait has begun, well within this.
@@ -61,11 +56,6 @@ int CountWords(const std::string& text) {
     return words;
 }
 
-void PressSpace(HWND window) {
-    PostMessageA(window, WM_KEYDOWN, VK_SPACE, 1);
-    PostMessageA(window, WM_KEYUP, VK_SPACE, 0xC0000001);
-}
-
 // One transition as a player sees it: what the screen showed at the key
 // wait before, the colours it may show on the way, what it must show at the
 // next wait (none: not known beforehand).
@@ -85,24 +75,10 @@ class TransitionsProcessTest : public testing::Test {
 protected:
     // Starts the game with effects on or off; the window in `window_`.
     void Start(bool useEffect) {
-        for (const char* archive : {"mn.dat", "pic.dat"}) {
-            folder_.Write(archive, ReadBytes(GetProgramDirectory() + archive));
-        }
-        folder_.Write("S.dat", ReadBytes(GetProgramDirectory() + "transitions_game\\S.dat"));
-        const std::string program = folder_.Path() + "mirlwood.exe";
-        ASSERT_TRUE(CopyFileA((GetProgramDirectory() + "mirlwood.exe").c_str(), program.c_str(), FALSE));
-        ASSERT_TRUE(CreateDirectoryA((folder_.Path() + "UserData").c_str(), nullptr));
-        CConfig prepared;
-        prepared.SetDiagnosis(false);
-        prepared.SetAutoPause(false);
-        prepared.SetUseEffect(useEffect);
-        prepared.Save("UserData/Config.ini");
-        ASSERT_FALSE(ReadBytes(folder_.Path() + "UserData\\Config.ini").empty());
-        process_ = std::make_unique<CGameProcess>(program, folder_.Path());
-        ASSERT_TRUE(process_->Started());
-        window_ = process_->WaitForWindow("MIRLHOLLOW", kStartMs);
+        CConfig settings = CChapterGame::ChapterSettings();
+        settings.SetUseEffect(useEffect);
+        window_ = game_.Start(settings);
         ASSERT_NE(window_, nullptr);
-        SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE);
     }
 
     // Polls until the screen shows `colours`; false on a time-out.
@@ -121,7 +97,7 @@ protected:
     // the key is pressed again.
     bool Play(const Step& step, Seen* seen) const {
         for (int tries = 0; tries < kKeyTries; ++tries) {
-            PressSpace(window_);
+            PressKey(window_, VK_SPACE);
             bool changed = false;
             const DWORD start = GetTickCount();
             while (GetTickCount() - start < kEffectMs + kSettleMs) {
@@ -140,8 +116,6 @@ protected:
         }
         return false;
     }
-
-    bool ErrorBoxShown() const { return process_->WaitForWindow("#32770", 0) != nullptr; }
 
     // The chapter from its first key wait to its last; `useEffect` as the
     // settings have it.
@@ -189,7 +163,7 @@ protected:
                 }
                 shown = out;
             }
-            ASSERT_FALSE(ErrorBoxShown());
+            ASSERT_FALSE(game_.ErrorBoxShown());
         }
         EXPECT_EQ(kinds, 74);
         // Polls are tens of milliseconds apart under load, so a kind whose
@@ -199,9 +173,7 @@ protected:
         }
     }
 
-    CTempFolder folder_;
-    CBaseDirectoryScope base_{folder_.Path()};
-    std::unique_ptr<CGameProcess> process_;
+    CChapterGame game_{"transitions"};
     HWND window_ = nullptr;
 };
 

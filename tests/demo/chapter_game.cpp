@@ -1,0 +1,49 @@
+#include "chapter_game.h"
+
+#include "platform/paths.h"
+
+namespace {
+
+constexpr DWORD kStartMs = 30000;
+constexpr DWORD kPollMs = 20;
+
+}  // namespace
+
+CChapterGame::CChapterGame(const std::string& story) {
+    folder_.Replace("S.dat", story + "\\S.dat");
+}
+
+CConfig CChapterGame::ChapterSettings() {
+    CConfig settings;
+    settings.SetDiagnosis(false);
+    settings.SetAutoPause(false);
+    return settings;
+}
+
+HWND CChapterGame::Start(const CConfig& settings) {
+    const std::string program = Path() + "mirlwood.exe";
+    if (!CopyFileA((GetProgramDirectory() + "mirlwood.exe").c_str(), program.c_str(), FALSE)) return nullptr;
+    CConfig written = settings;
+    written.Save("UserData/Config.ini");
+    process_ = std::make_unique<CGameProcess>(program, Path());
+    if (!process_->Started()) return nullptr;
+    window_ = process_->WaitForWindow("MIRLHOLLOW", kStartMs);
+    if (window_) SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE);
+    return window_;
+}
+
+bool CChapterGame::ErrorBoxShown() const { return process_ && process_->WaitForWindow("#32770", 0) != nullptr; }
+
+bool WaitUntilScreen(HWND window, const ScreenTest& test, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (test(ReadScreenOf(window))) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(kPollMs);
+    }
+}
+
+void PressKey(HWND window, WPARAM key) {
+    PostMessageA(window, WM_KEYDOWN, key, 1);
+    PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}

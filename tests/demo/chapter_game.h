@@ -1,0 +1,55 @@
+// One chapter of the demo played by the game program alone, as a player
+// sees it: a temporary game folder holding the program, the demo's archives
+// and, as "S.dat", the story that demo_chapter_game (tests/demo/
+// CMakeLists.txt) packs for the chapter, with the settings written before
+// the start. The folder is the base directory for the test's length.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "demo_game.h"
+#include "game_process.h"
+#include "graphics/color32.h"
+#include "platform/config.h"
+
+class CChapterGame {
+public:
+    // `story` names the folder beside the test program that holds the
+    // chapter's "S.dat" ("choice").
+    explicit CChapterGame(const std::string& story);
+
+    // Writes the settings, starts the program and waits for its window,
+    // which is put above every other; null when it does not start or show.
+    HWND Start(const CConfig& settings = ChapterSettings());
+
+    // No diagnosis at the start and no pause when the window loses focus.
+    static CConfig ChapterSettings();
+
+    const std::string& Path() const { return folder_.Path(); }
+    HWND Window() const { return window_; }
+    const CGameProcess& Process() const { return *process_; }
+    // Whether the program shows a message box now.
+    bool ErrorBoxShown() const;
+
+private:
+    CDemoFolder folder_;
+    std::unique_ptr<CGameProcess> process_;
+    HWND window_ = nullptr;
+};
+
+using ScreenTest = std::function<bool(const std::vector<Color32>&)>;
+
+// Polls the window's client area until the test holds; false after the
+// time.
+bool WaitUntilScreen(HWND window, const ScreenTest& test, DWORD timeoutMs = 20000);
+// A key pressed and released, posted to the window.
+void PressKey(HWND window, WPARAM key);
+// The pixel of a screen read at a point, 0 for an empty read.
+inline Color32 PixelAt(const std::vector<Color32>& shown, POINT p) {
+    return shown.empty() ? 0 : shown[p.y * 800 + p.x];
+}
