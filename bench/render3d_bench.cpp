@@ -11,7 +11,7 @@
 
 #include "bench_timing.h"
 #include "graphics/memory_surface.h"
-#include "lwo_writer.h"
+#include "lwo_writer/lwo_writer.h"
 #include "scene/3d/lwo_reader.h"
 #include "scene/3d/mesh_renderer.h"
 #include "scene/3d/sine_table.h"

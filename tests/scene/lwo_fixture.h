@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "lwo_writer.h"
+#include "lwo_writer/lwo_writer.h"
 #include "scene/3d/mesh.h"
 
 // The full object: tags "Red" and "Blue"; 6 points; a VMAP; an odd-sized

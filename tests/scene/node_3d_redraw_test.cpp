@@ -6,7 +6,7 @@
 
 #include <random>
 
-#include "lwo_writer.h"
+#include "lwo_writer/lwo_writer.h"
 #include "packer/archive_writer.h"
 #include "platform/archive_format.h"
 #include "redraw_fixture.h"

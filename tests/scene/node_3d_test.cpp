@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "graphics/memory_surface.h"
-#include "lwo_writer.h"
+#include "lwo_writer/lwo_writer.h"
 #include "packer/archive_writer.h"
 #include "platform/archive_format.h"
 #include "scene/3d/mesh_actions.h"

@@ -1,4 +1,4 @@
-#include "lwo_writer.h"
+#include "lwo_writer/lwo_writer.h"
 
 #include <cmath>
 #include <cstring>
