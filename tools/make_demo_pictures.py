@@ -33,6 +33,8 @@ COLOURS = {
     "hill": 0x9A8A3C,
     "shore": 0x6CB4D8,
     "summit": 0xC8B070,
+    "textbox": 0x233350,
+    "glow": 0xF2C14E,
 }
 
 
@@ -118,6 +120,12 @@ def wait_icon(size):
     return pixel
 
 
+def write_text_pictures(pic):
+    """The text chapter's box and the small picture typed among its glyphs."""
+    write_png(os.path.join(pic, "TextBox.png"), 720, 190, framed(720, 190, COLOURS["textbox"]))
+    write_png(os.path.join(pic, "Glow.png"), 28, 28, framed(28, 28, COLOURS["glow"], 4))
+
+
 def write_header(path):
     lines = ["// Drawn by tools/make_demo_pictures.py: the flat colours of the demo's",
              "// pictures, 0x00RRGGBB.", "#pragma once", "", "#include <cstdint>", ""]
@@ -147,6 +155,7 @@ def main():
     write_png(os.path.join(pic, "Hill.png"), 200, 150, framed(200, 150, COLOURS["hill"]))
     write_png(os.path.join(pic, "Shore.png"), 800, 600, lambda x, y: rgb(COLOURS["shore"]))
     write_png(os.path.join(pic, "Summit.png"), 800, 600, lambda x, y: rgb(COLOURS["summit"]))
+    write_text_pictures(pic)
     for name in ("skip", "clip", "system"):
         title = name.capitalize()
         write_png(os.path.join(mn, title + ".png"), 80, 24, framed(80, 24, COLOURS[name], 3))

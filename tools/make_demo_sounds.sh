@@ -6,6 +6,7 @@
 #   Chime.ogg  a mono chime for the pan and frequency moves
 #   Click.wav  an 8-bit click for the effects
 #   Voice.wav  a spoken line
+#   Type.wav   a short tick played as each glyph of a text is typed
 set -euo pipefail
 out=${1:?output folder}
 rm -rf "$out/snd" "$out/tmp"
@@ -19,5 +20,6 @@ oggenc -Q -o "$out/snd/Music.ogg" "$out/tmp/music.wav"
 oggenc -Q -o "$out/snd/Beat.ogg" "$out/tmp/beat.wav"
 oggenc -Q -o "$out/snd/Chime.ogg" "$out/tmp/chime.wav"
 sox -n -r 22050 -c 1 -b 8 -e unsigned-integer "$out/snd/Click.wav" synth 0.12 square 1200 fade 0 0.12 0.08 vol 0.6
+sox -n -r 22050 -c 1 -b 16 "$out/snd/Type.wav" synth 0.03 sine 1800 fade 0 0.03 0.02 vol 0.4
 espeak-ng -w "$out/snd/Voice.wav" "The lantern is lit. Listen: the music goes on."
 rm -rf "$out/tmp"

@@ -1,6 +1,7 @@
 #include "text/font.h"
 
 #include "platform/error_report.h"
+#include "text/font_cache.h"
 #include "text/font_faces.h"
 #include "text/gdi_font.h"
 
@@ -9,11 +10,11 @@ namespace {
 // Where an unknown quality code is reported.
 constexpr int kPlaceUnknownQuality = 43;
 
-HFONT CreateFontOf(const CFont& font, int height) {
-    return CreateFontA(height, 0, 0, 0, font.GetWeight(), font.IsItalic(), font.IsUnderline(),
-                       font.IsStrikeOut(), SHIFTJIS_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       static_cast<DWORD>(font.GetQuality()), FIXED_PITCH | FF_MODERN,
-                       font.GetFace().c_str());
+// The GDI font of the object's attributes at the height, kept by the
+// program's font cache.
+HFONT FontOf(const CFont& font, int height) {
+    return GdiFontCache().Get({height, font.GetWeight(), font.IsItalic(), font.IsUnderline(), font.IsStrikeOut(),
+                               font.GetQuality(), font.GetFace()});
 }
 
 // Calls visit(start, length, isLast) for each LF-separated line of text, the
@@ -70,9 +71,9 @@ void CFont::SetFace(const std::string& name) {
 
 void CFont::Draw(HDC dc, int x, int y) const {
     if (text_.empty()) return;
-    const CGdiFont font(CreateFontOf(*this, height_));
-    if (!font.Get()) return;
-    const CGdiSelection selection(dc, font.Get());
+    const HFONT font = FontOf(*this, height_);
+    if (!font) return;
+    const CGdiSelection selection(dc, font);
     if (backgroundColor_ != kTransparentBackground) {
         SetBkMode(dc, OPAQUE);
         SetBkColor(dc, backgroundColor_);
@@ -91,13 +92,13 @@ int CFont::Measure(int* width, int* height) const {
     if (text_.empty()) return 1;
     *width = 0;
     *height = 0;
-    const CGdiFont font(CreateFontOf(*this, height_ * 2));
-    if (!font.Get()) return 1;
-    const CScreenCompatibleDC dc;
-    const CGdiSelection selection(dc.Get(), font.Get());
+    const HFONT font = FontOf(*this, height_ * 2);
+    if (!font) return 1;
+    const HDC dc = GdiFontCache().MeasuringDC();
+    const CGdiSelection selection(dc, font);
     ForEachLine(text_, [&](const char* line, int length, bool isLast) {
         SIZE extent = {0, 0};
-        GetTextExtentPoint32A(dc.Get(), line, length, &extent);
+        GetTextExtentPoint32A(dc, line, length, &extent);
         int lineWidth = extent.cx / 2;
         if (italic_) lineWidth += height_ / 4;
         if (lineWidth > *width) *width = lineWidth;

@@ -1,6 +1,6 @@
 // The one GDI text object of the game: a piece of Shift-JIS text and the
-// attributes to draw it with. It caches nothing: each Draw and each Measure
-// makes its own GDI font and deletes it before returning.
+// attributes to draw it with. Draw and Measure take their GDI font from the
+// program's font cache (font_cache.h), by the attributes and the height.
 #pragma once
 
 #include <windows.h>

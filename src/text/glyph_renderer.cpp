@@ -3,6 +3,7 @@
 #include "graphics/memory_surface.h"
 #include "text/font.h"
 #include "text/glyph_pixels.h"
+#include "text/glyph_scratch.h"
 
 namespace {
 
@@ -14,11 +15,8 @@ Color32 Rgb(Color32 colour) { return colour & 0x00FFFFFFu; }
 // Only the blue byte of what GDI draws is read back.
 COLORREF BlueInk(int alpha) { return RGB(0, 0, alpha); }
 
-// A zero-filled DIB section GDI can draw into; false when it cannot be had.
-bool MakeScratch(CMemorySurface& scratch, int width, int height) {
-    scratch.SetUseDibSection(true);
-    return scratch.Create(width, height) == 0;
-}
+// The scratch's row length in pixels.
+int PitchOf(const CMemorySurface& scratch) { return scratch.GetPitch() / 4; }
 
 void DrawAt(CFont& font, HDC dc, int x, int y) {
     font.Draw(dc, x, y);
@@ -36,7 +34,7 @@ void DrawBehind(CMemorySurface& target, const RECT& rect, CMemorySurface& scratc
     font.SetColor(BlueInk(Alpha(colour)));
     for (int i = 0; i < count; ++i) DrawAt(font, scratch.GetDC(), offsets[i].x, offsets[i].y);
     const Color32* source = scratch.GetPixels();
-    const int pitch = 4 * width;
+    const int pitch = PitchOf(scratch);
     for (int y = 0; y < height; ++y) {
         Color32* row = target.GetPixels() + static_cast<size_t>(rect.top + y) * target.GetPitch() / 4;
         for (int x = 0; x < width; ++x) {
@@ -51,8 +49,9 @@ void RenderGlyphPlain(CMemorySurface& target, const RECT& rect, CFont& font, con
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return;
-    CMemorySurface scratch;
-    if (!MakeScratch(scratch, width, height)) return;
+    CMemorySurface* prepared = SharedGlyphScratch().Prepare(width, height);
+    if (!prepared) return;
+    CMemorySurface& scratch = *prepared;
     const int grey = Alpha(ink.colour);
     font.SetSize(ink.size);
     font.SetQuality(kProofQuality);
@@ -60,10 +59,11 @@ void RenderGlyphPlain(CMemorySurface& target, const RECT& rect, CFont& font, con
     font.SetColor(RGB(grey, grey, grey));
     DrawAt(font, scratch.GetDC(), 0, 0);
     const Color32* source = scratch.GetPixels();
+    const int pitch = PitchOf(scratch);
     for (int y = 0; y < height; ++y) {
         Color32* row = target.GetPixels() + static_cast<size_t>(rect.top + y) * target.GetPitch() / 4;
         for (int x = 0; x < width; ++x) {
-            row[rect.left + x] = ((source[y * width + x] & 0xFFu) << 24) + Rgb(ink.colour);
+            row[rect.left + x] = ((source[y * pitch + x] & 0xFFu) << 24) + Rgb(ink.colour);
         }
     }
 }
@@ -73,8 +73,9 @@ void RenderGlyphSupersampled(CMemorySurface& target, const RECT& rect, CFont& fo
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return;
-    CMemorySurface scratch;
-    if (!MakeScratch(scratch, 4 * width, 4 * height)) return;
+    CMemorySurface* prepared = SharedGlyphScratch().Prepare(4 * width, 4 * height);
+    if (!prepared) return;
+    CMemorySurface& scratch = *prepared;
     const bool rim = Alpha(ink.rim) != 0;
     font.SetQuality(kDefaultQuality);
     font.SetBackgroundColor(CFont::kTransparentBackground);
@@ -87,7 +88,7 @@ void RenderGlyphSupersampled(CMemorySurface& target, const RECT& rect, CFont& fo
         for (int y = 0; y < height; ++y) {
             Color32* row = target.GetPixels() + static_cast<size_t>(rect.top + y) * target.GetPitch() / 4;
             for (int x = 0; x < width; ++x) {
-                const auto value = static_cast<Color32>(SupersampledCoverage(source, 4 * width, x, y, boosted));
+                const auto value = static_cast<Color32>(SupersampledCoverage(source, PitchOf(scratch), x, y, boosted));
                 row[rect.left + x] = (value << 24) + Rgb(ink.colour);
             }
         }

@@ -1,9 +1,9 @@
 // Renders one glyph into its rectangle of a text surface: GDI draws it in
-// grey into a temporary DIB section, and the low byte of every pixel, read
-// back as coverage, becomes the alpha of the glyph's colour. Two renderers:
-// plain (one sample per pixel, no rim or shadow) and four-times supersampled
-// (the glyph reduced 4 x 4, with a rim and a shadow drawn at twice the size,
-// reduced 2 x 2 and put behind it).
+// grey into a scratch DIB section (glyph_scratch.h), and the low byte of
+// every pixel, read back as coverage, becomes the alpha of the glyph's
+// colour. Two renderers: plain (one sample per pixel, no rim or shadow) and
+// four-times supersampled (the glyph reduced 4 x 4, with a rim and a shadow
+// drawn at twice the size, reduced 2 x 2 and put behind it).
 #pragma once
 
 #include <windows.h>

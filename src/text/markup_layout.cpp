@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <tuple>
 
 #include "graphics/png_image.h"
 #include "platform/paths.h"
@@ -23,28 +25,46 @@ constexpr int kNormalWeight = 400;
 
 bool HasAlpha(Color32 color) { return (color >> 24) != 0; }
 
-// The glyph's size as the font of the state measures it, grown for its
-// shadow and rim.
-void MeasureGlyph(const MarkupFontState& state, const std::string& character, int* width, int* height) {
-    CFont font;
-    font.SetFace(state.face);
-    font.SetSize(state.size);
-    font.SetColor(0);
-    font.SetWeight(state.bold ? kBoldWeight : kNormalWeight);
-    font.SetItalic(state.italic);
-    font.SetStrikeOut(state.strikeOut);
-    font.SetUnderline(state.underline);
-    font.SetQuality(0);
-    font.SetText(character);
-    *width = 0;
-    *height = 0;
-    font.Measure(width, height);
-    int grow = 0;
-    if (HasAlpha(state.shadowColor)) grow += 1;
-    if (HasAlpha(state.rimColor)) grow += 2;
-    *width += grow;
-    *height += grow;
-}
+// The sizes of the glyphs a layout has measured, by the font attributes
+// that shape a glyph and the character: a text asks for the same character
+// in the same font again and again, and GDI need measure it only once.
+class CGlyphSizes {
+public:
+    // The glyph's size as the font of the state measures it, grown for its
+    // shadow and rim.
+    void Measure(const MarkupFontState& state, const std::string& character, int* width, int* height) {
+        const Key key{state.face, state.size, state.bold, state.italic, state.strikeOut, state.underline, character};
+        auto found = sizes_.find(key);
+        if (found == sizes_.end()) found = sizes_.emplace(key, MeasureWithGdi(state, character)).first;
+        int grow = 0;
+        if (HasAlpha(state.shadowColor)) grow += 1;
+        if (HasAlpha(state.rimColor)) grow += 2;
+        *width = found->second.cx + grow;
+        *height = found->second.cy + grow;
+    }
+
+private:
+    using Key = std::tuple<std::string, int, bool, bool, bool, bool, std::string>;
+
+    static SIZE MeasureWithGdi(const MarkupFontState& state, const std::string& character) {
+        CFont font;
+        font.SetFace(state.face);
+        font.SetSize(state.size);
+        font.SetColor(0);
+        font.SetWeight(state.bold ? kBoldWeight : kNormalWeight);
+        font.SetItalic(state.italic);
+        font.SetStrikeOut(state.strikeOut);
+        font.SetUnderline(state.underline);
+        font.SetQuality(0);
+        font.SetText(character);
+        int width = 0;
+        int height = 0;
+        font.Measure(&width, &height);
+        return {width, height};
+    }
+
+    std::map<Key, SIZE> sizes_;
+};
 
 // PNG pictures through the PNG reader, whose failures end the game; any
 // other picture through the surface's own loading, which leaves the surface
@@ -87,7 +107,7 @@ public:
                 auto& glyph = static_cast<CMarkupCharToken&>(token);
                 int width = 0;
                 int height = 0;
-                MeasureGlyph(font_, glyph.text, &width, &height);
+                glyphSizes_.Measure(font_, glyph.text, &width, &height);
                 Place(glyph, width, height);
                 break;
             }
@@ -200,6 +220,7 @@ private:
     MarkupTypeState& type_;
     MarkupLayoutBox& box_;
     const RubyChildMaker& makeRubyChild_;
+    CGlyphSizes glyphSizes_;
     const bool vertical_;
     int x_ = 0;
     int y_ = 0;

@@ -86,6 +86,18 @@ void UnderHalf(std::vector<Color32>& expected, const std::vector<Color32>& pass,
     }
 }
 
+// Renders a large full-block glyph with rim and shadow elsewhere, so that
+// the glyph rendered next finds the renderers' scratch full of ink from a
+// bigger glyph, and must come out as if drawn on a clean section.
+void InkTheScratch() {
+    CMemorySurface elsewhere;
+    ASSERT_EQ(elsewhere.Create(80, 80), 0);
+    CFont font;
+    font.SetText("\x81\xA1");  // a black square
+    RenderGlyphSupersampled(elsewhere, RECT{0, 0, 67, 67}, font, {64, 0xFF000000u, 0xFFFFFFFFu, 0xFF000000u}, false);
+    RenderGlyphPlain(elsewhere, RECT{0, 0, 67, 67}, font, {64, 0xFF000000u, 0, 0});
+}
+
 TEST(GlyphRenderer, PlainIsGreyCoverageOfTheColour) {
     for (const Face& face : kFaces) {
         SCOPED_TRACE(face.letter);
@@ -95,6 +107,7 @@ TEST(GlyphRenderer, PlainIsGreyCoverageOfTheColour) {
             CFont font;
             font.SetFace(face.letter);
             font.SetText(kGlyph);
+            InkTheScratch();
             RenderGlyphPlain(target, kRect, font, {24, colour, 0xFF000000u, 0xFF000000u});
             const int grey = int(colour >> 24);
             const auto gdi = Reference(face.gdiName, 24, PROOF_QUALITY, kW, kH, RGB(grey, grey, grey), true, {{0, 0}});
@@ -134,6 +147,7 @@ TEST(GlyphRenderer, SupersampledWithRimAndShadow) {
             CFont font;
             font.SetFace(face.letter);
             font.SetText(kGlyph);
+            InkTheScratch();
             RenderGlyphSupersampled(target, kRect, font, {24, ink.colour, ink.rim, ink.shadow}, false);
 
             std::vector<Color32> expected = Backdrop();
@@ -190,6 +204,7 @@ TEST(GlyphRenderer, BoostedCoverage) {
     CFont font;
     font.SetFace("M");
     font.SetText(kGlyph);
+    InkTheScratch();
     RenderGlyphSupersampled(target, rect, font, {12, 0xFF000000u, 0, 0}, true);
     const auto main = Reference("IPAMincho", 48, DEFAULT_QUALITY, 56, 56, RGB(0, 0, 255), false, {{0, 0}});
     int boostedPixels = 0;
