@@ -96,6 +96,8 @@ protected:
         CMaskNode& follow = Add(*canvas, "Follow", new CMaskNode(100, 100, 2, "C/mask.bmp", true));
         Add(follow, "Content", new CImageNode(10, 5, 0, "C/content.abm", 0));
         Add(follow, "Block", new CColorNode(60, 20, 1, 40, 30, 0xFF8000, kColorBlendNormal));
+        Add(Add(follow, "Group", new CSceneNode(20, 40, 2)), "Dot",
+            new CColorNode(0, 0, 0, 16, 12, 0x8040FF, kColorBlendNormal));
         CMaskNode& still = Add(*canvas, "Still", new CMaskNode(400, 100, 2, "C/mask.bmp", false));
         Add(still, "Content", new CImageNode(380, 90, 0, "C/content.abm", 0));
         Add(still, "Block", new CColorNode(450, 120, 1, 50, 40, 0x40FF80, kColorBlendNormal));
@@ -124,7 +126,10 @@ protected:
         }
         for (CNode* mask : masks) {
             nodes.push_back(mask);
-            for (const auto& child : mask->GetChildren()) nodes.push_back(child.second);
+            for (const auto& child : mask->GetChildren()) {
+                nodes.push_back(child.second);
+                for (const auto& inner : child.second->GetChildren()) nodes.push_back(inner.second);
+            }
         }
         nodes.insert(nodes.end(), outlines.begin(), outlines.end());
         return nodes;
@@ -135,7 +140,7 @@ protected:
     // beyond the rectangle it reports (left for its own fix).
     bool Turnable(CNode* node) {
         for (CNode* mask : masks) {
-            if (node == mask || node->GetParent() == mask) return false;
+            if (node == mask || node->GetParent() == mask || node->GetParent()->GetParent() == mask) return false;
         }
         return node != canvas->FindNode("Frame") && node != canvas->FindNode("Frame/Window/Content");
     }
