@@ -13,7 +13,13 @@
 //   by hand); an opaque full-screen picture on top composed whole, beside
 //   one BlitNormal of the frame;
 // - attaching a Fade outline 32 pixels wide around 800 x 600 (the border a
-//   frame adds around such a picture: its four pictures computed).
+//   frame adds around such a picture: its four pictures computed);
+// - attaching a Fade frame 32 wide around an 800 x 600 picture that the
+//   resource cache already holds (the picture's node, the window and the
+//   outline with its pictures), beside the first attachment, which also
+//   decodes the picture;
+// - a frame of a 400 x 300 mask whose child moves 3 pixels: the work
+//   picture composed again and drawn.
 //
 //   scripts/session start build
 //   scripts/wine-run build/bin/scene_bench.exe
@@ -28,11 +34,15 @@
 #include "graphics/blend_blits.h"
 #include "graphics/memory_surface.h"
 #include "scene/color_node.h"
+#include "scene/composite/frame_node.h"
+#include "scene/composite/mask_node.h"
 #include "scene/composite/outline_node.h"
+#include "scene/composite/outline_style.h"
 #include "scene/dirty_rect_grid.h"
 #include "scene/image_node.h"
 #include "scene/redraw.h"
 #include "scene/scene_node.h"
+#include "scene/test_pictures.h"
 
 namespace {
 
@@ -323,6 +333,64 @@ void OutlineBench() {
     Report("outline: attaching Fade 32 wide around 800 x 600", attach, 5.0);
 }
 
+void FrameNodeBench() {
+    CPictureFolder folder;
+    folder.Pack("Bench", {{"picture.bmp", BmpPictureFile(kWidth, kHeight, PatternPixel)}});
+    CSceneNode root(0, 0, 0);
+    const auto attach = [&] {
+        auto* frame = new CFrameNode(0, 0, 0, "Bench/picture.bmp", kOutlineFade, 0xFFFFFFFF, 32);
+        root.AddChild("Frame", frame);
+        frame->Reset();
+    };
+    const auto detach = [&] {
+        root.RemoveAt("Frame");
+        root.PurgeRemoved();
+    };
+    const double first = BestMilliseconds(1, [] {}, attach);
+    // A second user keeps the picture in the cache between the rounds.
+    CImageNode keeper(0, 0, 0, "Bench/picture.bmp", kPictureDrawNormal);
+    keeper.Reset();
+    const double cached = BestMilliseconds(20, detach, attach);
+    Report("frame: attaching Fade 32 wide around 800 x 600", cached, 5.0);
+    std::printf("%-52s %10.4f ms\n", "  the first, decoding the picture", first);
+}
+
+// White on the left, a ramp to black on the right, a grey hole in the middle.
+Color32 MaskPixel(int x, int y) {
+    if (x > 150 && x < 250 && y > 100 && y < 200) return 0x808080;
+    return x < 200 ? 0xFFFFFF : static_cast<Color32>((399 - x) * 255 / 199) * 0x010101;
+}
+
+void MaskBench() {
+    CPictureFolder folder;
+    folder.Pack("Bench", {{"mask.bmp", BmpPictureFile(400, 300, MaskPixel)}});
+    CMemorySurface frame;
+    frame.Create(kWidth, kHeight);
+    CDirtyRectGrid grid;
+    grid.Init(8, 8, kWidth, kHeight);
+    const CTransform2D identity(0, 0, 1, 1, 1, 0);
+    CSceneNode root(0, 0, 0);
+    auto* mask = new CMaskNode(200, 150, 0, "Bench/mask.bmp", true);
+    root.AddChild("Mask", mask);
+    mask->Reset();
+    CImageNode* child = AddPicture(*mask, "Child", 0, 0, 0, 400, 300, 50, true);
+    root.Update(0);
+    root.UpdateTransform(identity);
+    RedrawDirtyCells(root, grid, frame, nullptr);
+    int step = 0;
+    std::vector<RECT> cells;
+    const double moving = BestMilliseconds(kRounds, [&] {
+        child->SetPosition(step % 2 ? 0 : 3, 0);
+        ++step;
+    }, [&] {
+        root.Update(17);
+        root.UpdateTransform(identity);
+        cells = RedrawDirtyCells(root, grid, frame, nullptr);
+    });
+    Report("frame: a 400 x 300 mask over a child moving 3 px", moving, 2.0);
+    std::printf("%-52s %10zu cells, %lld pixels\n", "  its cells", cells.size(), Area(cells));
+}
+
 }  // namespace
 
 int main() {
@@ -331,5 +399,7 @@ int main() {
     TreeBench();
     FrameBench();
     OutlineBench();
+    FrameNodeBench();
+    MaskBench();
     return 0;
 }

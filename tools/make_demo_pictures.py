@@ -35,6 +35,14 @@ COLOURS = {
     "summit": 0xC8B070,
     "textbox": 0x233350,
     "glow": 0xF2C14E,
+    "panel": 0x5A6E8C,
+    "boat": 0xE0A050,
+    "stripe": 0x58B0A0,
+    "knob": 0x4C5A78,
+    "beam": 0x50C878,
+    "press": 0xE05048,
+    "lamp": 0xF0D040,
+    "bell": 0xC07AD0,
 }
 
 
@@ -126,6 +134,29 @@ def write_text_pictures(pic):
     write_png(os.path.join(pic, "Glow.png"), 28, 28, framed(28, 28, COLOURS["glow"], 4))
 
 
+def composite_pictures(pic):
+    """The composite chapter's pictures: the framed panel and the boat that
+    sails inside it, the porthole mask (a white disc on black, its edge
+    softened) and the stripes behind it, the bell shown over the hit area,
+    the button's three faces and its lamp."""
+    write_png(os.path.join(pic, "CmpPanel.png"), 240, 160, framed(240, 160, COLOURS["panel"]))
+    write_png(os.path.join(pic, "CmpBoat.png"), 100, 60, framed(100, 60, COLOURS["boat"]))
+
+    def porthole(x, y):
+        d = math.hypot(x + 0.5 - 100, y + 0.5 - 75)
+        level = int(max(0.0, min(1.0, (70 - d) / 6)) * 255)
+        return (level, level, level)
+    write_png(os.path.join(pic, "CmpMask.png"), 200, 150, porthole)
+
+    def stripes(x, y):
+        return rgb(COLOURS["stripe"] if (x // 30) % 2 == 0 else darker(COLOURS["stripe"]))
+    write_png(os.path.join(pic, "CmpStripes.png"), 360, 150, stripes)
+    write_png(os.path.join(pic, "CmpBell.png"), 180, 100, framed(180, 100, COLOURS["bell"]))
+    for title, name in (("Normal", "knob"), ("Highlight", "beam"), ("Down", "press")):
+        write_png(os.path.join(pic, "Cmp" + title + ".png"), 160, 50, framed(160, 50, COLOURS[name], 4))
+    write_png(os.path.join(pic, "CmpLamp.png"), 40, 40, framed(40, 40, COLOURS["lamp"], 4))
+
+
 def write_header(path):
     lines = ["// Drawn by tools/make_demo_pictures.py: the flat colours of the demo's",
              "// pictures, 0x00RRGGBB.", "#pragma once", "", "#include <cstdint>", ""]
@@ -161,6 +192,7 @@ def main():
         write_png(os.path.join(mn, title + ".png"), 80, 24, framed(80, 24, COLOURS[name], 3))
         write_png(os.path.join(mn, title + "Off.png"), 80, 24, framed(80, 24, darker(COLOURS[name]), 3))
     write_png(os.path.join(mn, "WaitIcon.png"), 24, 24, wait_icon(24), alpha=True)
+    composite_pictures(pic)
 
 
 if __name__ == "__main__":

@@ -118,36 +118,53 @@ void DrawLineSolid(CMemorySurface& dest, int x1, int y1, int x2, int y2, Color32
     WalkLine(x1, y1, x2, y2, [&](int x, int y, int, int) { canvas.At(x, y) = colour; });
 }
 
-void DrawLine(CMemorySurface& dest, int x1, int y1, int x2, int y2, Color32 colour,
-              const RECT* clip) {
-    RECT area;
-    if (!DrawableArea(dest, clip, area) || !ClipLine(x1, y1, x2, y2, area)) return;
+namespace {
+
+// The anti-aliased line clipped to `walk`, writing only the pixels inside
+// `plot` (which lies within `walk`).
+void DrawBlendedLine(CMemorySurface& dest, int x1, int y1, int x2, int y2, Color32 colour, RECT walk,
+                     const RECT& plot) {
+    if (!ClipLine(x1, y1, x2, y2, walk)) return;
     const uint32_t alpha = colour >> 24;
     const bool straight = x1 == x2 || y1 == y2;
-    if (straight && alpha == 255) {
-        DrawLineSolid(dest, x1, y1, x2, y2, colour, &area);
-        return;
-    }
     Canvas canvas = CanvasOf(dest);
-    const int sx = x2 >= x1 ? 1 : -1;
-    const int sy = y2 >= y1 ? 1 : -1;
     if (straight) {
         WalkLine(x1, y1, x2, y2, [&](int px, int py, int, int) {
-            canvas.At(px, py) = Blend(canvas.At(px, py), colour, alpha, alpha);
+            if (!Inside(plot, px, py)) return;
+            canvas.At(px, py) = alpha == 255 ? colour : Blend(canvas.At(px, py), colour, alpha, alpha);
         });
         return;
     }
+    const int sx = x2 >= x1 ? 1 : -1;
+    const int sy = y2 >= y1 ? 1 : -1;
     // The weight of a pixel grows with its closeness to the ideal line; its
     // neighbour across the line (beside it on the minor axis, back towards
     // where the line comes from) takes the rest of the alpha.
     const bool yMajor = std::abs(x2 - x1) < std::abs(y2 - y1);
     WalkLine(x1, y1, x2, y2, [&](int px, int py, int e, int twice) {
         const uint32_t w = e < 0 ? alpha * (e + twice) / twice : alpha * e / twice;
-        canvas.At(px, py) = Blend(canvas.At(px, py), colour, alpha, w);
+        if (Inside(plot, px, py)) canvas.At(px, py) = Blend(canvas.At(px, py), colour, alpha, w);
         const int nx = yMajor ? px - sx : px;
         const int ny = yMajor ? py : py - sy;
-        if (Inside(area, nx, ny)) {
+        if (Inside(plot, nx, ny)) {
             canvas.At(nx, ny) = Blend(canvas.At(nx, ny), colour, alpha, alpha - w);
         }
     });
+}
+
+}  // namespace
+
+void DrawLine(CMemorySurface& dest, int x1, int y1, int x2, int y2, Color32 colour,
+              const RECT* clip) {
+    RECT area;
+    if (!DrawableArea(dest, clip, area)) return;
+    DrawBlendedLine(dest, x1, y1, x2, y2, colour, area, area);
+}
+
+void DrawLinePiece(CMemorySurface& dest, int x1, int y1, int x2, int y2, Color32 colour,
+                   const RECT* clip) {
+    RECT whole;
+    RECT piece;
+    if (!DrawableArea(dest, nullptr, whole) || !DrawableArea(dest, clip, piece)) return;
+    DrawBlendedLine(dest, x1, y1, x2, y2, colour, whole, piece);
 }

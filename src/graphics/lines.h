@@ -19,3 +19,9 @@ void DrawLineSolid(CMemorySurface& dest, int x1, int y1, int x2, int y2, Color32
 // pixel and its neighbour across the line by the distance to the ideal line.
 void DrawLine(CMemorySurface& dest, int x1, int y1, int x2, int y2, Color32 colour,
               const RECT* clip);
+// The pixels inside the clip of the line that DrawLine draws without one:
+// the line is clipped to the destination alone, so drawing it piece by piece
+// under any clips gives the pixels of one whole draw. (DrawLine clips the
+// endpoints to the clip, which moves the slope's rounding with the clip.)
+void DrawLinePiece(CMemorySurface& dest, int x1, int y1, int x2, int y2, Color32 colour,
+                   const RECT* clip);

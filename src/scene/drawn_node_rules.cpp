@@ -53,6 +53,16 @@ RECT PlacedRect(const CTransform2D& placement, int width, int height) {
                 ToEdge(std::ceil(edges[2])), ToEdge(std::ceil(edges[3]))};
 }
 
+RECT MapDrawnRect(const CTransform2D& transform, RECT rect) {
+    if (IsEmptyRect(rect)) return rect;
+    transform.MapRect(rect);
+    if (transform.IsRotated()) {
+        ++rect.right;
+        ++rect.bottom;
+    }
+    return rect;
+}
+
 bool IsPixelExact(const CTransform2D& placement, int width, int height) {
     if (placement.IsRotated()) return false;
     double edges[4];

@@ -40,6 +40,12 @@ RECT PlacedRect(const CTransform2D& placement, int width, int height);
 // PlacedRect holds no pixel that the box does not cover.
 bool IsPixelExact(const CTransform2D& placement, int width, int height);
 
+// A rectangle in the transform's inner coordinates mapped to its outer ones
+// as a drawing there reaches: under a turn, the bounding box gets one pixel
+// more on the right and at the bottom, since the edge table paints the pixel
+// a turned corner lands on, also exactly on the box's right or bottom edge.
+RECT MapDrawnRect(const CTransform2D& transform, RECT rect);
+
 // While the node is visible under the parent transform, its local rectangle
 // joins its dirty rectangle.
 void DirtyVisibleArea(CNode& node, const CTransform2D& parent);

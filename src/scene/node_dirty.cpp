@@ -3,6 +3,7 @@
 // and committing. Rectangles a node keeps are in its parent's coordinates;
 // the redraw list is in screen coordinates.
 #include "scene/dirty_rect_grid.h"
+#include "scene/drawn_node_rules.h"
 #include "scene/node.h"
 #include "scene/rect_math.h"
 
@@ -18,7 +19,7 @@ void CNode::CullOwnArea(CTransform2D parent, std::vector<RECT>* pending, const R
     if (!IsVisible(parent)) return;
     RECT area;
     GetLocalRect(&area);
-    parent.MapRect(area);
+    area = MapDrawnRect(parent, area);
     if (IsEmptyRect(area)) return;
     if (clip) {
         area = IntersectRects(area, *clip);
@@ -70,8 +71,7 @@ void CNode::SubmitDirtyRects(CDirtyRectGrid* grid, CTransform2D parent, const RE
         DirtyOwnArea(parent, clip);
         for (const RECT* own : {&committedRect_, &dirtyRect_}) {
             if (IsEmptyRect(*own)) continue;
-            RECT area = *own;
-            parent.MapRect(area);
+            const RECT area = MapDrawnRect(parent, *own);
             grid->AddRect(clip ? IntersectRects(area, *clip) : area);
         }
     }
@@ -96,9 +96,8 @@ void CNode::CommitDirty() {
 void CNode::FlushCommittedRect(RECT* accumulator, CTransform2D toAccumulator, const RECT* clip) {
     BeginChange(nullptr);
     if (IsEmptyRect(committedRect_)) return;
-    RECT old = committedRect_;
+    const RECT old = MapDrawnRect(toAccumulator, committedRect_);
     committedRect_ = EmptyRect();
-    toAccumulator.MapRect(old);
     *accumulator = UniteRects(*accumulator, clip ? IntersectRects(old, *clip) : old);
 }
 

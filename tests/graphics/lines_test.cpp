@@ -121,4 +121,46 @@ TEST(DrawLine, SlopedLinesShareTheAlphaWithTheNeighbourAcrossTheLine) {
     for (const auto& p : expectedPixels) EXPECT_EQ(diagonal.GetPixel(p.first, p.second), half);
 }
 
+TEST(DrawLinePiece, PiecesUnderAnyClipsAddUpToTheWholeLine) {
+    // Sloped lines in every direction, some reaching past the destination,
+    // drawn once whole and once as 7 x 5 pieces: the same pixels. DrawLine
+    // under the same pieces moves the slope with each clip and differs.
+    const struct {
+        int x1, y1, x2, y2;
+        Color32 colour;
+    } lines[] = {{1, 2, 40, 17, 0xFFE04020}, {38, 1, 3, 29, 0xC040FF80},
+                 {-20, 25, 50, -8, 0xFF2080FF}, {5, 30, 9, -30, 0x80FFFFFF}};
+    bool drawLineDiffers = false;
+    for (const auto& l : lines) {
+        SCOPED_TRACE(testing::Message() << l.x1 << "," << l.y1 << " - " << l.x2 << "," << l.y2);
+        CMemorySurface whole, pieces, clipped;
+        for (CMemorySurface* s : {&whole, &pieces, &clipped}) {
+            ASSERT_EQ(s->Create(42, 31), 0);
+            s->Fill(0x30405060, nullptr);
+        }
+        DrawLine(whole, l.x1, l.y1, l.x2, l.y2, l.colour, nullptr);
+        for (int top = 0; top < 31; top += 5) {
+            for (int left = 0; left < 42; left += 7) {
+                const RECT piece = {left, top, left + 7, top + 5};
+                DrawLinePiece(pieces, l.x1, l.y1, l.x2, l.y2, l.colour, &piece);
+                DrawLine(clipped, l.x1, l.y1, l.x2, l.y2, l.colour, &piece);
+            }
+        }
+        EXPECT_EQ(PixelsOf(pieces), PixelsOf(whole));
+        drawLineDiffers = drawLineDiffers || PixelsOf(clipped) != PixelsOf(whole);
+    }
+    EXPECT_TRUE(drawLineDiffers);
+}
+
+TEST(DrawLinePiece, NothingOutsideTheClip) {
+    CMemorySurface s;
+    ASSERT_EQ(s.Create(10, 10), 0);
+    const RECT clip = {3, 0, 6, 4};
+    DrawLinePiece(s, 0, 0, 9, 9, 0xFFFFFFFF, &clip);
+    for (const auto& p : ChangedPixels(s, 0)) {
+        EXPECT_TRUE(p.first >= 3 && p.first < 6 && p.second < 4) << p.first << "," << p.second;
+    }
+    EXPECT_EQ(ChangedPixels(s, 0), (Points{{3, 2}, {3, 3}, {4, 3}}));
+}
+
 }  // namespace

@@ -1,8 +1,10 @@
 #include "scene/composite/line_node.h"
 
+#include <cmath>
 #include <vector>
 
 #include "graphics/lines.h"
+#include "graphics/placement.h"
 #include "scene/drawn_node_rules.h"
 #include "scene/rect_math.h"
 
@@ -10,6 +12,15 @@ namespace {
 
 constexpr Color32 kColorBits = 0x00FFFFFF;
 constexpr Color32 kOpaque = 0xFF000000;
+// Pixels around a vertex's place that its drawing can reach.
+constexpr LONG kVertexMargin = 2;
+
+// The pixel a place lies on, kept inside the int range.
+LONG ToPixel(double v) {
+    if (!(v > -1e9)) return static_cast<LONG>(-1e9);
+    if (v >= 1e9) return static_cast<LONG>(1e9);
+    return static_cast<LONG>(std::floor(v));
+}
 
 }  // namespace
 
@@ -34,6 +45,8 @@ void CLineNode::DrawSelf(CMemorySurface& target, CTransform2D parent, const RECT
     const std::vector<CNode*> vertices = ChildrenInDrawingOrder();
     if (vertices.size() < 2) return;
     const CTransform2D placement = ComposedPlacement(*this, parent);
+    // Drawn opaque, so a faded-out line must not draw at all.
+    if (!IsPlacementVisible(placement)) return;
     std::vector<POINT> points;
     points.reserve(vertices.size());
     for (CNode* vertex : vertices) {
@@ -45,10 +58,10 @@ void CLineNode::DrawSelf(CMemorySurface& target, CTransform2D parent, const RECT
     for (size_t i = 1; i < points.size(); ++i) {
         // Separate segments take the vertices in pairs.
         if (style_ == kLineSegments && i % 2 == 0) continue;
-        DrawLine(target, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, colour, clip);
+        DrawLinePiece(target, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, colour, clip);
     }
     if (style_ == kLineClosed) {
-        DrawLine(target, points.back().x, points.back().y, points.front().x, points.front().y, colour, clip);
+        DrawLinePiece(target, points.back().x, points.back().y, points.front().x, points.front().y, colour, clip);
     }
 }
 
@@ -62,19 +75,17 @@ void CLineNode::GetSize(int* width, int* height) {
 void CLineNode::GetLocalRect(RECT* out) {
     RECT area = EmptyRect();
     for (CNode* vertex : ChildrenInDrawingOrder()) {
-        const CTransform2D& at = vertex->GetPlacement();
-        // A vertex is drawn where its position lands after the parent's
-        // transform is composed in, which can be a pixel off its own
-        // truncated place: the extra pixel around it keeps that pixel inside.
-        const RECT pixel = {static_cast<LONG>(at.x) - 1, static_cast<LONG>(at.y) - 1,
-                            static_cast<LONG>(at.x + 1) + 1, static_cast<LONG>(at.y + 1) + 1};
-        area = UniteRects(area, pixel);
+        CTransform2D at = GetPlacement();
+        at.Compose(vertex->GetPlacement());
+        // The vertex's own place in the parent's space, whole pixels around
+        // it: the drawing truncates the place after the parent's transform is
+        // composed in, which can land a pixel off, and the blended neighbour
+        // across the line lies one pixel further.
+        const LONG x = ToPixel(at.x);
+        const LONG y = ToPixel(at.y);
+        area = UniteRects(area, RECT{x - kVertexMargin, y - kVertexMargin, x + kVertexMargin + 1,
+                                     y + kVertexMargin + 1});
     }
-    if (IsEmptyRect(area)) {
-        *out = area;
-        return;
-    }
-    GetPlacement().MapRect(area);
     *out = area;
 }
 

@@ -24,8 +24,8 @@ public:
     // Nothing with fewer than two vertices.
     void DrawSelf(CMemorySurface& target, CTransform2D parent, const RECT* clip) override;
     void GetSize(int* width, int* height) override;
-    // The vertices' pixels, each grown by a pixel on every side, mapped by
-    // the own placement.
+    // Each vertex's place under the own placement, grown by the pixels its
+    // drawing can reach around it.
     void GetLocalRect(RECT* out) override;
     int GetNodeKind() override;
     bool IsVisible(const CTransform2D& parent) override;

@@ -19,6 +19,15 @@ constexpr double kVisibleAbove = 0.001;
 
 const CTransform2D kIdentity(0, 0, 1, 1, 1, 0);
 
+// Whether a node below changed: content nested in a group (a class node
+// holding its picture) changes the composition as much as a direct child.
+bool AnyDescendantDirty(const CNode& node) {
+    for (const auto& entry : node.GetChildren()) {
+        if (entry.second->IsDirty() || AnyDescendantDirty(*entry.second)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 CMaskNode::CMaskNode(int x, int y, int z, std::string file, bool childrenFollow)
@@ -57,12 +66,9 @@ void CMaskNode::Update(int milliseconds) {
     CSceneNode::Update(milliseconds);
     // The identity stands for "whatever the own placement is".
     transition_.Update(kIdentity, milliseconds);
-    for (CNode* child : ChildrenInDrawingOrder()) {
-        if (child->IsDirty()) {
-            InvalidateAll();
-            composed_ = false;
-            return;
-        }
+    if (AnyDescendantDirty(*this)) {
+        InvalidateAll();
+        composed_ = false;
     }
 }
 

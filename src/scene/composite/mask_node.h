@@ -26,7 +26,8 @@ public:
     // The file name and the follow flag; no pictures, no transition.
     CNode* Clone() override;
     // The animators and children, the transition whatever the placement;
-    // a changed child has the composition made again.
+    // a changed child, or a changed node below one, has the composition
+    // made again.
     void Update(int milliseconds) override;
     // Composes the work picture when a child changed, then draws it with
     // its alpha, through the transition while the placement is untransformed.

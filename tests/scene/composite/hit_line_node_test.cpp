@@ -121,4 +121,23 @@ TEST_F(LineNodes, FractionalPlacesLeaveNoStalePixels) {
     }
 }
 
+TEST_F(LineNodes, AFadedOutLineDrawsNothingEvenWhenDrawnWhole) {
+    // Drawn opaque whatever its opacity, so below the visibility threshold
+    // the line must not draw at all, not only be left out of the redraw.
+    CLineNode& line = AddLine(kLineClosed, {{0, 0}, {100, 0}, {100, 100}});
+    for (double opacity : {0.0, 0.001}) {
+        line.SetOpacity(opacity);
+        CMemorySurface whole;
+        ASSERT_EQ(whole.Create(800, 600), 0);
+        line.Draw(whole, kIdentity, nullptr);
+        EXPECT_EQ(whole.GetPixel(100, 60), 0u) << opacity;
+        EXPECT_EQ(whole.GetPixel(150, 110), 0u) << opacity;
+    }
+    line.SetOpacity(0.25);
+    CMemorySurface whole;
+    ASSERT_EQ(whole.Create(800, 600), 0);
+    line.Draw(whole, kIdentity, nullptr);
+    EXPECT_EQ(whole.GetPixel(100, 60), 0xFFFF8040u);
+}
+
 }  // namespace

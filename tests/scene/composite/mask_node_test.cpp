@@ -106,6 +106,21 @@ TEST_F(MaskNodes, NoPixelOfAnEarlierCompositionSurvivesAChildsMove) {
     EXPECT_TRUE(MatchesFullRedraw(root, target));
 }
 
+TEST_F(MaskNodes, ANodeMovedBelowAChildIsComposedAgain) {
+    // A picture held by a group, as a class node holds its own: only the
+    // picture changes, and the mask still shows it where it went.
+    CMaskNode& mask = AddMask("Mask/white.bmp", true, 100, 100);
+    CSceneNode& group = Add(mask, "Group", new CSceneNode(0, 0, 0));
+    CColorNode& red = Add(group, "Red", new CColorNode(0, 0, 0, 20, 20, 0xFF0000, kColorBlendNormal));
+    Frame();
+    red.SetPosition(50, 10);
+    root.Update(17);
+    Frame();
+    auto child = [](int u, int v) { return u >= 50 && u < 70 && v >= 10 && v < 30 ? 0xFF0000 : 0; };
+    EXPECT_TRUE(Shows(100, 100, child, [](int, int) { return 0xFF; }));
+    EXPECT_TRUE(MatchesFullRedraw(root, target));
+}
+
 TEST_F(MaskNodes, ARemovedChildIsRedrawnOnlyInsideTheMask) {
     CMaskNode& mask = AddMask("Mask/white.bmp", false, 100, 100);
     // Half of it lies left of the mask.
