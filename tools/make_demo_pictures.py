@@ -33,6 +33,9 @@ COLOURS = {
     "hill": 0x9A8A3C,
     "shore": 0x6CB4D8,
     "summit": 0xC8B070,
+    "parchment": 0xEFE6CF,
+    "gem": 0x2FA89A,
+    "speaker": 0x8C5A9E,
 }
 
 
@@ -118,6 +121,18 @@ def wait_icon(size):
     return pixel
 
 
+def log_pictures(pic):
+    """The log chapter's window under its text, and the gem that sits
+    inline in a line of it."""
+    write_png(os.path.join(pic, "LogPanel.png"), 680, 220, framed(680, 220, COLOURS["parchment"], 4))
+    write_png(os.path.join(pic, "Gem.png"), 24, 24, framed(24, 24, COLOURS["gem"], 3))
+
+
+def balloon_pictures(pic):
+    """The balloon chapter's speaker, whom the balloons' tails point at."""
+    write_png(os.path.join(pic, "Speaker.png"), 120, 200, framed(120, 200, COLOURS["speaker"]))
+
+
 def write_header(path):
     lines = ["// Drawn by tools/make_demo_pictures.py: the flat colours of the demo's",
              "// pictures, 0x00RRGGBB.", "#pragma once", "", "#include <cstdint>", ""]
@@ -152,6 +167,8 @@ def main():
         write_png(os.path.join(mn, title + ".png"), 80, 24, framed(80, 24, COLOURS[name], 3))
         write_png(os.path.join(mn, title + "Off.png"), 80, 24, framed(80, 24, darker(COLOURS[name]), 3))
     write_png(os.path.join(mn, "WaitIcon.png"), 24, 24, wait_icon(24), alpha=True)
+    log_pictures(pic)
+    balloon_pictures(pic)
 
 
 if __name__ == "__main__":
