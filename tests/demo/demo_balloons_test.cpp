@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -63,9 +65,9 @@ protected:
             balloon.GetSize(&w, &h);
             const CTransform2D& p = balloon.GetPlacement();
             const double cx = p.x + w / 2, cy = p.y + h / 2;
-            const double toHead =
-                std::atan2(cy - (s.y + kHeadY), (s.x + kHeadX) - cx) * 180 / kPi;
-            const int off = std::abs(((static_cast<int>(std::lround(toHead)) - balloon.GetTailAngle()) % 360 + 540) % 360 - 180);
+            const double toHead = std::atan2(cy - (s.y + kHeadY), (s.x + kHeadX) - cx) * 180 / kPi;
+            const int turn = static_cast<int>(std::lround(toHead)) - balloon.GetTailAngle();
+            const int off = std::abs((turn % 360 + 540) % 360 - 180);
             EXPECT_TRUE(balloon.GetTailSwitch()) << b.first;
             EXPECT_LE(off, kAimTolerance) << b.first << " points " << balloon.GetTailAngle();
         }
