@@ -43,6 +43,9 @@ COLOURS = {
     "press": 0xE05048,
     "lamp": 0xF0D040,
     "bell": 0xC07AD0,
+    "parchment": 0xEFE6CF,
+    "gem": 0x2FA89A,
+    "speaker": 0x8C5A9E,
 }
 
 
@@ -157,6 +160,18 @@ def composite_pictures(pic):
     write_png(os.path.join(pic, "CmpLamp.png"), 40, 40, framed(40, 40, COLOURS["lamp"], 4))
 
 
+def log_pictures(pic):
+    """The log chapter's window under its text, and the gem that sits
+    inline in a line of it."""
+    write_png(os.path.join(pic, "LogPanel.png"), 680, 220, framed(680, 220, COLOURS["parchment"], 4))
+    write_png(os.path.join(pic, "Gem.png"), 24, 24, framed(24, 24, COLOURS["gem"], 3))
+
+
+def balloon_pictures(pic):
+    """The balloon chapter's speaker, whom the balloons' tails point at."""
+    write_png(os.path.join(pic, "Speaker.png"), 120, 200, framed(120, 200, COLOURS["speaker"]))
+
+
 def write_header(path):
     lines = ["// Drawn by tools/make_demo_pictures.py: the flat colours of the demo's",
              "// pictures, 0x00RRGGBB.", "#pragma once", "", "#include <cstdint>", ""]
@@ -193,6 +208,8 @@ def main():
         write_png(os.path.join(mn, title + "Off.png"), 80, 24, framed(80, 24, darker(COLOURS[name]), 3))
     write_png(os.path.join(mn, "WaitIcon.png"), 24, 24, wait_icon(24), alpha=True)
     composite_pictures(pic)
+    log_pictures(pic)
+    balloon_pictures(pic)
 
 
 if __name__ == "__main__":
