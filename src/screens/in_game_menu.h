@@ -116,6 +116,8 @@ private:
     void ReceiveStateCommand(const std::string& command);
     void ReceiveCommonCommand(const std::string& command);
     void ReceivePanelCommand(const std::string& command);
+    // "Cancel" in a question answers as "No".
+    void ReceiveQuestionCancel();
     // "SavePoint:" and its caption key: the live play data takes the caption
     // and the saved copy becomes the live data.
     void TakeSavePoint(const std::string& caption);

@@ -70,6 +70,27 @@ void CInGameMenu::ReceiveStateCommand(const std::string& command) {
         if (command == "Cancel") RequestState(baseState_, "EndHide");
     } else if (IsPanelState(state)) {
         ReceivePanelCommand(command);
+    } else if (command == "Cancel") {
+        ReceiveQuestionCancel();
+    }
+}
+
+void CInGameMenu::ReceiveQuestionCancel() {
+    switch (state_) {
+        case kMenuStateAskGoTitle:
+            RequestState(kMenuStateExit, "End_GoTitle");
+            break;
+        case kMenuStateAskEndGame:
+            RequestState(kMenuStateExit, "End_EndGame");
+            break;
+        case kMenuStateAskRestart:
+            RequestState(kMenuStateExit, "End_Restart");
+            break;
+        case kMenuStateAskClipLoad:
+            RequestState(kMenuStateSaveLoad, "End_ClipLoad");
+            break;
+        default:
+            break;
     }
 }
 
