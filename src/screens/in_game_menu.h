@@ -95,6 +95,42 @@ public:
     bool IsKeyWaitActive() const { return keyWaitActive_; }
     bool IsRestartPending() const { return restartPending_; }
 
+    // The sub-screens: panels built in code under "Menu/Sub" (frame, group
+    // "N", background "Back" and one standard button per item). A builder
+    // replaces any open panel and shows the current setting; a refresh
+    // lets every item go and holds down the one that matches the settings;
+    // a choice handler takes the command the menu did not handle itself in
+    // the panel's state. The sound panels do nothing without a sound device.
+    void BuildSEVolumeScreen();
+    void BuildBGMVolumeScreen();
+    void BuildGraphicEffectScreen();
+    void BuildScreenModeScreen();
+    void BuildSaveLoadScreen();
+    void BuildExitScreen();
+    void RefreshSEVolumeItems();
+    void RefreshBGMVolumeItems();
+    void RefreshGraphicEffectItems();
+    void RefreshScreenModeItems();
+    void OnSEVolumeChoice(std::string command);
+    void OnBGMVolumeChoice(std::string command);
+    // "SetGE_On" / "SetGE_Off", then the refresh for any command.
+    void OnGraphicEffectChoice(std::string command);
+    void OnScreenModeChoice(std::string command);
+    void OnSaveLoadChoice(std::string command);
+    void OnExitChoice(std::string command);
+    // Removes "Menu/Sub" with its whole tree.
+    void CloseSubScreen();
+    // The questions of states 18, 20, 22 and 27: "Yes" and "No" request
+    // their states with their events; anything else leaves the question.
+    void OnGoTitleConfirm(std::string command);
+    void OnEndGameConfirm(std::string command);
+    void OnRestartConfirm(std::string command);
+    void OnClipLoadConfirm(std::string command);
+    // Fills the script's "Menu/Caution" with the quick-save slot's
+    // thumbnail, comment and date, when the slot and its caption's line in
+    // "System/Save.def" exist.
+    void ShowClipLoadCaution();
+
 private:
     // The script page named name under the canvas, or null.
     CScriptPageNode* FindPage(const char* name);
@@ -116,8 +152,10 @@ private:
     void ReceiveStateCommand(const std::string& command);
     void ReceiveCommonCommand(const std::string& command);
     void ReceivePanelCommand(const std::string& command);
-    // "Cancel" in a question answers as "No".
-    void ReceiveQuestionCancel();
+    // What the menu leaves to the open panel's choice handler.
+    void ReceivePanelChoice(const std::string& command);
+    // "Cancel" answers a question as "No"; the rest goes to its handler.
+    void ReceiveQuestionCommand(const std::string& command);
     // "SavePoint:" and its caption key: the live play data takes the caption
     // and the saved copy becomes the live data.
     void TakeSavePoint(const std::string& caption);
