@@ -111,6 +111,16 @@ TEST(MenuSkipTest, SkippingPassesKeyWaitsAndRestsOnEachWithSkipWait) {
     }
 }
 
+TEST(MenuLayersTest, TheStoryTakesControlAwayFromInsideItsOwnRun) {
+    CMenuGame game(MenuScript::Events);
+    game.Start("S/Disable.txt");
+    EXPECT_EQ(game.menu->GetState(), kMenuStateControlDisabled);
+    game.Run(100);
+    EXPECT_EQ(ReadScriptVariable("@2"), 1);
+    EXPECT_DOUBLE_EQ(game.GameSpeed(), 1.0);
+    EXPECT_TRUE(RecordedErrors().empty());
+}
+
 TEST(MenuLayersTest, TheMenuBarTheLayersAndTheWaitIconFollowTheState) {
     CMenuGame game(MenuScript::Events);
     game.Start("S/Key.txt");
