@@ -210,10 +210,11 @@ def write_menu_panels(mn):
 
 
 def write_thumbnails(system):
-    """The save points' thumbnails, one per chapter, and a plain one."""
-    for name, colour in (("Motion", COLOURS["lantern"]), ("Transitions", COLOURS["dusk"]),
+    """The save points' thumbnails, one per chapter: shown at half size,
+    they fit beside the caution's comment and date."""
+    for name, colour in (("Transitions", COLOURS["dusk"]),
                          ("Sound", COLOURS["lake"]), ("Choice", COLOURS["hill"])):
-        write_png(os.path.join(system, "Thumb%s.png" % name), 160, 120, framed(160, 120, colour, 4))
+        write_png(os.path.join(system, "Thumb%s.png" % name), 96, 72, framed(96, 72, colour, 4))
 
 
 def write_header(path):
