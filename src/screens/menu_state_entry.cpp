@@ -9,6 +9,7 @@
 #include "screens/menu_opacity_fade.h"
 #include "screens/menu_state.h"
 #include "screens/page_opacity_fade.h"
+#include "screens/quick_save.h"
 #include "script/script_command_kind.h"
 #include "script/wait_key_statement.h"
 
@@ -67,6 +68,22 @@ void CInGameMenu::EnterState(int32_t state) {
             GetRootNode()->Request("Menu/Config/Item*", "#Release");
             StopStory();
             break;
+        case kMenuStateSEVolume:
+            BuildSEVolumeScreen();
+            StopStory();
+            break;
+        case kMenuStateBGMVolume:
+            BuildBGMVolumeScreen();
+            StopStory();
+            break;
+        case kMenuStateGraphicEffect:
+            BuildGraphicEffectScreen();
+            StopStory();
+            break;
+        case kMenuStateScreenMode:
+            BuildScreenModeScreen();
+            StopStory();
+            break;
         case kMenuStateGoTitle:
             ReturnOrRestart("BackToTitle");
             StopStory();
@@ -93,7 +110,7 @@ void CInGameMenu::EnterState(int32_t state) {
 }
 
 void CInGameMenu::LoadQuickSave() {
-    if (!GetPlayData().Load(PlayDataSlotPath(1))) {
+    if (!GetPlayData().Load(QuickSaveFileName)) {
         RequestState(kMenuStateSaveLoad, "");
         return;
     }
