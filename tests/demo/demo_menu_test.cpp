@@ -60,6 +60,11 @@ protected:
         ASSERT_FALSE(menu_->IsChangePending());
     }
     bool Has(const std::string& path) { return menu_->GetRootNode()->HasNodeAt(path); }
+    // A press of the standard button at the path, as a click on it makes.
+    void Press(const std::string& path) {
+        ASSERT_TRUE(Has(path)) << path;
+        menu_->GetRootNode()->Request(path, "ButtonDown");
+    }
 
     CDemoFolder game_;
     CConfig config_;
@@ -134,7 +139,7 @@ TEST_F(DemoMenuTest, EachQuestionIsShownAndTakenAway) {
     }
 }
 
-TEST_F(DemoMenuTest, TheQuickLoadShowsTheSlotAndResumesItsChapter) {
+TEST_F(DemoMenuTest, TheQuickLoadByItsButtonsResumesTheSlotsChapter) {
     // The slot as the save point of the choice chapter leaves it.
     CPlayData slot;
     slot.vars.caption = "Choice";
@@ -143,21 +148,28 @@ TEST_F(DemoMenuTest, TheQuickLoadShowsTheSlotAndResumesItsChapter) {
     ASSERT_TRUE(slot.Save(QuickSaveFileName));
     Open();
     EXPECT_EQ(*GetScriptVariableAddress("$10"), 1);  // the first chapter began
-    menu_->RequestState(kMenuStateOpen, "ToMenu");
+    menu_->ReceiveCommand("Menu");
     Settle();
-    menu_->BuildSaveLoadScreen();
-    menu_->GetRootNode()->Request("Menu/Config/ItemSaveLoad", "ButtonDown");
-    menu_->ForceState(kMenuStateSaveLoad, "");
+    Press("Menu/Config/ItemSaveLoad");
+    Settle();
+    EXPECT_EQ(menu_->GetState(), kMenuStateSaveLoad);
     ASSERT_TRUE(Has("Menu/Sub/N/Clip"));
 
-    menu_->OnSaveLoadChoice("ClipLoad");
+    Press("Menu/Sub/N/Clip");
     EXPECT_TRUE(Has("Menu/Caution/Thumb"));
     EXPECT_TRUE(Has("Menu/Caution/Comment"));
     EXPECT_TRUE(Has("Menu/Caution/Date"));
     Settle();
     EXPECT_EQ(menu_->GetState(), kMenuStateAskClipLoad);
+    Press("Menu/Caution/No");
+    Settle();
+    EXPECT_EQ(menu_->GetState(), kMenuStateSaveLoad);
+    EXPECT_FALSE(Has("Menu/Caution"));
 
-    menu_->OnClipLoadConfirm("Yes");
+    // Asked again, and "Yes" from the button the answer's page takes away.
+    Press("Menu/Sub/N/Clip");
+    Settle();
+    Press("Menu/Caution/Yes");
     Settle();
     host_.Update(kFrame);
     EXPECT_EQ(menu_->GetState(), kMenuStateSelection);  // the choice chapter's select began
@@ -166,6 +178,30 @@ TEST_F(DemoMenuTest, TheQuickLoadShowsTheSlotAndResumesItsChapter) {
     EXPECT_TRUE(Has("Game/Lake"));  // the choice chapter's stage
     EXPECT_EQ(*GetScriptVariableAddress("$10"), 1);  // the first chapter was passed by
     EXPECT_FALSE(Has("Menu/Caution"));
+}
+
+TEST_F(DemoMenuTest, ARestartFromItsYesButtonStartsOverWithTheSavedCopy) {
+    Open();
+    GetSavedPlayData().vars.values[100] = 3;
+    GetSavedPlayData().vars.caption = "Sound";
+    menu_->ReceiveCommand("Menu");
+    Settle();
+    Press("Menu/Config/ItemExit");
+    Settle();
+    EXPECT_EQ(menu_->GetState(), kMenuStateExit);
+    Press("Menu/Sub/N/Title");
+    Settle();
+    EXPECT_EQ(menu_->GetState(), kMenuStateAskRestart);
+    Press("Menu/Question/Yes");
+    Settle();
+    GetSavedPlayData().vars.values[101] = 9;  // the live data is taken at the restart's entry
+    host_.Update(kFrame);
+    EXPECT_EQ(menu_->GetState(), kMenuStatePlay);
+    EXPECT_EQ(GetPlayData().vars.values[100], 3);  // resumed at the sound chapter
+    EXPECT_EQ(GetPlayData().vars.values[101], 0);
+    EXPECT_EQ(*GetScriptVariableAddress("$10"), 1);
+    EXPECT_FALSE(Has("Menu/Question"));
+    EXPECT_FALSE(Has("Menu/Sub"));
 }
 
 }  // namespace
