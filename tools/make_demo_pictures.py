@@ -135,6 +135,7 @@ PANEL_COLOURS = {
     "exit": 0xC05050,
     "config": 0x5C6C80,
     "question": 0x5C8060,
+    "saveload": 0x808080,
 }
 PANEL_BACK = 0x1E2632
 
@@ -193,17 +194,17 @@ def write_menu_panels(mn):
             states["d"] = states.pop("c")
         for state, pixel in states.items():
             write_png(os.path.join(mn, "screen_%s_%s.png" % (item, state)), 120, 22, pixel)
-    write_png(os.path.join(mn, "saveload_cannotuse3.png"), back_w, back_h, panel_back(back_w, back_h, 0x808080))
+    write_png(os.path.join(mn, "saveload_cannotuse3.png"), back_w, back_h, panel_back(back_w, back_h, PANEL_COLOURS["saveload"]))
     write_png(os.path.join(mn, "exit_back3.png"), back_w, back_h, panel_back(back_w, back_h, PANEL_COLOURS["exit"]))
     for state, pixel in item_states(100, 60, PANEL_COLOURS["exit"]).items():
         write_png(os.path.join(mn, "exit_exit_%s.png" % state), 100, 60, pixel)
     # The menu script's own items: the configuration panel's entries, the
     # questions' Yes and No, the quick-load entry and the caution panel.
-    for name, size, colour in (("Config", (120, 28), "config"), ("Answer", (80, 32), "question"),
+    for name, size, colour in (("Config", (100, 28), "config"), ("Answer", (80, 32), "question"),
                                ("ClipLoad", (120, 40), "question")):
         for state, pixel in item_states(size[0], size[1], PANEL_COLOURS[colour]).items():
             write_png(os.path.join(mn, "%s_%s.png" % (name, state)), size[0], size[1], pixel)
-    write_png(os.path.join(mn, "ConfigBack.png"), 140, 240, panel_back(140, 240, PANEL_COLOURS["config"]))
+    write_png(os.path.join(mn, "ConfigBack.png"), 740, 40, panel_back(740, 40, PANEL_COLOURS["config"]))
     write_png(os.path.join(mn, "Question.png"), 300, 140, panel_back(300, 140, PANEL_COLOURS["question"]))
     write_png(os.path.join(mn, "Caution.png"), 400, 160, panel_back(400, 160, PANEL_COLOURS["question"]))
     write_png(os.path.join(mn, "SkipMark.png"), 12, 12, framed(12, 12, COLOURS["skip"], 2))
@@ -224,6 +225,10 @@ def write_header(path):
         lines.append("constexpr uint32_t kDemo%s = 0x%06X;" % (name.capitalize(), value))
         if name in ("skip", "clip", "system"):
             lines.append("constexpr uint32_t kDemo%sOff = 0x%06X;" % (name.capitalize(), darker(value)))
+    # The menu panels' edges and inside.
+    for name, value in PANEL_COLOURS.items():
+        lines.append("constexpr uint32_t kDemoPanel%s = 0x%06X;" % (name.capitalize(), value))
+    lines.append("constexpr uint32_t kDemoPanelBack = 0x%06X;" % PANEL_BACK)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w") as f:
         f.write("\n".join(lines) + "\n")
