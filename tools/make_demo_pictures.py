@@ -138,6 +138,9 @@ PANEL_COLOURS = {
     "saveload": 0x808080,
 }
 PANEL_BACK = 0x1E2632
+# The quick-load caution's inside: light, under the slot's dark blue comment
+# and date.
+CAUTION_BACK = 0xE8E4D8
 
 
 def item_states(width, height, colour):
@@ -156,12 +159,17 @@ def striped(width, height):
     return pixel
 
 
+def framed_in(width, height, inner, edge, border=4):
+    """A flat colour inside a frame of another."""
+    def pixel(x, y):
+        on_edge = x < border or y < border or x >= width - border or y >= height - border
+        return rgb(edge if on_edge else inner)
+    return pixel
+
+
 def panel_back(width, height, accent):
     """A dark panel inside an edge of the panel's colour."""
-    def pixel(x, y):
-        edge = x < 4 or y < 4 or x >= width - 4 or y >= height - 4
-        return rgb(accent if edge else PANEL_BACK)
-    return pixel
+    return framed_in(width, height, PANEL_BACK, accent)
 
 
 def cannot_use(width, height):
@@ -206,7 +214,7 @@ def write_menu_panels(mn):
             write_png(os.path.join(mn, "%s_%s.png" % (name, state)), size[0], size[1], pixel)
     write_png(os.path.join(mn, "ConfigBack.png"), 740, 40, panel_back(740, 40, PANEL_COLOURS["config"]))
     write_png(os.path.join(mn, "Question.png"), 300, 140, panel_back(300, 140, PANEL_COLOURS["question"]))
-    write_png(os.path.join(mn, "Caution.png"), 400, 160, panel_back(400, 160, PANEL_COLOURS["question"]))
+    write_png(os.path.join(mn, "Caution.png"), 400, 160, framed_in(400, 160, CAUTION_BACK, PANEL_COLOURS["question"]))
     write_png(os.path.join(mn, "SkipMark.png"), 12, 12, framed(12, 12, COLOURS["skip"], 2))
 
 
@@ -229,6 +237,7 @@ def write_header(path):
     for name, value in PANEL_COLOURS.items():
         lines.append("constexpr uint32_t kDemoPanel%s = 0x%06X;" % (name.capitalize(), value))
     lines.append("constexpr uint32_t kDemoPanelBack = 0x%06X;" % PANEL_BACK)
+    lines.append("constexpr uint32_t kDemoCautionBack = 0x%06X;" % CAUTION_BACK)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w") as f:
         f.write("\n".join(lines) + "\n")

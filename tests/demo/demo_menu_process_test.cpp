@@ -67,8 +67,8 @@ TEST(DemoMenuProcess, QuickSaveQuickLoadQuestionVolumeAndExitByTheMenu) {
     ClickThenSee(window, 644, 277, {201, 280, kDemoPanelQuestion, "quick-load caution"});
     const DemoProbe thumbnail = {293, 238, kDemoDusk, "the slot's thumbnail at half size"};
     EXPECT_EQ(WaitUntilShown(window, &thumbnail, 1), "");
-    EXPECT_TRUE(ShowsOtherThan(window, {320, 222, 560, 236}, kDemoPanelBack)) << "comment";
-    EXPECT_TRUE(ShowsOtherThan(window, {320, 239, 560, 253}, kDemoPanelBack)) << "date";
+    EXPECT_TRUE(ShowsOtherThan(window, {320, 222, 560, 236}, kDemoCautionBack)) << "comment";
+    EXPECT_TRUE(ShowsOtherThan(window, {320, 239, 560, 253}, kDemoCautionBack)) << "date";
     // "No" takes the caution away.
     ClickThenSee(window, 470, 326, {201, 280, kDemoDawn, "the story where the caution was"});
 
