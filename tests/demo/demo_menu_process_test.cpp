@@ -1,5 +1,7 @@
-// The demo's menu played by the game program itself, with the real cursor:
-// past the first chapter the save point enables Clip, which quick-saves;
+// The demo's menu played by the game program itself, with keys and the real
+// cursor: Control skips the first chapter and a right click ends skipping;
+// Shift hides and a click shows again; the save point enables Clip, which
+// quick-saves;
 // the save and load panel's quick-load entry asks with the slot's
 // thumbnail, comment and date; a music volume is chosen on its panel; the
 // exit panel's question ends the game, and the chosen volume is in the
@@ -26,6 +28,22 @@ bool ShowsOtherThan(HWND window, const RECT& area, Color32 colour) {
     return false;
 }
 
+// Waits until the probe's point shows another colour; false on a time-out.
+bool WaitUntilGone(HWND window, const DemoProbe& probe) {
+    const DWORD start = GetTickCount();
+    while (Mismatches(window, &probe, 1).empty()) {
+        if (GetTickCount() - start >= kShownMs) return false;
+        Sleep(kPollMs);
+    }
+    return true;
+}
+
+void RightClickAt(HWND window, int x, int y) {
+    PostMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
+    PostMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
+    Sleep(100);
+}
+
 // Clicks there, then waits until the probe shows.
 void ClickThenSee(HWND window, int x, int y, const DemoProbe& probe) {
     ClickAt(window, x, y);
@@ -42,13 +60,26 @@ TEST(DemoMenuProcess, QuickSaveQuickLoadQuestionVolumeAndExitByTheMenu) {
     ASSERT_NE(window, nullptr);
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE);
 
-    // The first chapter's three key waits.
-    for (const auto& wait : {std::make_pair(kFirstWait, std::size(kFirstWait)),
-                             std::make_pair(kSecondWait, std::size(kSecondWait)),
-                             std::make_pair(kThirdWait, std::size(kThirdWait))}) {
-        ASSERT_EQ(WaitUntilShown(window, wait.first, wait.second), "");
-        ASSERT_TRUE(GoOn(window, wait.first, wait.second, [&] { PressKey(window, VK_SPACE); }));
-    }
+    // Control skips: the first level's mark shows above Skip and the first
+    // chapter's key waits pass by themselves, up into the second chapter;
+    // a right click ends skipping.
+    ASSERT_EQ(WaitUntilShown(window, kFirstWait, std::size(kFirstWait)), "");
+    const DemoProbe skipMark = {526, 558, kDemoSkip, "the first skip level's mark"};
+    ASSERT_TRUE(GoOn(window, kFirstWait, std::size(kFirstWait), [&] { PressKey(window, VK_CONTROL); }));
+    ASSERT_EQ(WaitUntilShown(window, &skipMark, 1), "");
+    const DemoProbe dawn = {20, 20, kDemoDawn, "the second chapter's sky"};
+    ASSERT_EQ(WaitUntilShown(window, &dawn, 1), "");
+    RightClickAt(window, 400, 300);
+    EXPECT_TRUE(WaitUntilGone(window, skipMark));
+
+    // Shift hides the menu and the story: the black background alone; a
+    // click brings them back.
+    PressKey(window, VK_SHIFT);
+    const DemoProbe hidden = {20, 580, 0x000000, "the background where the bar was"};
+    ASSERT_EQ(WaitUntilShown(window, &hidden, 1), "");
+    ClickAt(window, 400, 300);
+    const DemoProbe bar = {20, 580, kDemoMenuBar, "the bar back"};
+    ASSERT_EQ(WaitUntilShown(window, &bar, 1), "");
 
     // The second chapter's save point enables Clip; Clip writes the quick save.
     const DemoProbe clipEnabled = {650, 580, kDemoClip, "Clip, enabled"};
