@@ -43,7 +43,8 @@ const VolumePanel kSEPanel{"se", "SE", kFrameSE, &CConfig::IsPlaySE, &CConfig::G
 const VolumePanel kBGMPanel{"bgm", "BGM", kFrameBGM, &CConfig::IsPlayBGM, &CConfig::GetBGMVolume,
                             &CConfig::SetPlayBGM, &CConfig::SetBGMVolume};
 
-// Items "Off", "1" .. "5": their places and the volume each level sets.
+// Items "Off", "1" .. "5": their places and the volume each level sets
+// ("Off" sets none: it only clears the play flag).
 struct VolumeLevel {
     const char* suffix;
     int x;

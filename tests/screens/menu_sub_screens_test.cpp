@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "menu_panel_fixture.h"
@@ -141,43 +142,77 @@ TEST_F(MenuPanelTest, EachPanelIsBuiltAsItsTableSays) {
 }
 
 // The state before, a panel built, a command to its choice handler (none
-// when empty): the settings after and the item held down.
+// when empty): the settings after and the item held down. In commands and
+// items "P" stands for the panel's own prefix, "p" for it in lower case and
+// "Q" for the other sound panel's.
 struct ChoiceRow {
     const char* label;
     bool soundAvailable;
-    bool playSE;
-    int32_t seVolume;
+    bool play;
+    int32_t volume;
     const char* command;
-    bool playSEAfter;
-    int32_t seVolumeAfter;
+    bool playAfter;
+    int32_t volumeAfter;
     std::vector<std::string> held;
 };
 
-TEST_F(MenuPanelTest, SoundEffectChoicesWriteTheSettingsAndHoldTheMatchingItem) {
+// A sound panel and the settings it writes.
+struct SoundPanel {
+    const char* prefix;
+    const char* lower;
+    const char* other;
+    void (CInGameMenu::*build)();
+    void (CInGameMenu::*choose)(std::string);
+    bool (CConfig::*isPlaying)() const;
+    int32_t (CConfig::*getVolume)() const;
+    void (CConfig::*setPlaying)(bool);
+    void (CConfig::*setVolume)(int32_t);
+};
+
+std::string ForPanel(std::string text, const SoundPanel& panel) {
+    for (const auto& [mark, by] : {std::pair<char, const char*>{'P', panel.prefix}, {'p', panel.lower},
+                                   {'Q', panel.other}}) {
+        for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark)) text.replace(at, 1, by);
+    }
+    return text;
+}
+
+TEST_F(MenuPanelTest, SoundChoicesWriteTheSettingsAndHoldTheMatchingItem) {
+    const SoundPanel panels[] = {
+        {"SE", "se", "BGM", &CInGameMenu::BuildSEVolumeScreen, &CInGameMenu::OnSEVolumeChoice, &CConfig::IsPlaySE,
+         &CConfig::GetSEVolume, &CConfig::SetPlaySE, &CConfig::SetSEVolume},
+        {"BGM", "bgm", "SE", &CInGameMenu::BuildBGMVolumeScreen, &CInGameMenu::OnBGMVolumeChoice,
+         &CConfig::IsPlayBGM, &CConfig::GetBGMVolume, &CConfig::SetPlayBGM, &CConfig::SetBGMVolume},
+    };
     const ChoiceRow rows[] = {
-        {"level 3 chosen", true, false, -2000, "SE_3", true, -1000, {"SE_3"}},
-        {"level 5 chosen", true, true, -1000, "SE_5", true, 0, {"SE_5"}},
-        {"level 1 chosen", true, true, 0, "SE_1", true, -2000, {"SE_1"}},
-        {"shown at -500", true, true, -500, "", true, -500, {"SE_4"}},
-        {"shown at -1500", true, true, -1500, "", true, -1500, {"SE_2"}},
+        {"level 3 chosen", true, false, -2000, "P_3", true, -1000, {"P_3"}},
+        {"level 5 chosen", true, true, -1000, "P_5", true, 0, {"P_5"}},
+        {"level 1 chosen", true, true, 0, "P_1", true, -2000, {"P_1"}},
+        {"shown at -500", true, true, -500, "", true, -500, {"P_4"}},
+        {"shown at -1500", true, true, -1500, "", true, -1500, {"P_2"}},
         {"a volume of -700 holds none", true, true, -700, "", true, -700, {}},
-        {"off whatever the volume", true, false, -700, "", false, -700, {"SE_Off"}},
-        {"off keeps the volume", true, true, -500, "SE_Off", false, -500, {"SE_Off"}},
-        {"another command refreshes only", true, true, -1000, "BGM_5", true, -1000, {"SE_3"}},
-        {"case counts", true, true, -1000, "se_5", true, -1000, {"SE_3"}},
-        {"no sound device", false, true, -1000, "SE_5", true, -1000, {}},
+        {"off whatever the volume", true, false, -700, "", false, -700, {"P_Off"}},
+        {"off keeps the volume", true, true, -500, "P_Off", false, -500, {"P_Off"}},
+        {"another command refreshes only", true, true, -1000, "Q_5", true, -1000, {"P_3"}},
+        {"case counts", true, true, -1000, "p_5", true, -1000, {"P_3"}},
+        {"no sound device", false, true, -1000, "P_5", true, -1000, {}},
     };
     Open();
-    for (const ChoiceRow& row : rows) {
-        SCOPED_TRACE(row.label);
-        SetSoundAvailable(row.soundAvailable);
-        GetConfig().SetPlaySE(row.playSE);
-        GetConfig().SetSEVolume(row.seVolume);
-        menu_->BuildSEVolumeScreen();
-        if (*row.command) menu_->OnSEVolumeChoice(row.command);
-        EXPECT_EQ(GetConfig().IsPlaySE(), row.playSEAfter);
-        EXPECT_EQ(GetConfig().GetSEVolume(), row.seVolumeAfter);
-        EXPECT_EQ(HeldItems(), row.held);
+    for (const SoundPanel& panel : panels) {
+        for (const ChoiceRow& row : rows) {
+            SCOPED_TRACE(std::string(panel.prefix) + ": " + row.label);
+            CConfig& config = GetConfig();
+            SetSoundAvailable(row.soundAvailable);
+            (config.*panel.setPlaying)(row.play);
+            (config.*panel.setVolume)(row.volume);
+            (menu_->*panel.build)();
+            if (*row.command) (menu_->*panel.choose)(ForPanel(row.command, panel));
+            EXPECT_EQ((config.*panel.isPlaying)(), row.playAfter);
+            EXPECT_EQ((config.*panel.getVolume)(), row.volumeAfter);
+            std::vector<std::string> held;
+            for (const std::string& item : row.held) held.push_back(ForPanel(item, panel));
+            EXPECT_EQ(HeldItems(), held);
+        }
     }
 }
 

@@ -1,0 +1,128 @@
+// The demo's menu played by the game program itself, with keys and the real
+// cursor: Control skips the first chapter and a right click ends skipping;
+// Shift hides and a click shows again; the save point enables Clip, which
+// quick-saves;
+// the save and load panel's quick-load entry asks with the slot's
+// thumbnail, comment and date; a music volume is chosen on its panel; the
+// exit panel's question ends the game, and the chosen volume is in the
+// settings file afterwards.
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/save_data.h"
+#include "process_steps.h"
+
+namespace {
+
+// Whether the rectangle shows anything but the colour: text drawn on it.
+bool ShowsOtherThan(HWND window, const RECT& area, Color32 colour) {
+    const std::vector<Color32> shown = ReadScreenOf(window);
+    for (int y = area.top; y < area.bottom && !shown.empty(); ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (shown[y * 800 + x] != colour) return true;
+        }
+    }
+    return false;
+}
+
+// Waits until the probe's point shows another colour; false on a time-out.
+bool WaitUntilGone(HWND window, const DemoProbe& probe) {
+    const DWORD start = GetTickCount();
+    while (Mismatches(window, &probe, 1).empty()) {
+        if (GetTickCount() - start >= kShownMs) return false;
+        Sleep(kPollMs);
+    }
+    return true;
+}
+
+void RightClickAt(HWND window, int x, int y) {
+    PostMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
+    PostMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
+    Sleep(100);
+}
+
+// Clicks there, then waits until the probe shows.
+void ClickThenSee(HWND window, int x, int y, const DemoProbe& probe) {
+    ClickAt(window, x, y);
+    ASSERT_EQ(WaitUntilShown(window, &probe, 1), "") << "after the click at " << x << ", " << y;
+}
+
+TEST(DemoMenuProcess, QuickSaveQuickLoadQuestionVolumeAndExitByTheMenu) {
+    CDemoFolder game;
+    const std::string folder = game.Path();
+    const std::string program = PrepareGame(game);
+    CGameProcess process(program, folder);
+    ASSERT_TRUE(process.Started());
+    const HWND window = process.WaitForWindow("MIRLHOLLOW", kStartMs);
+    ASSERT_NE(window, nullptr);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE);
+
+    // Control skips: the first level's mark shows above Skip and the first
+    // chapter's key waits pass by themselves, up into the second chapter;
+    // a right click ends skipping.
+    ASSERT_EQ(WaitUntilShown(window, kFirstWait, std::size(kFirstWait)), "");
+    const DemoProbe skipMark = {526, 558, kDemoSkip, "the first skip level's mark"};
+    ASSERT_TRUE(GoOn(window, kFirstWait, std::size(kFirstWait), [&] { PressKey(window, VK_CONTROL); }));
+    ASSERT_EQ(WaitUntilShown(window, &skipMark, 1), "");
+    const DemoProbe dawn = {20, 20, kDemoDawn, "the second chapter's sky"};
+    ASSERT_EQ(WaitUntilShown(window, &dawn, 1), "");
+    RightClickAt(window, 400, 300);
+    EXPECT_TRUE(WaitUntilGone(window, skipMark));
+
+    // Shift hides the menu and the story: the black background alone; a
+    // click brings them back.
+    PressKey(window, VK_SHIFT);
+    const DemoProbe hidden = {20, 580, 0x000000, "the background where the bar was"};
+    ASSERT_EQ(WaitUntilShown(window, &hidden, 1), "");
+    ClickAt(window, 400, 300);
+    const DemoProbe bar = {20, 580, kDemoMenuBar, "the bar back"};
+    ASSERT_EQ(WaitUntilShown(window, &bar, 1), "");
+
+    // The second chapter's save point enables Clip; Clip writes the quick save.
+    const DemoProbe clipEnabled = {650, 580, kDemoClip, "Clip, enabled"};
+    ASSERT_EQ(WaitUntilShown(window, &clipEnabled, 1), "");
+    ClickAt(window, 650, 580);
+    const DWORD start = GetTickCount();
+    while (!FileExists(folder + "UserData\\Play0001.dat") && GetTickCount() - start < kShownMs) Sleep(kPollMs);
+    CPlayData quickSave;
+    ASSERT_TRUE(quickSave.Load("UserData/Play0001.dat"));
+    EXPECT_EQ(quickSave.vars.caption, "Transitions");
+
+    // System opens the menu; its save and load entry the panel with the
+    // quick-load entry, which asks with the slot's details.
+    ClickThenSee(window, 740, 580, {31, 90, kDemoPanelConfig, "configuration panel"});
+    ClickThenSee(window, 502, 90, {525, 200, kDemoPanelSaveload, "save and load panel"});
+    ClickThenSee(window, 644, 277, {201, 280, kDemoPanelQuestion, "quick-load caution"});
+    const DemoProbe thumbnail = {293, 238, kDemoDusk, "the slot's thumbnail at half size"};
+    EXPECT_EQ(WaitUntilShown(window, &thumbnail, 1), "");
+    EXPECT_TRUE(ShowsOtherThan(window, {320, 222, 560, 236}, kDemoCautionBack)) << "comment";
+    EXPECT_TRUE(ShowsOtherThan(window, {320, 239, 560, 253}, kDemoCautionBack)) << "date";
+    // "No" takes the caution away.
+    ClickThenSee(window, 470, 326, {201, 280, kDemoDawn, "the story where the caution was"});
+
+    // The music panel: the third level.
+    ClickThenSee(window, 190, 90, {226, 200, kDemoPanelBgm, "music panel"});
+    ClickAt(window, 372, 345);
+
+    // The exit panel's "Exit" asks; "Yes" closes the window, which ends the
+    // game (answering "Yes" should the program ask once more).
+    ClickThenSee(window, 606, 90, {26, 200, kDemoPanelExit, "exit panel"});
+    ClickThenSee(window, 186, 402, {251, 290, kDemoPanelQuestion, "the question"});
+    ClickAt(window, 330, 326);
+    DWORD exitCode = STILL_ACTIVE;
+    for (DWORD waited = 0; waited < kStartMs && exitCode == STILL_ACTIVE; waited += kPollMs) {
+        if (const HWND box = process.WaitForWindow("#32770", 0)) PostMessageA(box, WM_COMMAND, IDYES, 0);
+        exitCode = process.WaitForExit(kPollMs);
+    }
+    EXPECT_EQ(exitCode, 0u);
+
+    CConfig settings;
+    ASSERT_TRUE(settings.Load("UserData/Config.ini"));
+    EXPECT_TRUE(settings.IsPlayBGM());
+    EXPECT_EQ(settings.GetBGMVolume(), -1000);
+}
+
+}  // namespace
