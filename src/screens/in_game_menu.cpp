@@ -10,12 +10,12 @@
 #include "scene/color_node.h"
 #include "scene/script_page_node.h"
 #include "screens/menu_opacity_fade.h"
+#include "screens/menu_state.h"
 #include "script/scene_host.h"
 
 namespace {
 
 constexpr int kPlaceNoScript = 91;
-constexpr int kStatePlay = 1;
 constexpr int kCanvasWidth = 800;
 constexpr int kCanvasHeight = 600;
 constexpr int kMenuFadeIn = 1000;
@@ -39,6 +39,13 @@ void CInGameMenu::Update(int ms) {
         Open(GetSceneHost());
     }
     CScene::Update(ms);
+    if (changePending_) {
+        CScriptPageNode* menu = FindMenuNode();
+        if (!menu || menu->GetExecutor()->IsFinished()) {
+            changePending_ = false;
+            EnterState(pendingState_);
+        }
+    }
     if (IsScriptFinished()) GetSceneHost()->ReturnScene(std::string());
 }
 
@@ -64,8 +71,8 @@ void CInGameMenu::StartMain() {
     host->GetSEGroup()->Clear();
     host->GetBGMGroup()->Clear();
     host->GetVoiceGroup()->Clear();
-    state_ = kStatePlay;
-    baseState_ = kStatePlay;
+    state_ = kMenuStatePlay;
+    baseState_ = kMenuStatePlay;
     changePending_ = false;
     keyWaitActive_ = false;
     keyLatch_ = false;

@@ -150,7 +150,7 @@ TEST_F(InGameMenuTest, AKeyWaitInTheStoryReachesTheEventEntry) {
     EXPECT_EQ(log_, std::vector<std::string>{"OnKeyWaitBegin"});
     host_.Update(100);
     EXPECT_EQ(ReadScriptVariable("@2"), 0);
-    EXPECT_EQ(menu->HandleMessage(nullptr, WM_KEYDOWN, 0, 0), 1);
+    EXPECT_EQ(menu->HandleMessage(nullptr, WM_KEYDOWN, VK_RETURN, 0), 1);
     host_.Update(17);
     host_.Update(17);
     EXPECT_EQ(ReadScriptVariable("@2"), 1);

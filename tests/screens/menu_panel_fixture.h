@@ -1,0 +1,56 @@
+// A root scene over archives that the tests write themselves: a story that
+// waits, a menu script with the sub-screens' frame class and the event
+// pages the questions run, every picture the panels name, and
+// "System/Save.def". The settings, the sound flag, the display-mode flags
+// and the published game main are put back after each test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/published_game.h"
+#include "media/sound_available.h"
+#include "platform/config.h"
+#include "platform/global_state.h"
+#include "platform/save_data.h"
+#include "screens/in_game_menu.h"
+#include "script/scene_host.h"
+#include "support/error_recorder.h"
+#include "support/temp_folder.h"
+
+class MenuPanelTest : public testing::Test {
+protected:
+    MenuPanelTest();
+    ~MenuPanelTest() override;
+
+    // Packs folder.dat with the files (name, bytes).
+    void Pack(const std::string& folder, const std::vector<std::pair<std::string, Bytes>>& files);
+    // mn.dat: the menu script given and every panel picture.
+    void PackMenu(const std::string& script);
+    // System.dat: the description file and a thumbnail "thumb.png".
+    void PackSaveDef(const std::string& text);
+    // The root scene over "S/Main.txt", opened by the host.
+    CInGameMenu* Open();
+
+    // The items under "Menu/Sub/N" held down (pressed), by name.
+    std::vector<std::string> HeldItems();
+    // Whether the item under "Menu/Sub/N" is enabled.
+    bool IsItemEnabled(const std::string& item);
+
+    CTempFolder temp_;
+    CBaseDirectoryScope base_{temp_.Path()};
+    CConfig config_;
+    bool soundAvailable_;
+    SaveVariables playData_;
+    SaveVariables savedPlayData_;
+    CSceneHost host_;
+    CInGameMenu* menu_ = nullptr;
+};
+
+// A menu script with the frame class, a page that waits and one of every
+// question's events; the event pages each wait a frame when wait is true.
+std::string MenuScript(bool eventPagesWait);
