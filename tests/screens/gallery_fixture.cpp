@@ -1,5 +1,6 @@
 #include "gallery_fixture.h"
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -25,8 +26,8 @@ const char kGalleryScript[] =
     "}\r\n"
     "class WorkPanel {\r\n"
     "    method Main { }\r\n"
-    "    method ToBig { if (@22 += 1) ; }\r\n"
-    "    method ToSmall { if (@23 += 1) ; }\r\n"
+    "    method ToBig { if ($22 += 1) ; }\r\n"
+    "    method ToSmall { if ($23 += 1) ; }\r\n"
     "}\r\n"
     "class Plain {\r\n"
     "    method Main { }\r\n"
@@ -40,18 +41,18 @@ const char kGalleryScript[] =
     "    wait 100000;\r\n"
     "    goto Idle;\r\n"
     "}\r\n"
-    "page OnDrag { if (@20 += 1) ; }\r\n"
-    "page OnDrop { if (@21 += 1) ; }\r\n"
-    "page BeginCaution_TableSaving { if (@24 += 1) ; wait 200; }\r\n"
-    "page EndCaution { if (@25 += 1) ; }\r\n"
-    "page BeginCaution_TableNoSave { if (@26 += 1) ; }\r\n"
-    "page TableSaveOK { if (@27 += 1) ; }\r\n"
-    "page TableSaveNO { if (@28 += 1) ; }\r\n"
-    "page FadeBegin { if (@29 += 1) ; }\r\n"
-    "page BeginCaution_DataLoad { if (@30 += 1) ; }\r\n"
-    "page BeginCaution_DataSave { if (@31 += 1) ; }\r\n"
-    "page OKCaution { if (@32 += 1) ; }\r\n"
-    "page CancelCaution { if (@33 += 1) ; }\r\n";
+    "page OnDrag { if ($20 += 1) ; }\r\n"
+    "page OnDrop { if ($21 += 1) ; }\r\n"
+    "page BeginCaution_TableSaving { if ($24 += 1) ; wait 200; }\r\n"
+    "page EndCaution { if ($25 += 1) ; }\r\n"
+    "page BeginCaution_TableNoSave { if ($26 += 1) ; }\r\n"
+    "page TableSaveOK { if ($27 += 1) ; }\r\n"
+    "page TableSaveNO { if ($28 += 1) ; }\r\n"
+    "page FadeBegin { if ($29 += 1) ; }\r\n"
+    "page BeginCaution_DataLoad { Delete(\"Caution/Thumb\"); Delete(\"Caution/Comment\"); Delete(\"Caution/Date\"); if ($30 += 1) ; }\r\n"
+    "page BeginCaution_DataSave { Delete(\"Caution/Thumb\"); Delete(\"Caution/Comment\"); Delete(\"Caution/Date\"); if ($31 += 1) ; }\r\n"
+    "page OKCaution { if ($32 += 1) ; }\r\n"
+    "page CancelCaution { if ($33 += 1) ; }\r\n";
 
 // A flat opaque picture.
 Bytes FlatPng(uint32_t width, uint32_t height, uint8_t red, uint8_t green, uint8_t blue) {
@@ -62,7 +63,7 @@ Bytes FlatPng(uint32_t width, uint32_t height, uint8_t red, uint8_t green, uint8
 
 }  // namespace
 
-void PackGalleryData(const CTempFolder& folder) {
+void PackGalleryData(const CTempFolder& folder, bool withSaveDef) {
     struct Picture {
         const char* name;
         uint32_t width;
@@ -81,6 +82,15 @@ void PackGalleryData(const CTempFolder& folder) {
     std::vector<packer::PackEntry> entries;
     entries.push_back({"Gallery.txt", Bytes(kGalleryScript, kGalleryScript + sizeof kGalleryScript - 1), true,
                        archive::kScrambleKeyStream});
+    if (withSaveDef) {
+        const std::string saveDef =
+            "# the slots' descriptions\r\n"
+            "\r\n"
+            "Forest, \"System/thumb_a.png\", \"" + std::string(kForestComment) + "\"\r\n"
+            "River, \"System/thumb_b.png\", '" + std::string(kRiverComment) + "'\r\n"
+            "Bare, \"\", \"" + std::string(kBareComment) + "\"";
+        entries.push_back({"Save.def", Bytes(saveDef.begin(), saveDef.end()), true, archive::kScrambleKeyStream});
+    }
     uint8_t shade = 20;
     for (const Picture& picture : pictures) {
         entries.push_back({picture.name, FlatPng(picture.width, picture.height, shade, 255 - shade, 128), true,
@@ -88,5 +98,5 @@ void PackGalleryData(const CTempFolder& folder) {
         shade += 9;
     }
     folder.Write("System.dat", packer::BuildArchive(archive::kVersion2, "System.dat", entries));
-    for (int variable = 20; variable <= 33; ++variable) SetVariable(("@" + std::to_string(variable)).c_str(), 0);
+    for (int variable = 20; variable <= 33; ++variable) SetVariable(("$" + std::to_string(variable)).c_str(), 0);
 }

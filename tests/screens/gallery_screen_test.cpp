@@ -3,29 +3,14 @@
 // entry, the flash, and dragging panels with the real cursor between
 // places and the pad; leaving with and without changes; events dropped
 // while a page runs.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "../script/scene_fixtures.h"
-#include "gallery_fixture.h"
-#include "graphics/display_driver.h"
-#include "scene/button_node.h"
-#include "scene/image_node.h"
-#include "screens/gallery_screen.h"
-#include "support/display_run.h"
-#include "support/error_recorder.h"
-#include "support/real_cursor.h"
-#include "support/temp_folder.h"
-#include "text/text_node.h"
+#include "gallery_window.h"
 
 namespace {
-
-const CTransform2D kIdentity(0, 0, 1, 1, 1, 0);
 
 // Entry 0 has the clip panel and no thumbnail; entry 2 cannot be
 // chosen; entry 3 has a panel text; entry 1 a balloon.
@@ -60,94 +45,20 @@ SlotTable Ordered() {
     return table;
 }
 
-std::string DataPath(int place) {
-    char name[8];
-    std::snprintf(name, sizeof name, "Data%02d", place);
-    return name;
-}
-
-POINT PositionOf(CNode* node) {
-    double x = 0, y = 0;
-    node->GetPosition(&x, &y);
-    return POINT{std::lround(x), std::lround(y)};
-}
-
-class GalleryScreenTest : public testing::Test {
+class GalleryScreenTest : public GalleryWindowTest {
 protected:
-    GalleryScreenTest() {
-        CreateDirectoryA((temp_.Path() + "UserData").c_str(), nullptr);
-        PackGalleryData(temp_);
-        ClearRecordedErrors();
-    }
     ~GalleryScreenTest() override { EXPECT_TRUE(RecordedErrors().empty()); }
-
-    // Runs the body with a plain scene in the test window that has called
-    // a fresh gallery.
-    template <class Body>
-    void Run(Body body) {
-        RunWithDisplay(DirectDrawDisplayDriver(), [&](DisplayFixture& f) {
-            ASSERT_EQ(f.device.SetMode(false, 0, 0, 0), 0);
-            f.app.PumpMessages();
-            window = f.window;
-            CSceneHost host;
-            hostPointer = &host;
-            host.AttachScene(std::make_unique<CScene>());
-            base = host.GetCurrentScene();
-            host.SetTransform(kIdentity);
-            OpenGallery();
-            body();
-            ReleaseCapture();
-        });
-    }
-    void OpenGallery() {
-        auto owned = std::make_unique<CTestGallery>();
-        gallery = owned.get();
-        hostPointer->CallScene(std::move(owned));
-        root = gallery->GetRootNode();
-    }
-
-    void MoveTo(int x, int y) {
-        EXPECT_TRUE(PlaceCursor(window, x, y));
-        hostPointer->HandleMessage(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-    }
-    int Send(UINT message, int x, int y) {
-        MoveTo(x, y);
-        return hostPointer->HandleMessage(window, message, 0, MAKELPARAM(x, y));
-    }
-    // Presses at from, moves to to and lets go there.
-    void Drag(POINT from, POINT to) {
-        Send(WM_LBUTTONDOWN, from.x, from.y);
-        MoveTo((from.x + to.x) / 2, (from.y + to.y) / 2);
-        Send(WM_LBUTTONUP, to.x, to.y);
-    }
-    // A point on the frame of the panel of a place (above no thumbnail).
-    static POINT OnFrame(int place) {
-        POINT at = CGalleryScreen::PanelPosition(place);
-        return POINT{at.x + 5, at.y + 5};
-    }
-    int32_t Place(int page, int place) const { return gallery->GetTable()[page * kPlacesPerPage + place]; }
-    bool Enabled(const char* path) { return static_cast<CButtonNode*>(root->FindNode(path))->IsEnabled(); }
-    std::string ImageFile(const std::string& path) {
-        auto* image = dynamic_cast<CImageNode*>(root->FindNode(path));
-        return image ? image->GetFile() : "none";
-    }
-
-    CTempFolder temp_;
-    CBaseDirectoryScope base_{temp_.Path()};
-    HWND window = nullptr;
-    CSceneHost* hostPointer = nullptr;
-    CScene* base = nullptr;
-    CTestGallery* gallery = nullptr;
-    CNode* root = nullptr;
+    std::unique_ptr<CGalleryScreen> MakeScreen() override { return std::make_unique<CTestGallery>(); }
+    CTestGallery* Gallery() const { return static_cast<CTestGallery*>(screen); }
 };
 
 TEST_F(GalleryScreenTest, AFirstOpeningFillsThePagesInOrderAndWritesTheTable) {
     Run([&] {
-        EXPECT_EQ(hostPointer->GetCurrentScene(), gallery);
-        EXPECT_EQ(gallery->prepared, 1);
-        EXPECT_EQ(gallery->GetState(), kGalleryReady);
-        EXPECT_EQ(gallery->GetTable(), Ordered());
-        EXPECT_EQ(gallery->GetTableCopy(), Ordered());
+        EXPECT_EQ(hostPointer->GetCurrentScene(), screen);
+        EXPECT_EQ(Gallery()->prepared, 1);
+        EXPECT_EQ(screen->GetState(), kGalleryReady);
+        EXPECT_EQ(screen->GetTable(), Ordered());
+        EXPECT_EQ(screen->GetTableCopy(), Ordered());
         SlotTable stored = EmptySlotTable();
         EXPECT_TRUE(ReadTable(SaveSlotTableFile(), stored));
         EXPECT_EQ(stored, Ordered());
@@ -184,8 +95,8 @@ TEST_F(GalleryScreenTest, AFirstOpeningFillsThePagesInOrderAndWritesTheTable) {
         EXPECT_FALSE(root->HasNodeAt("Data20"));
 
         // The second page: its tab in front, the others behind in order.
-        gallery->OnEvent("Page01");
-        EXPECT_EQ(gallery->GetCurrentPage(), 1);
+        screen->OnEvent("Page01");
+        EXPECT_EQ(screen->GetCurrentPage(), 1);
         EXPECT_EQ(root->FindNode("Tab00")->GetZ(), 49);
         EXPECT_EQ(root->FindNode("Tab01")->GetZ(), 50);
         EXPECT_EQ(root->FindNode("Tab02")->GetZ(), 48);
@@ -216,7 +127,7 @@ TEST_F(GalleryScreenTest, APanelShowsWhatItsEntryHas) {
             const std::string data = DataPath(c.place);
             EXPECT_EQ(ImageFile(data + "/Frame/Image"), c.frame);
             EXPECT_EQ(ImageFile(data + "/Thumb/Image"), c.thumb);
-            EXPECT_EQ(Enabled((data + "/Thumb").c_str()), c.enabled);
+            EXPECT_EQ(Enabled(data + "/Thumb"), c.enabled);
             EXPECT_EQ(root->HasNodeAt(data + "/Wave"), c.enabled);
             EXPECT_EQ(root->HasNodeAt(data + "/Focus"), c.enabled);
             EXPECT_EQ(root->HasNodeAt(data + "/Comment"), c.comment);
@@ -250,11 +161,11 @@ TEST_F(GalleryScreenTest, APanelShowsWhatItsEntryHas) {
         Send(WM_LBUTTONUP, 175 + 30, 111 + 40);
         Send(WM_LBUTTONDOWN, 292 + 30, 111 + 40);
         Send(WM_LBUTTONUP, 292 + 30, 111 + 40);
-        EXPECT_EQ(gallery->selected, std::vector<int32_t>{1});
-        EXPECT_EQ(gallery->GetHighlighted(), 1);
+        EXPECT_EQ(Gallery()->selected, std::vector<int32_t>{1});
+        EXPECT_EQ(screen->GetHighlighted(), 1);
 
         // After a save the entry's panel is rebuilt and flashes out.
-        gallery->RefreshEntry(3);
+        screen->RefreshEntry(3);
         CNode* flash = root->FindNode("Data03/Flash");
         ASSERT_NE(flash, nullptr);
         double opacity = 0;
@@ -276,8 +187,8 @@ TEST_F(GalleryScreenTest, PanelsAreDraggedBetweenPlacesAndThePad) {
         const POINT occupied = {OnFrame(6).x + 10, OnFrame(6).y + 10};
         for (POINT to : {occupied, POINT{30, 580}}) {
             Drag(OnFrame(0), to);
-            EXPECT_EQ(gallery->GetState(), kGalleryReady);
-            EXPECT_EQ(gallery->GetTable(), Ordered());
+            EXPECT_EQ(screen->GetState(), kGalleryReady);
+            EXPECT_EQ(screen->GetTable(), Ordered());
             EXPECT_TRUE(root->HasNodeAt("Data00"));
             EXPECT_FALSE(root->HasNodeAt("Work*"));
             EXPECT_EQ(GetCapture(), nullptr);
@@ -287,7 +198,7 @@ TEST_F(GalleryScreenTest, PanelsAreDraggedBetweenPlacesAndThePad) {
 
         // Onto the pad: parked there, place 0 empty, leaving refused.
         Send(WM_LBUTTONDOWN, OnFrame(0).x, OnFrame(0).y);
-        EXPECT_EQ(gallery->GetState(), kGalleryDragging);
+        EXPECT_EQ(screen->GetState(), kGalleryDragging);
         EXPECT_EQ(GetCapture(), window);
         EXPECT_FALSE(root->HasNodeAt("Data00"));
         MoveTo(745, 105);
@@ -303,8 +214,8 @@ TEST_F(GalleryScreenTest, PanelsAreDraggedBetweenPlacesAndThePad) {
         EXPECT_FALSE(Enabled("Exit"));
         EXPECT_FALSE(Enabled("PanelSave"));
         EXPECT_FALSE(Enabled("Pad"));
-        gallery->OnEvent("Exit");
-        EXPECT_EQ(hostPointer->GetCurrentScene(), gallery);
+        screen->OnEvent("Exit");
+        EXPECT_EQ(hostPointer->GetCurrentScene(), screen);
         EXPECT_EQ(ReadScriptVariable(kNoSaveCount), 0);
 
         // From place 1 into the empty place 0.
@@ -344,10 +255,10 @@ TEST_F(GalleryScreenTest, PanelsAreDraggedBetweenPlacesAndThePad) {
         EXPECT_EQ(GetCapture(), nullptr);
 
         // Leaving after the change asks; No leaves the file as it was.
-        gallery->OnEvent("Exit");
-        EXPECT_EQ(gallery->GetState(), kGalleryAskSave);
+        screen->OnEvent("Exit");
+        EXPECT_EQ(screen->GetState(), kGalleryAskSave);
         EXPECT_EQ(ReadScriptVariable(kNoSaveCount), 1);
-        gallery->OnEvent("No");
+        screen->OnEvent("No");
         EXPECT_EQ(ReadScriptVariable(kSaveNoCount), 1);
         EXPECT_EQ(hostPointer->GetCurrentScene(), base);
         EXPECT_EQ(ReadBytes(temp_.Path() + "UserData\\Table_Save.dat"), opened);
@@ -356,33 +267,33 @@ TEST_F(GalleryScreenTest, PanelsAreDraggedBetweenPlacesAndThePad) {
 
 TEST_F(GalleryScreenTest, LeavingWritesTheTableOnYesAndAsksNothingWithoutAChange) {
     Run([&] {
-        gallery->OnEvent("Exit");
+        screen->OnEvent("Exit");
         EXPECT_EQ(ReadScriptVariable(kFadeBeginCount), 1);
         EXPECT_EQ(ReadScriptVariable(kNoSaveCount), 0);
         EXPECT_EQ(hostPointer->GetCurrentScene(), base);
         hostPointer->Update(17);
 
-        OpenGallery();
+        Open();
         Drag(OnFrame(0), POINT{745, 105});
         Drag(OnFrame(1), POINT{75, 105});
         Drag(POINT{745, 105}, POINT{190, 105});
         SlotTable swapped = Ordered();
         swapped[0] = 1;
         swapped[1] = 0;
-        ASSERT_EQ(gallery->GetTable(), swapped);
+        ASSERT_EQ(screen->GetTable(), swapped);
         // A right click answers No like the button.
-        gallery->OnEvent("Exit");
+        screen->OnEvent("Exit");
         EXPECT_EQ(Send(WM_RBUTTONDOWN, 100, 100), 1);
         EXPECT_EQ(hostPointer->GetCurrentScene(), base);
         hostPointer->Update(17);
 
-        OpenGallery();
-        EXPECT_EQ(gallery->GetTable(), Ordered());
+        Open();
+        EXPECT_EQ(screen->GetTable(), Ordered());
         Drag(OnFrame(0), POINT{745, 105});
         Drag(OnFrame(1), POINT{75, 105});
         Drag(POINT{745, 105}, POINT{190, 105});
-        gallery->OnEvent("Exit");
-        gallery->OnEvent("Yes");
+        screen->OnEvent("Exit");
+        screen->OnEvent("Yes");
         EXPECT_EQ(ReadScriptVariable(kSaveOkCount), 1);
         EXPECT_EQ(hostPointer->GetCurrentScene(), base);
         SlotTable stored = EmptySlotTable();
@@ -396,29 +307,29 @@ TEST_F(GalleryScreenTest, SavingTheTableShowsANoticeAndDropsEventsWhileItsPageRu
         Drag(OnFrame(0), POINT{745, 105});
         Drag(OnFrame(1), POINT{75, 105});
         Drag(POINT{745, 105}, POINT{190, 105});
-        gallery->OnEvent("SaveTable");
+        screen->OnEvent("SaveTable");
         EXPECT_EQ(ReadScriptVariable(kSavingCount), 1);
-        EXPECT_TRUE(gallery->IsEventRunning());
-        EXPECT_EQ(gallery->GetState(), kGalleryBusy);
-        EXPECT_EQ(gallery->GetTableCopy(), gallery->GetTable());
+        EXPECT_TRUE(screen->IsEventRunning());
+        EXPECT_EQ(screen->GetState(), kGalleryBusy);
+        EXPECT_EQ(screen->GetTableCopy(), screen->GetTable());
         SlotTable stored = EmptySlotTable();
         EXPECT_TRUE(ReadTable(SaveSlotTableFile(), stored));
-        EXPECT_EQ(stored, gallery->GetTable());
+        EXPECT_EQ(stored, screen->GetTable());
 
         // Raised while the notice's page runs: dropped.
-        gallery->RaiseEvent(kGalleryReady, "OnDrop");
-        gallery->OnEvent("Exit");
+        screen->RaiseEvent(kGalleryReady, "OnDrop");
+        screen->OnEvent("Exit");
         EXPECT_EQ(ReadScriptVariable(kOnDropCount), 3);
         EXPECT_EQ(ReadScriptVariable(kFadeBeginCount), 0);
 
         hostPointer->Update(kSavingNoticeMs);
-        EXPECT_FALSE(gallery->IsEventRunning());
-        EXPECT_EQ(gallery->GetState(), kGallerySavingNotice);
+        EXPECT_FALSE(screen->IsEventRunning());
+        EXPECT_EQ(screen->GetState(), kGallerySavingNotice);
         EXPECT_EQ(Send(WM_LBUTTONDOWN, 300, 550), 1);
         EXPECT_EQ(ReadScriptVariable(kEndCautionCount), 1);
-        EXPECT_EQ(gallery->GetState(), kGalleryReady);
+        EXPECT_EQ(screen->GetState(), kGalleryReady);
         // Saved: leaving asks nothing.
-        gallery->OnEvent("Exit");
+        screen->OnEvent("Exit");
         EXPECT_EQ(ReadScriptVariable(kNoSaveCount), 0);
         EXPECT_EQ(hostPointer->GetCurrentScene(), base);
     });
