@@ -145,8 +145,7 @@ void CGalleryScreen::StartMain() {
     drag_ = DragRecord();
     workEntries_.clear();
     PrepareEntries();
-    OpenSlotTable(tableFile_, table_, tableCopy_);
-    CompleteTable();
+    OpenSlotTable(tableFile_, table_, tableCopy_, [this] { CompleteTable(); });
     RunFrom(GetScriptName(), "Main");
     Build();
     SelectPage(0);

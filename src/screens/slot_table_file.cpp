@@ -61,11 +61,12 @@ void WriteTable(const SlotTableFile& file, const SlotTable& table) {
     buffer.SaveToFile(file.name);
 }
 
-void OpenSlotTable(const SlotTableFile& file, SlotTable& table, SlotTable& copy) {
+void OpenSlotTable(const SlotTableFile& file, SlotTable& table, SlotTable& copy,
+                   const std::function<void()>& complete) {
     table = EmptySlotTable();
     const bool read = ReadTable(file, table);
     copy = table;
-    CompleteSlotTable(table);
+    complete();
     if (!read) {
         WriteTable(file, table);
         copy = table;

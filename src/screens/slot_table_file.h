@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ bool ReadTable(const SlotTableFile& file, SlotTable& table);
 void WriteTable(const SlotTableFile& file, const SlotTable& table);
 
 // What a screen does with the file when it opens: the table all empty, read
-// from the file, kept as the copy, completed with the missing entries; when
-// the file could not be read it is written at once and the copy follows.
-void OpenSlotTable(const SlotTableFile& file, SlotTable& table, SlotTable& copy);
+// from the file, kept as the copy, then completed (the screen's own
+// completion); when the file could not be read it is written at once and
+// the copy follows.
+void OpenSlotTable(const SlotTableFile& file, SlotTable& table, SlotTable& copy,
+                   const std::function<void()>& complete);

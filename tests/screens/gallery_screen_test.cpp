@@ -2,11 +2,13 @@
 // first opening, the nodes of the opening and of a page, the panels per
 // entry, the flash, and dragging panels with the real cursor between
 // places and the pad; leaving with and without changes; events dropped
-// while a page runs.
+// while a page runs; the fatal sites.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "../graphics/expect_box.h"
 #include "../script/scene_fixtures.h"
 #include "gallery_window.h"
 
@@ -332,6 +334,36 @@ TEST_F(GalleryScreenTest, SavingTheTableShowsANoticeAndDropsEventsWhileItsPageRu
         screen->OnEvent("Exit");
         EXPECT_EQ(ReadScriptVariable(kNoSaveCount), 0);
         EXPECT_EQ(hostPointer->GetCurrentScene(), base);
+    });
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GalleryScreenTest, ImpossiblePagesPlacesAndKindsEndTheGame) {
+    Run([&] {
+        struct Case {
+            const char* name;
+            std::function<void()> act;
+            int place;
+        };
+        const Case cases[] = {
+            {"page 3", [&] { screen->SelectPage(3); }, 613},
+            {"page -1", [&] { screen->SelectPage(-1); }, 613},
+            {"column 5", [&] { screen->BuildPanel(5, 0, 0); }, 659},
+            {"row 4", [&] { screen->BuildPanel(0, 4, 0); }, 661},
+            {"hover kind 5", [&] { screen->OnHover(5, 0, 0); }, 319},
+            {"outside kind 0", [&] { screen->OnOutside(0, 0, 0); }, 346},
+            {"down kind 5", [&] { screen->OnDown(5, 0, 0); }, 836},
+            {"pick-up from place 20", [&] { screen->OnDown(kPanelFrame, 20, 0); }, 880},
+            {"balloon of place 20", [&] { screen->OnHover(kPanelBody, 20, 0); }, 248},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            EXPECT_THROW(c.act(), CInternalError);
+            ExpectOneBox(ErrorKind::Internal, kModuleGallery, c.place);
+        }
     });
 }
 

@@ -147,7 +147,7 @@ TEST_F(SlotTableFileTest, AnOpeningKeepsAGoodFileAndReplacesAMissingOrDamagedOne
         DeleteFileA(Path().c_str());
         if (c.present) temp_.Write("UserData/Table_Save.dat", c.file);
         SlotTable table, copy;
-        OpenSlotTable(kFile, table, copy);
+        OpenSlotTable(kFile, table, copy, [&] { CompleteSlotTable(table); });
         EXPECT_EQ(table, c.table);
         EXPECT_EQ(ReadBytes(Path()), c.rewritten ? ordered : c.file);
         if (c.rewritten) {
