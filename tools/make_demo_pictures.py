@@ -118,6 +118,105 @@ def wait_icon(size):
     return pixel
 
 
+def lighter(value, factor=0.5):
+    r, g, b = rgb(value)
+    return (int(r + (255 - r) * factor) << 16) | (int(g + (255 - g) * factor) << 8) | int(b + (255 - b) * factor)
+
+
+# The menu's panels: the colour of each panel's items. An item's Normal
+# picture is that colour, Highlight a lighter shade with a bright edge, Down
+# a dark shade, and the Invalid picture a grey with stripes, so that every
+# state tells itself apart at a glance and in the tests.
+PANEL_COLOURS = {
+    "se": 0x4C7FC0,
+    "bgm": 0x8A5CC0,
+    "graphic": 0x4CA070,
+    "screen": 0xC0904C,
+    "exit": 0xC05050,
+    "config": 0x5C6C80,
+    "question": 0x5C8060,
+}
+PANEL_BACK = 0x1E2632
+
+
+def item_states(width, height, colour):
+    """The Normal (a), Down (b), Highlight (c) pictures of an item."""
+    return {
+        "a": framed(width, height, colour, 3),
+        "b": framed(width, height, darker(colour, 0.4), 3),
+        "c": framed(width, height, lighter(colour, 0.6), 3),
+    }
+
+
+def striped(width, height):
+    """The Invalid picture: grey with dark diagonal stripes."""
+    def pixel(x, y):
+        return (60, 60, 60) if (x + y) // 4 % 2 else (128, 128, 128)
+    return pixel
+
+
+def panel_back(width, height, accent):
+    """A dark panel inside an edge of the panel's colour."""
+    def pixel(x, y):
+        edge = x < 4 or y < 4 or x >= width - 4 or y >= height - 4
+        return rgb(accent if edge else PANEL_BACK)
+    return pixel
+
+
+def cannot_use(width, height):
+    """A panel crossed out: no sound device."""
+    def pixel(x, y):
+        if abs(x * height - y * width) < 3 * width or abs((width - x) * height - y * width) < 3 * width:
+            return (160, 40, 40)
+        return rgb(PANEL_BACK)
+    return pixel
+
+
+def write_menu_panels(mn):
+    """Every picture that the menu's sub-screens name."""
+    back_w, back_h = 240, 330
+    for group in ("se", "bgm"):
+        write_png(os.path.join(mn, group + "_back.png"), back_w, back_h, panel_back(back_w, back_h, PANEL_COLOURS[group]))
+        write_png(os.path.join(mn, group + "_cannotuse.png"), back_w, back_h, cannot_use(back_w, back_h))
+        for level in range(6):
+            for state, pixel in item_states(36, 36, PANEL_COLOURS[group]).items():
+                write_png(os.path.join(mn, "%s_%02d_%s.png" % (group, level, state)), 36, 36, pixel)
+    write_png(os.path.join(mn, "graphic_back.png"), back_w, back_h, panel_back(back_w, back_h, PANEL_COLOURS["graphic"]))
+    for item in ("on", "off"):
+        for state, pixel in item_states(100, 60, PANEL_COLOURS["graphic"]).items():
+            write_png(os.path.join(mn, "graphic_%s_%s.png" % (item, state)), 100, 60, pixel)
+    write_png(os.path.join(mn, "screen_back.png"), back_w, back_h, panel_back(back_w, back_h, PANEL_COLOURS["screen"]))
+    write_png(os.path.join(mn, "screen_bar.png"), 120, 22, striped(120, 22))
+    for item in ("16", "24", "32", "window"):
+        states = item_states(120, 22, PANEL_COLOURS["screen"])
+        if item != "window":
+            states["d"] = states.pop("c")
+        for state, pixel in states.items():
+            write_png(os.path.join(mn, "screen_%s_%s.png" % (item, state)), 120, 22, pixel)
+    write_png(os.path.join(mn, "saveload_cannotuse3.png"), back_w, back_h, panel_back(back_w, back_h, 0x808080))
+    write_png(os.path.join(mn, "exit_back3.png"), back_w, back_h, panel_back(back_w, back_h, PANEL_COLOURS["exit"]))
+    for state, pixel in item_states(100, 60, PANEL_COLOURS["exit"]).items():
+        write_png(os.path.join(mn, "exit_exit_%s.png" % state), 100, 60, pixel)
+    # The menu script's own items: the configuration panel's entries, the
+    # questions' Yes and No, the quick-load entry and the caution panel.
+    for name, size, colour in (("Config", (120, 28), "config"), ("Answer", (80, 32), "question"),
+                               ("ClipLoad", (120, 40), "question")):
+        for state, pixel in item_states(size[0], size[1], PANEL_COLOURS[colour]).items():
+            write_png(os.path.join(mn, "%s_%s.png" % (name, state)), size[0], size[1], pixel)
+    write_png(os.path.join(mn, "ConfigBack.png"), 140, 240, panel_back(140, 240, PANEL_COLOURS["config"]))
+    write_png(os.path.join(mn, "Question.png"), 300, 140, panel_back(300, 140, PANEL_COLOURS["question"]))
+    write_png(os.path.join(mn, "Caution.png"), 400, 160, panel_back(400, 160, PANEL_COLOURS["question"]))
+    write_png(os.path.join(mn, "SkipMark.png"), 12, 12, framed(12, 12, COLOURS["skip"], 2))
+
+
+def write_thumbnails(system):
+    """The save points' thumbnails, one per chapter: shown at half size,
+    they fit beside the caution's comment and date."""
+    for name, colour in (("Transitions", COLOURS["dusk"]),
+                         ("Sound", COLOURS["lake"]), ("Choice", COLOURS["hill"])):
+        write_png(os.path.join(system, "Thumb%s.png" % name), 96, 72, framed(96, 72, colour, 4))
+
+
 def write_header(path):
     lines = ["// Drawn by tools/make_demo_pictures.py: the flat colours of the demo's",
              "// pictures, 0x00RRGGBB.", "#pragma once", "", "#include <cstdint>", ""]
@@ -152,6 +251,8 @@ def main():
         write_png(os.path.join(mn, title + ".png"), 80, 24, framed(80, 24, COLOURS[name], 3))
         write_png(os.path.join(mn, title + "Off.png"), 80, 24, framed(80, 24, darker(COLOURS[name]), 3))
     write_png(os.path.join(mn, "WaitIcon.png"), 24, 24, wait_icon(24), alpha=True)
+    write_menu_panels(mn)
+    write_thumbnails(os.path.join(out, "System"))
 
 
 if __name__ == "__main__":

@@ -152,6 +152,10 @@ private:
     void ReceiveStateCommand(const std::string& command);
     void ReceiveCommonCommand(const std::string& command);
     void ReceivePanelCommand(const std::string& command);
+    // What the menu leaves to the open panel's choice handler.
+    void ReceivePanelChoice(const std::string& command);
+    // "Cancel" answers a question as "No"; the rest goes to its handler.
+    void ReceiveQuestionCommand(const std::string& command);
     // "SavePoint:" and its caption key: the live play data takes the caption
     // and the saved copy becomes the live data.
     void TakeSavePoint(const std::string& caption);

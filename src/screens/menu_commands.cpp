@@ -9,6 +9,7 @@
 #include "screens/in_game_menu.h"
 #include "screens/menu_state.h"
 #include "screens/page_script_pause.h"
+#include "screens/quick_save.h"
 #include "script/script_unit.h"
 
 namespace {
@@ -70,6 +71,8 @@ void CInGameMenu::ReceiveStateCommand(const std::string& command) {
         if (command == "Cancel") RequestState(baseState_, "EndHide");
     } else if (IsPanelState(state)) {
         ReceivePanelCommand(command);
+    } else {
+        ReceiveQuestionCommand(command);
     }
 }
 
@@ -84,14 +87,73 @@ void CInGameMenu::ReceivePanelCommand(const std::string& command) {
     } else if (command == "Menu_Screen") {
         RequestState(kMenuStateScreenMode, "");
     } else if (command == "Menu_SaveLoad") {
+        if (state != kMenuStateSaveLoad) BuildSaveLoadScreen();
         RequestState(kMenuStateSaveLoad, "");
     } else if (command == "Menu_Exit") {
+        if (state != kMenuStateExit) BuildExitScreen();
         RequestState(kMenuStateExit, "");
     } else if (command == "EndMenu") {
         RequestState(baseState_, "EndMenu");
     } else if (command == "Cancel") {
-        if (state != kMenuStateOpen) RemoveNode("Menu/Sub");
+        if (state == kMenuStateScreenMode || state == kMenuStateExit || state == kMenuStateSaveLoad) {
+            CloseSubScreen();
+        } else if (state != kMenuStateOpen) {
+            RemoveNode("Menu/Sub");
+        }
         RequestState(baseState_, "EndMenu");
+    } else {
+        ReceivePanelChoice(command);
+    }
+}
+
+void CInGameMenu::ReceivePanelChoice(const std::string& command) {
+    switch (state_) {
+        case kMenuStateSEVolume:
+            OnSEVolumeChoice(command);
+            break;
+        case kMenuStateBGMVolume:
+            OnBGMVolumeChoice(command);
+            break;
+        case kMenuStateGraphicEffect:
+            OnGraphicEffectChoice(command);
+            break;
+        case kMenuStateScreenMode:
+            OnScreenModeChoice(command);
+            break;
+        case kMenuStateExit:
+            OnExitChoice(command);
+            break;
+        case kMenuStateSaveLoad:
+            OnSaveLoadChoice(command);
+            break;
+        default:
+            break;
+    }
+}
+
+void CInGameMenu::ReceiveQuestionCommand(const std::string& command) {
+    // Each question's state, where "Cancel" returns to with which event, and
+    // the handler of its other commands.
+    struct Question {
+        int32_t state;
+        int32_t cancelState;
+        const char* cancelEvent;
+        void (CInGameMenu::*answer)(std::string);
+    };
+    static const Question kQuestions[] = {
+        {kMenuStateAskGoTitle, kMenuStateExit, "End_GoTitle", &CInGameMenu::OnGoTitleConfirm},
+        {kMenuStateAskEndGame, kMenuStateExit, "End_EndGame", &CInGameMenu::OnEndGameConfirm},
+        {kMenuStateAskRestart, kMenuStateExit, "End_Restart", &CInGameMenu::OnRestartConfirm},
+        {kMenuStateAskClipLoad, kMenuStateSaveLoad, "End_ClipLoad", &CInGameMenu::OnClipLoadConfirm},
+    };
+    for (const Question& question : kQuestions) {
+        if (question.state != state_) continue;
+        if (command == "Cancel") {
+            RequestState(question.cancelState, question.cancelEvent);
+        } else {
+            (this->*question.answer)(command);
+        }
+        return;
     }
 }
 
@@ -180,6 +242,6 @@ void CInGameMenu::TakeSavePoint(const std::string& caption) {
     if (state_ == kMenuStatePlay || state_ == kMenuStateSelection) ApplyClipRule();
 }
 
-void CInGameMenu::QuickSave() { GetSavedPlayData().Save(PlayDataSlotPath(1)); }
+void CInGameMenu::QuickSave() { GetSavedPlayData().Save(QuickSaveFileName); }
 
 void CInGameMenu::SendCommand(const char* command) { SendMessage(command); }

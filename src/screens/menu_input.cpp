@@ -120,6 +120,22 @@ int CInGameMenu::OnSettingChanged(HWND window, WPARAM id, LPARAM value) {
         }
         return 1;
     }
+    switch (state_) {
+        case kMenuStateSEVolume:
+            RefreshSEVolumeItems();
+            break;
+        case kMenuStateBGMVolume:
+            RefreshBGMVolumeItems();
+            break;
+        case kMenuStateGraphicEffect:
+            RefreshGraphicEffectItems();
+            break;
+        case kMenuStateScreenMode:
+            RefreshScreenModeItems();
+            break;
+        default:
+            break;
+    }
     return CScene::HandleWindowMessage(window, kSettingChangedMessage, id, value);
 }
 

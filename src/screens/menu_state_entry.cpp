@@ -11,6 +11,7 @@
 #include "screens/menu_opacity_fade.h"
 #include "screens/menu_state.h"
 #include "screens/page_opacity_fade.h"
+#include "screens/quick_save.h"
 #include "screens/slot_screen.h"
 #include "script/scene_host.h"
 #include "script/script_command_kind.h"
@@ -71,6 +72,22 @@ void CInGameMenu::EnterState(int32_t state) {
             GetRootNode()->Request("Menu/Config/Item*", "#Release");
             StopStory();
             break;
+        case kMenuStateSEVolume:
+            BuildSEVolumeScreen();
+            StopStory();
+            break;
+        case kMenuStateBGMVolume:
+            BuildBGMVolumeScreen();
+            StopStory();
+            break;
+        case kMenuStateGraphicEffect:
+            BuildGraphicEffectScreen();
+            StopStory();
+            break;
+        case kMenuStateScreenMode:
+            BuildScreenModeScreen();
+            StopStory();
+            break;
         case kMenuStateGoTitle:
             ReturnOrRestart("BackToTitle");
             StopStory();
@@ -105,7 +122,7 @@ void CInGameMenu::EnterState(int32_t state) {
 }
 
 void CInGameMenu::LoadQuickSave() {
-    if (!GetPlayData().Load(PlayDataSlotPath(1))) {
+    if (!GetPlayData().Load(QuickSaveFileName)) {
         RequestState(kMenuStateSaveLoad, "");
         return;
     }

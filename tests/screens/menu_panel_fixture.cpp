@@ -37,6 +37,21 @@ Bytes SmallPicture() {
 
 }  // namespace
 
+const std::vector<std::string>& MenuEvents() {
+    static const std::vector<std::string> events = {
+        "Begin_GoTitle", "Begin_EndGame", "Begin_Restart", "Begin_ClipLoad", "End_GoTitle", "End_EndGame",
+        "End_Restart",   "End_ClipLoad",  "GoTitle",       "EndGame",        "Restart",     "ClipLoad"};
+    return events;
+}
+
+std::string EventCounter(const std::string& event) {
+    const auto& events = MenuEvents();
+    for (size_t i = 0; i < events.size(); ++i) {
+        if (events[i] == event) return "@" + std::to_string(kFirstEventCounter + i);
+    }
+    return std::string();
+}
+
 std::string MenuScript(bool eventPagesWait) {
     std::string script =
         "class Config_Balloon {\r\n"
@@ -45,14 +60,9 @@ std::string MenuScript(bool eventPagesWait) {
         "}\r\n"
         "page Main {\r\n"
         "    CreateNode(\"Caution\", 0, 0, 0);\r\n"
-        "    label Idle;\r\n"
-        "    wait 100000;\r\n"
-        "    goto Idle;\r\n"
         "}\r\n";
-    for (const char* event : {"Begin_GoTitle", "Begin_EndGame", "Begin_Restart", "Begin_ClipLoad", "End_GoTitle",
-                              "End_EndGame", "End_Restart", "End_ClipLoad", "GoTitle", "EndGame", "Restart",
-                              "ClipLoad"}) {
-        script += std::string("page ") + event + " {\r\n";
+    for (const std::string& event : MenuEvents()) {
+        script += "page " + event + " {\r\n    if (" + EventCounter(event) + " += 1) ;\r\n";
         if (eventPagesWait) script += "    wait 1;\r\n";
         script += "}\r\n";
     }
@@ -65,8 +75,11 @@ MenuPanelTest::MenuPanelTest()
       playData_(GetPlayData().vars),
       savedPlayData_(GetSavedPlayData().vars) {
     ClearRecordedErrors();
+    GetPlayData().vars = SaveVariables();
+    GetSavedPlayData().vars = SaveVariables();
     CreateDirectoryA((temp_.Path() + "UserData").c_str(), nullptr);
-    Pack("S", {{"Main.txt", BytesOf("page Main {\r\n    label Idle;\r\n    wait 100000;\r\n    goto Idle;\r\n}\r\n")}});
+    Pack("S", {{"Main.txt", BytesOf("page Main {\r\n    if (" + std::string(kStoryStarts) +
+                                       " += 1) ;\r\n    label Idle;\r\n    wait 100000;\r\n    goto Idle;\r\n}\r\n")}});
     PackMenu(MenuScript(false));
     PackSaveDef("");
     SetSoundAvailable(false);

@@ -51,6 +51,17 @@ protected:
     CInGameMenu* menu_ = nullptr;
 };
 
-// A menu script with the frame class, a page that waits and one of every
-// question's events; the event pages each wait a frame when wait is true.
+// The story counts its starts in this variable.
+constexpr const char* kStoryStarts = "@5";
+// The menu script's event pages count their runs from this variable on.
+constexpr int kFirstEventCounter = 20;
+
+// The events of the questions, each a page of the menu script.
+const std::vector<std::string>& MenuEvents();
+// The variable that counts the runs of the event's page.
+std::string EventCounter(const std::string& event);
+// A menu script with the frame class, a "Main" that makes "Caution" and
+// ends (an event page runs on the finished executor, so that its end is
+// the executor's), and a page for every question event that counts its runs and,
+// when eventPagesWait, then waits 1 ms.
 std::string MenuScript(bool eventPagesWait);
