@@ -254,7 +254,8 @@ def write_gallery(system):
     png("playdata_logo.png", 80, 16, framed(80, 16, 0x5C8AC0, 2))
     png("Wave.png", 107, 107, outline(107, 107, 0xF0C040, 4), alpha=True)
     png("Focus.png", 104, 80, outline(104, 80, 0xF0F0F0, 2), alpha=True)
-    png("Caution.png", 400, 160, panel_back(400, 160, PANEL_COLOURS["question"]))
+    # Light, under the screens' dark blue confirmation texts.
+    png("Caution.png", 400, 160, framed(400, 160, 0xE8E4D8, 4))
     for state, pixel in item_states(80, 32, PANEL_COLOURS["question"]).items():
         png("Answer_%s.png" % state, 80, 32, pixel)
 
