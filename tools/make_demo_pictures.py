@@ -280,6 +280,49 @@ def write_thumbnails(system):
         write_png(os.path.join(system, "Thumb%s.png" % name), 96, 72, framed(96, 72, colour, 4))
 
 
+def outline(width, height, colour, border):
+    """A frame of the colour around a transparent middle."""
+    r, g, b = rgb(colour)
+
+    def pixel(x, y):
+        edge = x < border or y < border or x >= width - border or y >= height - border
+        return (r, g, b, 255 if edge else 0)
+    return pixel
+
+
+def write_gallery(system):
+    """The load and save screens: their backdrop, tabs, titles, buttons,
+    panels fitting the 107 x 107 squares, the empty slot's thumbnail, the
+    flash, the balloon, the marks of a chosen and a hovered panel, and the
+    question with Yes and No."""
+    def png(name, width, height, pixel, alpha=False):
+        write_png(os.path.join(system, name), width, height, pixel, alpha)
+
+    png("GalleryBack.png", 800, 600, lambda x, y: rgb(0x1E2630))
+    for page, colour in enumerate((0x4C7FC0, 0x4CA070, 0xC0904C), 1):
+        png("graphic_tab%02d.png" % page, 110, 24, framed(110, 24, colour, 3))
+        png("save_page%02d.png" % page, 240, 32, framed(240, 32, colour, 3))
+    png("load_title.png", 220, 36, framed(220, 36, 0x5C8060, 3))
+    png("save_title.png", 220, 36, framed(220, 36, 0x8A5CC0, 3))
+    for name, colour in (("position_s", PANEL_COLOURS["config"]), ("exit_s", PANEL_COLOURS["exit"])):
+        for state, pixel in item_states(100, 20, colour).items():
+            png("%s_%s.png" % (name, state), 100, 20, pixel)
+    png("bar_i.png", 100, 20, striped(100, 20))
+    png("save_panel.png", 107, 107, framed(107, 107, 0x5C6C80, 5))
+    png("save_panel2.png", 107, 107, framed(107, 107, 0xB08A5C, 5))
+    png("save_clippanel.png", 107, 107, framed(107, 107, 0x5CA08A, 5))
+    png("thumb_save_nodata.png", 96, 72, framed(96, 72, 0x30343C, 4))
+    png("flash_panel.png", 107, 107, lambda x, y: (255, 255, 255))
+    png("balloon_base.png", 220, 70, framed(220, 70, 0xF0E6D2, 3))
+    png("playdata_logo.png", 80, 16, framed(80, 16, 0x5C8AC0, 2))
+    png("Wave.png", 107, 107, outline(107, 107, 0xF0C040, 4), alpha=True)
+    png("Focus.png", 104, 80, outline(104, 80, 0xF0F0F0, 2), alpha=True)
+    # Light, under the screens' dark blue confirmation texts.
+    png("Caution.png", 400, 160, framed(400, 160, 0xE8E4D8, 4))
+    for state, pixel in item_states(80, 32, PANEL_COLOURS["question"]).items():
+        png("Answer_%s.png" % state, 80, 32, pixel)
+
+
 def write_header(path):
     lines = ["// Drawn by tools/make_demo_pictures.py: the flat colours of the demo's",
              "// pictures, 0x00RRGGBB.", "#pragma once", "", "#include <cstdint>", ""]
@@ -325,6 +368,7 @@ def main():
     balloon_pictures(pic)
     write_menu_panels(mn)
     write_thumbnails(os.path.join(out, "System"))
+    write_gallery(os.path.join(out, "System"))
 
 
 if __name__ == "__main__":

@@ -9,10 +9,15 @@
 #   Click.wav  an 8-bit click for the effects
 #   Voice.wav  a spoken line
 #   Type.wav   a short tick played as each glyph of a text is typed
+# and the load and save screens' sounds into OUT/System, packed into
+# System.dat:
+#   pera01.wav a page turned by a tab
+#   ca.wav     the click of their buttons
+#   kachi01.wav  a panel set into its place
 set -euo pipefail
 out=${1:?output folder}
-rm -rf "$out/snd" "$out/mn" "$out/tmp"
-mkdir -p "$out/snd" "$out/mn" "$out/tmp"
+rm -rf "$out/snd" "$out/mn" "$out/System" "$out/tmp"
+mkdir -p "$out/snd" "$out/mn" "$out/System" "$out/tmp"
 
 # Whole periods of 220 Hz and 330 Hz in 6 s, so the loop has no seam.
 sox -n -r 44100 -c 2 -b 16 "$out/tmp/music.wav" synth 6 sine 220 sine 330 vol 0.5
@@ -26,4 +31,7 @@ sox -n -r 22050 -c 1 -b 16 "$out/snd/Type.wav" synth 0.03 sine 1800 fade 0 0.03 
 espeak-ng -w "$out/snd/Voice.wav" "The lantern is lit. Listen: the music goes on."
 sox -n -r 22050 -c 1 -b 16 "$out/mn/CA.wav" synth 0.08 square 900 fade 0 0.08 0.05 vol 0.5
 sox -n -r 22050 -c 1 -b 16 "$out/mn/Poi.wav" synth 0.15 sine 600:1400 fade 0 0.15 0.1 vol 0.5
+sox -n -r 22050 -c 1 -b 16 "$out/System/pera01.wav" synth 0.12 pinknoise fade 0 0.12 0.1 vol 0.4
+sox -n -r 22050 -c 1 -b 16 "$out/System/ca.wav" synth 0.08 square 900 fade 0 0.08 0.05 vol 0.5
+sox -n -r 22050 -c 1 -b 16 "$out/System/kachi01.wav" synth 0.06 square 1600 fade 0 0.06 0.05 vol 0.5
 rm -rf "$out/tmp"

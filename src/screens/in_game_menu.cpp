@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/config.h"
+#include "platform/data_file.h"
 #include "platform/error_report.h"
 #include "platform/frame_clock_flags.h"
 #include "platform/global_state.h"
@@ -11,6 +12,7 @@
 #include "scene/script_page_node.h"
 #include "screens/menu_opacity_fade.h"
 #include "screens/menu_state.h"
+#include "screens/quick_save.h"
 #include "script/scene_host.h"
 
 namespace {
@@ -45,6 +47,9 @@ void CInGameMenu::Update(int ms) {
             changePending_ = false;
             EnterState(pendingState_);
         }
+    }
+    if ((state_ == kMenuStateSaveScreen || state_ == kMenuStateLoadScreen) && GetSceneHost()->GetCurrentScene() == this) {
+        ReturnFromSlotScreen();
     }
     if (IsScriptFinished()) GetSceneHost()->ReturnScene(std::string());
 }
@@ -107,6 +112,14 @@ void CInGameMenu::ReturnOrRestart(const std::string& label) {
     }
     restartPending_ = true;
     restartFresh_ = label == "BackToTitle";
+}
+
+void CInGameMenu::ReturnFromSlotScreen() {
+    CDataFile quickSave;
+    const bool present = quickSave.OpenStream(QuickSaveFileName, "rb", true) == 0;
+    quickSave.Close();
+    GetRootNode()->Request("Menu/Sub/N/Clip", present ? "Enable" : "Disable");
+    RequestState(kMenuStateSaveLoad, "");
 }
 
 CScriptPageNode* CInGameMenu::FindGameNode() { return FindPage("Game"); }

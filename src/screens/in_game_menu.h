@@ -179,6 +179,10 @@ private:
     // the story from "Main" with them; a slot that cannot be read changes
     // nothing and goes back to the save and load panel.
     void LoadQuickSave();
+    // Back from a called save or load screen: the quick-load entry of the
+    // save and load panel follows whether the quick-save slot exists, and
+    // the panel comes back.
+    void ReturnFromSlotScreen();
     int OnKeyDown(HWND window, WPARAM key, LPARAM lParam);
     int OnLeftButtonDown(HWND window, WPARAM wParam, LPARAM lParam);
     int OnSettingChanged(HWND window, WPARAM id, LPARAM value);

@@ -1,5 +1,7 @@
 // What entering each menu state does: the menu bar's buttons, the story's
 // speed, the fades of the layers, the panels and the scene changes.
+#include <memory>
+
 #include "app/application.h"
 #include "platform/config.h"
 #include "platform/global_state.h"
@@ -10,6 +12,8 @@
 #include "screens/menu_state.h"
 #include "screens/page_opacity_fade.h"
 #include "screens/quick_save.h"
+#include "screens/slot_screen.h"
+#include "script/scene_host.h"
 #include "script/script_command_kind.h"
 #include "script/wait_key_statement.h"
 
@@ -95,6 +99,14 @@ void CInGameMenu::EnterState(int32_t state) {
         case kMenuStateRestart:
             GetPlayData().vars = GetSavedPlayData().vars;
             ReturnOrRestart("");
+            break;
+        case kMenuStateSaveScreen:
+            GetSceneHost()->CallScene(std::make_unique<CSaveScreen>());
+            StopStory();
+            break;
+        case kMenuStateLoadScreen:
+            GetSceneHost()->CallScene(std::make_unique<CLoadScreen>());
+            StopStory();
             break;
         case kMenuStateClipLoad:
             LoadQuickSave();

@@ -1,0 +1,155 @@
+// Saving and loading through the demo's menu and the screens' own script
+// "System/Gallery.txt": the save screen writes the game at its save point
+// into a slot and flashes the slot's panel; after a later save point the
+// load screen brings that slot back, the story starts again from "Main" and
+// resumes at the slot's chapter, and a quick save then holds the slot's
+// caption and values.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "demo_game.h"
+#include "media/sound_available.h"
+#include "platform/config.h"
+#include "platform/frame_clock_flags.h"
+#include "platform/global_state.h"
+#include "platform/save_data.h"
+#include "scene/node.h"
+#include "screens/in_game_menu.h"
+#include "screens/menu_state.h"
+#include "screens/quick_save.h"
+#include "screens/slot_screen.h"
+#include "script/scene_host.h"
+#include "script/script_variables.h"
+#include "support/error_recorder.h"
+
+namespace {
+
+constexpr int kFrame = 17;
+constexpr int kSlotEntry = 4;  // slot 5, on the first page
+const char kSlotFile[] = "UserData/Play0005.dat";
+
+class DemoSaveLoadTest : public testing::Test {
+protected:
+    DemoSaveLoadTest()
+        : config_(GetConfig()), soundAvailable_(IsSoundAvailable()), playData_(GetPlayData().vars),
+          savedPlayData_(GetSavedPlayData().vars) {
+        ClearRecordedErrors();
+        GetPlayData().vars = SaveVariables();
+        GetSavedPlayData().vars = SaveVariables();
+        FrameClockFlags() = CFrameClockFlags();
+        GetConfig().SetGameSpeed(1.0f);
+        *GetScriptVariableAddress("$10") = 0;
+        SetSoundAvailable(false);
+    }
+    ~DemoSaveLoadTest() override {
+        for (const ErrorBox& box : RecordedErrors()) ADD_FAILURE() << "error box " << box.module << " - " << box.place;
+        GetConfig() = config_;
+        SetSoundAvailable(soundAvailable_);
+        GetPlayData().vars = playData_;
+        GetSavedPlayData().vars = savedPlayData_;
+    }
+
+    // Frames until the menu is the current scene with no change waiting.
+    void Settle() {
+        for (int frame = 0; frame < 120 && (host_.GetCurrentScene() != menu_ || menu_->IsChangePending()); ++frame) {
+            host_.Update(kFrame);
+        }
+        ASSERT_EQ(host_.GetCurrentScene(), menu_);
+        ASSERT_FALSE(menu_->IsChangePending());
+    }
+    // A press of the button at the path of the current scene, as a click on
+    // it makes.
+    void Press(const std::string& path) {
+        CNode* root = host_.GetCurrentScene()->GetRootNode();
+        ASSERT_TRUE(root->HasNodeAt(path)) << path;
+        root->Request(path, "ButtonDown");
+    }
+    // The save and load panel, from the menu bar's System button.
+    void OpenSaveLoadPanel() {
+        menu_->ReceiveCommand("Menu");
+        Settle();
+        Press("Menu/Config/ItemSaveLoad");
+        Settle();
+        ASSERT_EQ(menu_->GetState(), kMenuStateSaveLoad);
+    }
+    // The screen the entry calls, with the slot's panel chosen and "Yes"
+    // pressed in its question.
+    CSlotScreen* ChooseSlot(const char* entry) {
+        Press(std::string("Menu/Sub/N/") + entry);
+        auto* screen = dynamic_cast<CSlotScreen*>(host_.GetCurrentScene());
+        if (!screen) return nullptr;
+        Press("Data04/Thumb");
+        EXPECT_EQ(screen->GetState(), kGalleryConfirm);
+        EXPECT_TRUE(screen->GetRootNode()->HasNodeAt("Caution/Comment"));
+        Press("Caution/Yes");
+        return screen;
+    }
+
+    CDemoFolder game_;
+    CConfig config_;
+    bool soundAvailable_;
+    SaveVariables playData_;
+    SaveVariables savedPlayData_;
+    CSceneHost host_;
+    CInGameMenu* menu_ = nullptr;
+};
+
+TEST_F(DemoSaveLoadTest, ASavedSlotIsLoadedBackAndQuickSaved) {
+    auto owned = std::make_unique<CInGameMenu>("S/Main.txt");
+    menu_ = owned.get();
+    host_.AttachScene(std::move(owned));
+    EXPECT_EQ(*GetScriptVariableAddress("$10"), 1);  // the first chapter began
+
+    // The sound chapter's save point, as the story takes it.
+    GetPlayData().vars.values[100] = 3;
+    GetPlayData().vars.values[7] = 77;
+    menu_->ReceiveCommand("SavePoint:Sound");
+    const SaveVariables atSound = GetSavedPlayData().vars;
+
+    OpenSaveLoadPanel();
+    CSlotScreen* save = ChooseSlot("Save");
+    ASSERT_NE(save, nullptr);
+    CPlayData slot;
+    ASSERT_TRUE(slot.Load(kSlotFile));
+    EXPECT_EQ(slot.vars.caption, "Sound");
+    EXPECT_EQ(slot.vars.values[100], 3);
+    EXPECT_EQ(slot.vars.values[7], 77);
+    EXPECT_TRUE(save->GetRecord(kSlotEntry).exists);
+    ASSERT_TRUE(save->GetRootNode()->HasNodeAt("Data04/Flash"));
+    EXPECT_EQ(save->GetPanelText(kSlotEntry).rfind("Chapter 3", 0), 0u);
+    Press("Exit");
+    Settle();
+    EXPECT_EQ(menu_->GetState(), kMenuStateSaveScreen);
+    host_.Update(kFrame);  // the menu's first frame back: the panel again
+    EXPECT_EQ(menu_->GetState(), kMenuStateSaveLoad);
+    EXPECT_TRUE(menu_->GetRootNode()->HasNodeAt("Menu/Sub/N/Load"));
+
+    // On to the choice chapter's save point.
+    GetPlayData().vars.values[100] = 4;
+    GetPlayData().vars.values[7] = 0;
+    menu_->ReceiveCommand("SavePoint:Choice");
+    EXPECT_EQ(GetSavedPlayData().vars.caption, "Choice");
+
+    CSlotScreen* load = ChooseSlot("Load");
+    ASSERT_NE(load, nullptr);
+    EXPECT_EQ(GetPlayData().vars.caption, "Sound");
+    EXPECT_EQ(GetSavedPlayData().vars.values[7], 77);
+    Settle();
+    host_.Update(kFrame);
+    // The story began again from "Main" with the slot's values and went on
+    // at the slot's chapter, past the first one.
+    EXPECT_EQ(GetPlayData().vars.values[100], 3);
+    EXPECT_EQ(*GetScriptVariableAddress("$10"), 1);
+    EXPECT_EQ(menu_->GetState(), kMenuStatePlay);
+
+    menu_->ReceiveCommand("Clip");
+    CPlayData quick;
+    ASSERT_TRUE(quick.Load(QuickSaveFileName));
+    EXPECT_EQ(quick.vars.caption, atSound.caption);
+    EXPECT_EQ(quick.vars.values, atSound.values);
+    EXPECT_EQ(quick.vars.strings, atSound.strings);
+}
+
+}  // namespace
