@@ -12,7 +12,7 @@ class CDemoFolder {
 public:
     CDemoFolder() {
         CreateDirectoryA((temp_.Path() + "UserData").c_str(), nullptr);
-        for (const char* archive : {"S.dat", "mn.dat", "pic.dat", "snd.dat"}) {
+        for (const char* archive : {"S.dat", "mn.dat", "pic.dat", "snd.dat", "EI.dat", "Image.dat"}) {
             temp_.Write(archive, ReadBytes(GetProgramDirectory() + archive));
         }
     }
