@@ -200,6 +200,12 @@ def starry_sky(x, y):
     return (10, 14, 40 + (y * 40) // 256)
 
 
+def deep_water(x, y):
+    """Water darkening with the depth."""
+    t = y / 600
+    return (int(24 - 16 * t), int(70 - 46 * t), int(112 - 68 * t))
+
+
 def effect_pictures(out):
     """The effect painters' pictures ("EI") and the warps' textures
     ("Image", named in Japanese: ground, sea of clouds, starry sky), and the
@@ -218,6 +224,7 @@ def effect_pictures(out):
     pic = os.path.join(out, "pic")
     write_png(os.path.join(pic, "Bars.png"), 800, 600, lambda x, y: rgb(BARS[x // 100]))
     write_png(os.path.join(pic, "Night.png"), 800, 600, lambda x, y: rgb(COLOURS["night"]))
+    write_png(os.path.join(pic, "Deep.png"), 800, 600, deep_water)
 
 
 def write_header(path):
