@@ -3,7 +3,9 @@
 // program: the movie's place on the screen shows its pictures' colours in
 // order (lantern, coin, leaf); a click pauses it on the colour it shows,
 // which stays past the length of a picture, and the next click plays it on
-// to the last picture. No error box appears.
+// to the last picture. The pictures show the same with the music setting on,
+// off or lowered; movie_sound_end_to_end.sh records each of these runs and
+// judges the movie's sound. No error box appears.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -40,15 +42,34 @@ Shown Classify(const std::vector<Color32>& screen) {
     return Shown::Other;
 }
 
+// The music settings a run starts with.
+struct MusicSettings {
+    const char* name;
+    bool play;
+    int volume;
+};
+
+const MusicSettings kMusicOn = {"On", true, 0};
+const MusicSettings kMusicOff = {"Off", false, 0};
+const MusicSettings kMusicLower = {"Lower", true, -2000};
+
 class DemoMoviesProcessTest : public testing::Test {
 protected:
-    void SetUp() override {
+    // The game started over the chapter with the music settings.
+    void Start(const MusicSettings& music) {
         game_.CopyLooseFile("Movie/Lanterns.avi");
-        window_ = game_.Start();
+        CConfig settings = CChapterGame::ChapterSettings();
+        settings.SetPlayBGM(music.play);
+        settings.SetBGMVolume(music.volume);
+        window_ = game_.Start(settings);
         ASSERT_NE(window_, nullptr);
     }
 
     Shown Now() const { return Classify(ReadScreenOf(window_)); }
+
+    bool WaitUntilShown(Shown shown) const {
+        return WaitUntilScreen(window_, [&](const std::vector<Color32>& s) { return Classify(s) == shown; });
+    }
 
     // Polls until the movie's place shows `next`; every poll before must
     // show `current`. False on anything else or a time-out.
@@ -70,8 +91,11 @@ protected:
     HWND window_ = nullptr;
 };
 
-TEST_F(DemoMoviesProcessTest, ThePicturesShowInOrderAtTheMoviesPlace) {
-    ASSERT_TRUE(WaitUntilScreen(window_, [](const std::vector<Color32>& s) { return Classify(s) == Shown::Lantern; }));
+class DemoMovieMusicTest : public DemoMoviesProcessTest, public testing::WithParamInterface<MusicSettings> {};
+
+TEST_P(DemoMovieMusicTest, ThePicturesShowInOrderAtTheMoviesPlace) {
+    ASSERT_NO_FATAL_FAILURE(Start(GetParam()));
+    ASSERT_TRUE(WaitUntilShown(Shown::Lantern));
     EXPECT_TRUE(GoesOnTo(Shown::Lantern, Shown::Coin));
     EXPECT_TRUE(GoesOnTo(Shown::Coin, Shown::Leaf));
     // The movie ends on its last picture, which stays.
@@ -80,8 +104,12 @@ TEST_F(DemoMoviesProcessTest, ThePicturesShowInOrderAtTheMoviesPlace) {
     EXPECT_FALSE(game_.ErrorBoxShown());
 }
 
+INSTANTIATE_TEST_SUITE_P(Music, DemoMovieMusicTest, testing::Values(kMusicOn, kMusicOff, kMusicLower),
+                         [](const testing::TestParamInfo<MusicSettings>& info) { return info.param.name; });
+
 TEST_F(DemoMoviesProcessTest, AClickPausesAndTheNextPlaysOn) {
-    ASSERT_TRUE(WaitUntilScreen(window_, [](const std::vector<Color32>& s) { return Classify(s) == Shown::Lantern; }));
+    ASSERT_NO_FATAL_FAILURE(Start(kMusicOn));
+    ASSERT_TRUE(WaitUntilShown(Shown::Lantern));
     Click();
     Sleep(200);
     const Shown paused = Now();
