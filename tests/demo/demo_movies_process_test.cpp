@@ -99,7 +99,7 @@ TEST_P(DemoMovieMusicTest, ThePicturesShowInOrderAtTheMoviesPlace) {
     EXPECT_TRUE(GoesOnTo(Shown::Lantern, Shown::Coin));
     EXPECT_TRUE(GoesOnTo(Shown::Coin, Shown::Leaf));
     // The movie ends on its last picture, which stays.
-    Sleep(2000);
+    Sleep(1000);
     EXPECT_EQ(Now(), Shown::Leaf);
     EXPECT_FALSE(game_.ErrorBoxShown());
 }
