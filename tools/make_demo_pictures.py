@@ -46,7 +46,12 @@ COLOURS = {
     "parchment": 0xEFE6CF,
     "gem": 0x2FA89A,
     "speaker": 0x8C5A9E,
+    "night": 0x101828,
 }
+
+# The bars of the colourful picture "pic/Bars.png", left to right, each 100
+# pixels wide; the header lists them as kDemoBars.
+BARS = [0xE03C3C, 0xF0A030, 0xE8E040, 0x50C050, 0x40B0C0, 0x4070E0, 0x9050D0, 0xE060A0]
 
 
 def rgb(value):
@@ -321,6 +326,108 @@ def write_gallery(system):
     png("Caution.png", 400, 160, framed(400, 160, 0xE8E4D8, 4))
     for state, pixel in item_states(80, 32, PANEL_COLOURS["question"]).items():
         png("Answer_%s.png" % state, 80, 32, pixel)
+def write_bmp(path, width, height, pixel):
+    """A 24-bit bottom-up BMP; pixel(x, y) gives (r, g, b)."""
+    row_bytes = (width * 3 + 3) & ~3
+    rows = bytearray()
+    for y in reversed(range(height)):
+        row = bytearray()
+        for x in range(width):
+            r, g, b = pixel(x, y)
+            row.extend((b, g, r))
+        rows.extend(row + bytes(row_bytes - len(row)))
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(rows), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(rows), 0, 0, 0, 0)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(header + info + rows)
+
+
+def glow(colour, size, sharpness=2.0):
+    """A soft round dot of the colour on black, for additive drawing."""
+    r, g, b = rgb(colour)
+
+    def pixel(x, y):
+        d = math.hypot(x + 0.5 - size / 2, y + 0.5 - size / 2) / (size / 2)
+        a = max(0.0, 1.0 - d) ** (1.0 / sharpness)
+        return (int(r * a), int(g * a), int(b * a))
+    return pixel
+
+
+def bubble_frames(x, y):
+    """Eight 16 x 16 frames of a bubble ring whose highlight goes round."""
+    frame, u, v = x // 16, x % 16 + 0.5 - 8, y + 0.5 - 8
+    d = math.hypot(u, v)
+    ring = max(0.0, 1.0 - abs(d - 6) / 1.5)
+    angle = 2 * math.pi * frame / 8
+    spot = max(0.0, 1.0 - math.hypot(u - 4 * math.cos(angle), v - 4 * math.sin(angle)) / 2.5)
+    level = min(1.0, ring * 0.7 + spot)
+    return (int(150 * level), int(200 * level), int(255 * level))
+
+
+def noise_frames(width, height):
+    """Grey speckles, a fixed pseudo-random pattern (so every build draws
+    the same pictures)."""
+    seed = 12345
+    values = []
+    for _ in range(width * height):
+        seed = (seed * 1103515245 + 12345) & 0x7FFFFFFF
+        values.append((seed >> 16) & 0xFF)
+
+    def pixel(x, y):
+        v = values[y * width + x]
+        v = v if v > 200 else v // 8
+        return (v, v, v)
+    return pixel
+
+
+def ground(x, y):
+    """Fields in a checker of two greens, furrowed."""
+    shade = 1.0 - 0.25 * ((y // 4) % 2)
+    base = (90, 150, 70) if (x // 32 + y // 32) % 2 else (60, 120, 50)
+    return tuple(int(c * shade) for c in base)
+
+
+def cloud_sea(x, y):
+    """White cloud banks on a blue sky."""
+    v = 0.5 + 0.25 * math.sin(x * 2 * math.pi / 64) * math.sin(y * 2 * math.pi / 32) \
+        + 0.25 * math.sin((x + y) * 2 * math.pi / 128)
+    return (int(110 + 140 * v), int(150 + 100 * v), 250)
+
+
+def starry_sky(x, y):
+    """A dark sky with scattered stars."""
+    h = (x * 73856093 ^ y * 19349663) & 0xFFFF
+    if h % 97 == 0:
+        return (255, 250, 220)
+    return (10, 14, 40 + (y * 40) // 256)
+
+
+def deep_water(x, y):
+    """Water darkening with the depth."""
+    t = y / 600
+    return (int(24 - 16 * t), int(70 - 46 * t), int(112 - 68 * t))
+
+
+def effect_pictures(out):
+    """The effect painters' pictures ("EI") and the warps' textures
+    ("Image", named in Japanese: ground, sea of clouds, starry sky), and the
+    colourful picture under the filters."""
+    ei = os.path.join(out, "EI")
+    write_bmp(os.path.join(ei, "Snow.bmp"), 32, 32, glow(0xFFFFFF, 32, 1.5))
+    write_bmp(os.path.join(ei, "Bubble.bmp"), 128, 16, bubble_frames)
+    for name, colour in (("Red", 0xFF4040), ("Green", 0x40FF60), ("Blue", 0x4080FF), ("Yellow", 0xFFE040),
+                         ("Ex", 0xC0FFFF), ("Ex2", 0xFFFFFF)):
+        write_bmp(os.path.join(ei, name + ".bmp"), 16, 16, glow(colour, 16))
+    write_bmp(os.path.join(ei, "Noise.bmp"), 1024, 64, noise_frames(1024, 64))
+    image = os.path.join(out, "Image")
+    write_bmp(os.path.join(image, "地面.bmp"), 256, 256, ground)
+    write_bmp(os.path.join(image, "雲海.bmp"), 256, 256, cloud_sea)
+    write_bmp(os.path.join(image, "星空.bmp"), 256, 256, starry_sky)
+    pic = os.path.join(out, "pic")
+    write_png(os.path.join(pic, "Bars.png"), 800, 600, lambda x, y: rgb(BARS[x // 100]))
+    write_png(os.path.join(pic, "Night.png"), 800, 600, lambda x, y: rgb(COLOURS["night"]))
+    write_png(os.path.join(pic, "Deep.png"), 800, 600, deep_water)
 
 
 def write_header(path):
@@ -335,6 +442,7 @@ def write_header(path):
         lines.append("constexpr uint32_t kDemoPanel%s = 0x%06X;" % (name.capitalize(), value))
     lines.append("constexpr uint32_t kDemoPanelBack = 0x%06X;" % PANEL_BACK)
     lines.append("constexpr uint32_t kDemoCautionBack = 0x%06X;" % CAUTION_BACK)
+    lines.append("constexpr uint32_t kDemoBars[] = {%s};" % ", ".join("0x%06X" % c for c in BARS))
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w") as f:
         f.write("\n".join(lines) + "\n")
@@ -369,6 +477,7 @@ def main():
     write_menu_panels(mn)
     write_thumbnails(os.path.join(out, "System"))
     write_gallery(os.path.join(out, "System"))
+    effect_pictures(out)
 
 
 if __name__ == "__main__":

@@ -30,6 +30,11 @@ public:
     // No diagnosis at the start and no pause when the window loses focus.
     static CConfig ChapterSettings();
 
+    // A loose file built beside the test programs (`relative` to their
+    // folder, "Movie/Lanterns.avi"), copied to the same place in the game
+    // folder.
+    void CopyLooseFile(const char* relative) { folder_.Replace(relative, relative); }
+
     const std::string& Path() const { return folder_.Path(); }
     HWND Window() const { return window_; }
     const CGameProcess& Process() const { return *process_; }

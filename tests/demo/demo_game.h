@@ -12,7 +12,8 @@ class CDemoFolder {
 public:
     CDemoFolder() {
         CreateDirectoryA((temp_.Path() + "UserData").c_str(), nullptr);
-        for (const char* archive : {"S.dat", "mn.dat", "pic.dat", "snd.dat", "obj.dat", "System.dat"}) {
+        for (const char* archive :
+             {"S.dat", "mn.dat", "pic.dat", "snd.dat", "obj.dat", "System.dat", "EI.dat", "Image.dat"}) {
             temp_.Write(archive, ReadBytes(GetProgramDirectory() + archive));
         }
     }

@@ -1,0 +1,130 @@
+// The demo's movies chapter played by the game program itself, the story
+// archive holding the chapter alone and the movie a loose file beside the
+// program: the movie's place on the screen shows its pictures' colours in
+// order (lantern, coin, leaf); a click pauses it on the colour it shows,
+// which stays past the length of a picture, and the next click plays it on
+// to the last picture. The pictures show the same with the music setting on,
+// off or lowered; movie_sound_end_to_end.sh records each of these runs and
+// judges the movie's sound. No error box appears.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "chapter_game.h"
+#include "demo_colours.h"
+
+namespace {
+
+// The movie is 320 x 240 at (240, 160); its pictures are flat inside.
+constexpr POINT kMovieCentre = {400, 280};
+// MS Video 1 keeps five bits of each channel.
+constexpr int kChannelTolerance = 12;
+// Each picture shows for 1.5 s; a pause is held clearly longer.
+constexpr DWORD kHeldMs = 2500;
+
+enum class Shown { Lantern, Coin, Leaf, Other };
+
+bool Near(Color32 colour, uint32_t expected) {
+    for (int shift : {0, 8, 16}) {
+        const int a = static_cast<int>(colour >> shift & 0xFF);
+        const int b = static_cast<int>(expected >> shift & 0xFF);
+        if (std::abs(a - b) > kChannelTolerance) return false;
+    }
+    return true;
+}
+
+Shown Classify(const std::vector<Color32>& screen) {
+    const Color32 c = PixelAt(screen, kMovieCentre);
+    if (Near(c, kDemoLantern)) return Shown::Lantern;
+    if (Near(c, kDemoCoin)) return Shown::Coin;
+    if (Near(c, kDemoLeaf)) return Shown::Leaf;
+    return Shown::Other;
+}
+
+// The music settings a run starts with.
+struct MusicSettings {
+    const char* name;
+    bool play;
+    int volume;
+};
+
+const MusicSettings kMusicOn = {"On", true, 0};
+const MusicSettings kMusicOff = {"Off", false, 0};
+const MusicSettings kMusicLower = {"Lower", true, -2000};
+
+class DemoMoviesProcessTest : public testing::Test {
+protected:
+    // The game started over the chapter with the music settings.
+    void Start(const MusicSettings& music) {
+        game_.CopyLooseFile("Movie/Lanterns.avi");
+        CConfig settings = CChapterGame::ChapterSettings();
+        settings.SetPlayBGM(music.play);
+        settings.SetBGMVolume(music.volume);
+        window_ = game_.Start(settings);
+        ASSERT_NE(window_, nullptr);
+    }
+
+    Shown Now() const { return Classify(ReadScreenOf(window_)); }
+
+    bool WaitUntilShown(Shown shown) const {
+        return WaitUntilScreen(window_, [&](const std::vector<Color32>& s) { return Classify(s) == shown; });
+    }
+
+    // Polls until the movie's place shows `next`; every poll before must
+    // show `current`. False on anything else or a time-out.
+    bool GoesOnTo(Shown current, Shown next) const {
+        Shown seen = current;
+        const bool reached = WaitUntilScreen(window_, [&](const std::vector<Color32>& screen) {
+            seen = Classify(screen);
+            return seen != current;
+        });
+        return reached && seen == next;
+    }
+
+    void Click() const {
+        PostMessageA(window_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kMovieCentre.x, kMovieCentre.y));
+        PostMessageA(window_, WM_LBUTTONUP, 0, MAKELPARAM(kMovieCentre.x, kMovieCentre.y));
+    }
+
+    CChapterGame game_{"movies"};
+    HWND window_ = nullptr;
+};
+
+class DemoMovieMusicTest : public DemoMoviesProcessTest, public testing::WithParamInterface<MusicSettings> {};
+
+TEST_P(DemoMovieMusicTest, ThePicturesShowInOrderAtTheMoviesPlace) {
+    ASSERT_NO_FATAL_FAILURE(Start(GetParam()));
+    ASSERT_TRUE(WaitUntilShown(Shown::Lantern));
+    EXPECT_TRUE(GoesOnTo(Shown::Lantern, Shown::Coin));
+    EXPECT_TRUE(GoesOnTo(Shown::Coin, Shown::Leaf));
+    // The movie ends on its last picture, which stays.
+    Sleep(1000);
+    EXPECT_EQ(Now(), Shown::Leaf);
+    EXPECT_FALSE(game_.ErrorBoxShown());
+}
+
+INSTANTIATE_TEST_SUITE_P(Music, DemoMovieMusicTest, testing::Values(kMusicOn, kMusicOff, kMusicLower),
+                         [](const testing::TestParamInfo<MusicSettings>& info) { return info.param.name; });
+
+TEST_F(DemoMoviesProcessTest, AClickPausesAndTheNextPlaysOn) {
+    ASSERT_NO_FATAL_FAILURE(Start(kMusicOn));
+    ASSERT_TRUE(WaitUntilShown(Shown::Lantern));
+    Click();
+    Sleep(200);
+    const Shown paused = Now();
+    ASSERT_TRUE(paused == Shown::Lantern || paused == Shown::Coin) << static_cast<int>(paused);
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < kHeldMs) {
+        ASSERT_EQ(Now(), paused) << "after " << GetTickCount() - start << " ms paused";
+        Sleep(50);
+    }
+    Click();
+    if (paused == Shown::Lantern) {
+        EXPECT_TRUE(GoesOnTo(Shown::Lantern, Shown::Coin));
+    }
+    EXPECT_TRUE(GoesOnTo(Shown::Coin, Shown::Leaf));
+    EXPECT_FALSE(game_.ErrorBoxShown());
+}
+
+}  // namespace
