@@ -10,9 +10,8 @@
 #include <string>
 
 #include "demo_game.h"
+#include "menu_globals_scope.h"
 #include "media/sound_available.h"
-#include "platform/config.h"
-#include "platform/frame_clock_flags.h"
 #include "platform/global_state.h"
 #include "platform/save_data.h"
 #include "scene/composite/standard_button_node.h"
@@ -30,25 +29,6 @@ constexpr int kFrame = 17;
 
 class DemoMenuTest : public testing::Test {
 protected:
-    DemoMenuTest()
-        : config_(GetConfig()), soundAvailable_(IsSoundAvailable()), playData_(GetPlayData().vars),
-          savedPlayData_(GetSavedPlayData().vars) {
-        ClearRecordedErrors();
-        GetPlayData().vars = SaveVariables();
-        GetSavedPlayData().vars = SaveVariables();
-        FrameClockFlags() = CFrameClockFlags();
-        GetConfig().SetGameSpeed(1.0f);
-        *GetScriptVariableAddress("$10") = 0;
-        SetSoundAvailable(false);
-    }
-    ~DemoMenuTest() override {
-        for (const ErrorBox& box : RecordedErrors()) ADD_FAILURE() << "error box " << box.module << " - " << box.place;
-        GetConfig() = config_;
-        SetSoundAvailable(soundAvailable_);
-        GetPlayData().vars = playData_;
-        GetSavedPlayData().vars = savedPlayData_;
-    }
-
     void Open() {
         auto owned = std::make_unique<CInGameMenu>("S/Main.txt");
         menu_ = owned.get();
@@ -67,10 +47,7 @@ protected:
     }
 
     CDemoFolder game_;
-    CConfig config_;
-    bool soundAvailable_;
-    SaveVariables playData_;
-    SaveVariables savedPlayData_;
+    CMenuGlobalsScope globals_;
     CSceneHost host_;
     CInGameMenu* menu_ = nullptr;
 };

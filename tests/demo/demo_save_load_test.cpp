@@ -10,9 +10,7 @@
 #include <string>
 
 #include "demo_game.h"
-#include "media/sound_available.h"
-#include "platform/config.h"
-#include "platform/frame_clock_flags.h"
+#include "menu_globals_scope.h"
 #include "platform/global_state.h"
 #include "platform/save_data.h"
 #include "scene/node.h"
@@ -22,7 +20,6 @@
 #include "screens/slot_screen.h"
 #include "script/scene_host.h"
 #include "script/script_variables.h"
-#include "support/error_recorder.h"
 
 namespace {
 
@@ -32,25 +29,6 @@ const char kSlotFile[] = "UserData/Play0005.dat";
 
 class DemoSaveLoadTest : public testing::Test {
 protected:
-    DemoSaveLoadTest()
-        : config_(GetConfig()), soundAvailable_(IsSoundAvailable()), playData_(GetPlayData().vars),
-          savedPlayData_(GetSavedPlayData().vars) {
-        ClearRecordedErrors();
-        GetPlayData().vars = SaveVariables();
-        GetSavedPlayData().vars = SaveVariables();
-        FrameClockFlags() = CFrameClockFlags();
-        GetConfig().SetGameSpeed(1.0f);
-        *GetScriptVariableAddress("$10") = 0;
-        SetSoundAvailable(false);
-    }
-    ~DemoSaveLoadTest() override {
-        for (const ErrorBox& box : RecordedErrors()) ADD_FAILURE() << "error box " << box.module << " - " << box.place;
-        GetConfig() = config_;
-        SetSoundAvailable(soundAvailable_);
-        GetPlayData().vars = playData_;
-        GetSavedPlayData().vars = savedPlayData_;
-    }
-
     // Frames until the menu is the current scene with no change waiting.
     void Settle() {
         for (int frame = 0; frame < 120 && (host_.GetCurrentScene() != menu_ || menu_->IsChangePending()); ++frame) {
@@ -88,10 +66,7 @@ protected:
     }
 
     CDemoFolder game_;
-    CConfig config_;
-    bool soundAvailable_;
-    SaveVariables playData_;
-    SaveVariables savedPlayData_;
+    CMenuGlobalsScope globals_;
     CSceneHost host_;
     CInGameMenu* menu_ = nullptr;
 };
