@@ -1,6 +1,7 @@
 #include "chapter_game.h"
 
 #include "platform/paths.h"
+#include "support/real_cursor.h"
 
 namespace {
 
@@ -46,4 +47,13 @@ bool WaitUntilScreen(HWND window, const ScreenTest& test, DWORD timeoutMs) {
 void PressKey(HWND window, WPARAM key) {
     PostMessageA(window, WM_KEYDOWN, key, 1);
     PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+bool HoverUntil(HWND window, POINT p, const ScreenTest& test) {
+    if (!PlaceCursor(window, p.x, p.y)) return false;
+    return WaitUntilScreen(window, [&](const std::vector<Color32>& shown) {
+        if (test(shown)) return true;
+        PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+        return false;
+    });
 }

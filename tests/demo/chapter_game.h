@@ -1,8 +1,8 @@
-// One chapter of the demo played by the game program alone, as a player
-// sees it: a temporary game folder holding the program, the demo's archives
-// and, as "S.dat", the story that demo_chapter_game (tests/demo/
-// CMakeLists.txt) packs for the chapter, with the settings written before
-// the start. The folder is the base directory for the test's length.
+// The demo, or one chapter of it alone, played by the game program as a
+// player sees it: a temporary game folder holding the program, the demo's
+// archives and, for a chapter, as "S.dat" the story that demo_chapter_game
+// (tests/demo/CMakeLists.txt) packs for it, with the settings written
+// before the start. The folder is the base directory for the test's length.
 #pragma once
 
 #include <windows.h>
@@ -19,6 +19,8 @@
 
 class CChapterGame {
 public:
+    // The whole demo, from its own "Main".
+    CChapterGame() = default;
     // `story` names the folder beside the test program that holds the
     // chapter's "S.dat" ("choice").
     explicit CChapterGame(const std::string& story);
@@ -54,6 +56,10 @@ using ScreenTest = std::function<bool(const std::vector<Color32>&)>;
 bool WaitUntilScreen(HWND window, const ScreenTest& test, DWORD timeoutMs = 20000);
 // A key pressed and released, posted to the window.
 void PressKey(HWND window, WPARAM key);
+// The real cursor put on a point of the client area, and the game told it
+// moved until the test holds (the display server may report an earlier
+// cursor position a moment later). False on a time-out.
+bool HoverUntil(HWND window, POINT p, const ScreenTest& test);
 // The pixel of a screen read at a point, 0 for an empty read.
 inline Color32 PixelAt(const std::vector<Color32>& shown, POINT p) {
     return shown.empty() ? 0 : shown[p.y * 800 + p.x];

@@ -8,7 +8,6 @@
 
 #include "chapter_game.h"
 #include "demo_colours.h"
-#include "support/real_cursor.h"
 
 namespace {
 
@@ -18,18 +17,6 @@ constexpr POINT kLake = {240, 275};
 constexpr POINT kHill = {560, 275};
 constexpr POINT kBetween = {400, 275};
 constexpr POINT kBranchProbes[] = {{20, 20}, {400, 300}, {700, 500}, {240, 275}, {560, 275}};
-
-// The cursor settled on a point of the client area; the game is told it
-// moved until the test holds (the display server may report an earlier
-// cursor position a moment later). False on a time-out.
-bool HoverUntil(HWND window, POINT p, const ScreenTest& test) {
-    if (!PlaceCursor(window, p.x, p.y)) return false;
-    return WaitUntilScreen(window, [&](const std::vector<Color32>& shown) {
-        if (test(shown)) return true;
-        PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
-        return false;
-    });
-}
 
 class DemoChoiceProcessTest : public testing::Test {
 protected:

@@ -9,7 +9,6 @@
 
 #include "chapter_game.h"
 #include "demo_colours.h"
-#include "support/real_cursor.h"
 
 namespace {
 
@@ -26,18 +25,6 @@ constexpr POINT kPortholeMiddle = {430, 115};
 constexpr POINT kPortholeCorner = {333, 43};
 
 uint32_t Red(Color32 c) { return (c >> 16) & 0xFF; }
-
-// The cursor settled on a point of the client area; the game is told it
-// moved until the test holds (the display server may report an earlier
-// cursor position a moment later). False on a time-out.
-bool HoverUntil(HWND window, POINT p, const ScreenTest& test) {
-    if (!PlaceCursor(window, p.x, p.y)) return false;
-    return WaitUntilScreen(window, [&](const std::vector<Color32>& shown) {
-        if (test(shown)) return true;
-        PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
-        return false;
-    });
-}
 
 bool StageShown(const std::vector<Color32>& shown) {
     return PixelAt(shown, kButton) == kDemoKnob && PixelAt(shown, kPanel) == kDemoPanel &&

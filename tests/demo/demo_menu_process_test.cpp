@@ -51,14 +51,11 @@ void ClickThenSee(HWND window, int x, int y, const DemoProbe& probe) {
 }
 
 TEST(DemoMenuProcess, QuickSaveQuickLoadQuestionVolumeAndExitByTheMenu) {
-    CDemoFolder game;
+    CChapterGame game;
     const std::string folder = game.Path();
-    const std::string program = PrepareGame(game);
-    CGameProcess process(program, folder);
-    ASSERT_TRUE(process.Started());
-    const HWND window = process.WaitForWindow("MIRLHOLLOW", kStartMs);
+    const HWND window = game.Start();
     ASSERT_NE(window, nullptr);
-    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE);
+    const CGameProcess& process = game.Process();
 
     // Control skips: the first level's mark shows above Skip and the first
     // chapter's key waits pass by themselves, up into the second chapter;

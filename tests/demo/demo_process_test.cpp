@@ -16,17 +16,13 @@
 namespace {
 
 TEST(DemoProcess, PlaysTheStoryAndEndsWithTheSettingsAndCounterSaved) {
-    CDemoFolder game;
+    CChapterGame game;
     const std::string folder = game.Path();
-    const std::string program = PrepareGame(game);
+    const HWND window = game.Start();
+    ASSERT_NE(window, nullptr);
+    const CGameProcess& process = game.Process();
     const std::string settings = ReadText(folder + "UserData\\Config.ini");
     ASSERT_FALSE(settings.empty());
-
-    CGameProcess process(program, folder);
-    ASSERT_TRUE(process.Started());
-    const HWND window = process.WaitForWindow("MIRLHOLLOW", kStartMs);
-    ASSERT_NE(window, nullptr);
-    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE);
 
     ASSERT_EQ(WaitUntilShown(window, kFirstWait, std::size(kFirstWait)), "");
     ASSERT_TRUE(GoOn(window, kFirstWait, std::size(kFirstWait), [&] { PressKey(window, VK_SPACE); }));

@@ -1,7 +1,6 @@
 // What the process tests do to the game program's window and read back from
-// it: the screen polled for the colours expected at fixed points, keys
-// posted, clicks made with the real cursor, and the program set up in a
-// folder of its own.
+// it: the screen polled for the colours expected at fixed points and
+// clicks made with the real cursor.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,10 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "demo_game.h"
+#include "chapter_game.h"
 #include "demo_probes.h"
-#include "game_process.h"
-#include "platform/config.h"
 
 constexpr DWORD kStartMs = 30000;
 constexpr DWORD kShownMs = 20000;
@@ -66,11 +63,6 @@ bool GoOn(HWND window, const DemoProbe* probes, size_t count, Input input) {
     return false;
 }
 
-inline void PressKey(HWND window, WPARAM key) {
-    PostMessageA(window, WM_KEYDOWN, key, 1);
-    PostMessageA(window, WM_KEYUP, key, 0xC0000001);
-}
-
 // A left click at a point of the window, the cursor there first: buttons
 // read the cursor, not the message. The game's process sees the cursor
 // where it was put only a moment later, and takes the click at its next
@@ -94,17 +86,4 @@ inline void ClickAt(HWND window, int x, int y) {
 inline std::string ReadText(const std::string& path) {
     const std::vector<uint8_t> bytes = ReadBytes(path);
     return std::string(bytes.begin(), bytes.end());
-}
-
-// A copy of the program in the demo folder with the settings the game would
-// write itself, the start-up checks and the pause of an inactive window
-// off; returns the program's path.
-inline std::string PrepareGame(const CDemoFolder& game) {
-    const std::string program = game.Path() + "mirlwood.exe";
-    EXPECT_TRUE(CopyFileA((GetProgramDirectory() + "mirlwood.exe").c_str(), program.c_str(), FALSE));
-    CConfig prepared;
-    prepared.SetDiagnosis(false);
-    prepared.SetAutoPause(false);
-    prepared.Save("UserData/Config.ini");
-    return program;
 }

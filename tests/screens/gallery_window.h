@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "gallery_fixture.h"
+#include "return_log.h"
 #include "graphics/display_driver.h"
 #include "scene/button_node.h"
 #include "scene/image_node.h"
@@ -37,16 +38,6 @@ inline POINT PositionOf(CNode* node) {
     node->GetPosition(&x, &y);
     return POINT{std::lround(x), std::lround(y)};
 }
-
-// A plain scene that logs the labels it is returned to with.
-class CReturnLog : public CScene {
-public:
-    explicit CReturnLog(std::vector<std::string>& log) : log_(log) {}
-    void OnReturned(CScene*, std::string label) override { log_.push_back(label); }
-
-private:
-    std::vector<std::string>& log_;
-};
 
 class GalleryWindowTest : public testing::Test {
 protected:

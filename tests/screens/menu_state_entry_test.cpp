@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "menu_game.h"
+#include "return_log.h"
 #include "screens/menu_state.h"
 
 namespace {
@@ -210,16 +211,6 @@ TEST(MenuRestartTest, RestartAndQuickLoadStartTheStoryAgainWithTheirData) {
         EXPECT_TRUE(RecordedErrors().empty());
     }
 }
-
-// A plain scene below the menu that logs the labels it is returned to with.
-class CReturnLog : public CScene {
-public:
-    explicit CReturnLog(std::vector<std::string>& log) : log_(log) {}
-    void OnReturned(CScene*, std::string label) override { log_.push_back(label); }
-
-private:
-    std::vector<std::string>& log_;
-};
 
 TEST(MenuRestartTest, GoingBackToTheTitleReturnsToTheSceneBelow) {
     CMenuGame game(MenuScript::Plain);
