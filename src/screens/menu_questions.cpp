@@ -6,21 +6,9 @@
 #include <string>
 
 #include "screens/in_game_menu.h"
+#include "screens/menu_state.h"
 
 namespace {
-
-constexpr int kStateExitPanel = 17;
-constexpr int kStateGoTitleQuestion = 18;
-constexpr int kStateGoTitle = 19;
-constexpr int kStateEndGameQuestion = 20;
-constexpr int kStateEndGame = 21;
-constexpr int kStateRestartQuestion = 22;
-constexpr int kStateRestart = 23;
-constexpr int kStateSaveLoadPanel = 24;
-constexpr int kStateSave = 25;
-constexpr int kStateLoad = 26;
-constexpr int kStateClipLoadQuestion = 27;
-constexpr int kStateClipLoad = 28;
 
 // Where a question's answers lead.
 struct Answers {
@@ -30,10 +18,10 @@ struct Answers {
     const char* noEvent;
 };
 
-const Answers kGoTitle{kStateGoTitle, "GoTitle", kStateExitPanel, "End_GoTitle"};
-const Answers kEndGame{kStateEndGame, "EndGame", kStateExitPanel, "End_EndGame"};
-const Answers kRestart{kStateRestart, "Restart", kStateExitPanel, "End_Restart"};
-const Answers kClipLoad{kStateClipLoad, "ClipLoad", kStateSaveLoadPanel, "End_ClipLoad"};
+const Answers kGoTitle{kMenuStateGoTitle, "GoTitle", kMenuStateExit, "End_GoTitle"};
+const Answers kEndGame{kMenuStateEndGame, "EndGame", kMenuStateExit, "End_EndGame"};
+const Answers kRestart{kMenuStateRestart, "Restart", kMenuStateExit, "End_Restart"};
+const Answers kClipLoad{kMenuStateClipLoad, "ClipLoad", kMenuStateSaveLoad, "End_ClipLoad"};
 
 // Any command but "Yes" and "No" leaves the question as it is.
 void Answer(CInGameMenu& menu, const std::string& command, const Answers& answers) {
@@ -44,18 +32,18 @@ void Answer(CInGameMenu& menu, const std::string& command, const Answers& answer
 }  // namespace
 
 void CInGameMenu::OnSaveLoadChoice(std::string command) {
-    if (command == "Save") RequestState(kStateSave, std::string());
-    if (command == "Load") RequestState(kStateLoad, std::string());
+    if (command == "Save") RequestState(kMenuStateSaveScreen, std::string());
+    if (command == "Load") RequestState(kMenuStateLoadScreen, std::string());
     if (command == "ClipLoad") {
-        RequestState(kStateClipLoadQuestion, "Begin_ClipLoad");
+        RequestState(kMenuStateAskClipLoad, "Begin_ClipLoad");
         ShowClipLoadCaution();
     }
 }
 
 void CInGameMenu::OnExitChoice(std::string command) {
-    if (command == "GoTitle") RequestState(kStateGoTitleQuestion, "Begin_GoTitle");
-    if (command == "ExitGame") RequestState(kStateEndGameQuestion, "Begin_EndGame");
-    if (command == "Restart") RequestState(kStateRestartQuestion, "Begin_Restart");
+    if (command == "GoTitle") RequestState(kMenuStateAskGoTitle, "Begin_GoTitle");
+    if (command == "ExitGame") RequestState(kMenuStateAskEndGame, "Begin_EndGame");
+    if (command == "Restart") RequestState(kMenuStateAskRestart, "Begin_Restart");
 }
 
 void CInGameMenu::OnGoTitleConfirm(std::string command) { Answer(*this, command, kGoTitle); }
