@@ -40,13 +40,17 @@ int CInGameMenu::HandleWindowMessage(HWND window, UINT message, WPARAM wParam, L
 }
 
 int CInGameMenu::OnKeyDown(HWND window, WPARAM key, LPARAM lParam) {
+    // Every rule reads the state the key arrived in: a "Cancel" sent for the
+    // key changes the state, and a key that ends hiding or closes a panel
+    // must not go on to the story's key wait.
+    const int32_t arrived = state_;
     switch (key) {
         case VK_TAB:
         case VK_ESCAPE:
             return CScene::HandleWindowMessage(window, WM_KEYDOWN, key, lParam);
         case VK_RETURN:
         case VK_SPACE:
-            if (state_ == kMenuStatePlay) {
+            if (arrived == kMenuStatePlay) {
                 // A key wait of the story takes the key first; the key is
                 // offered to the scene only once.
                 const int taken = CScene::HandleWindowMessage(window, WM_KEYDOWN, key, lParam);
@@ -56,9 +60,9 @@ int CInGameMenu::OnKeyDown(HWND window, WPARAM key, LPARAM lParam) {
                     return 1;
                 }
                 SendCommand("Cancel");
-                return IsModalState(state_) ? 1 : taken;
+                return taken;
             }
-            if (IsModalState(state_)) {
+            if (IsModalState(arrived)) {
                 SendCommand("Cancel");
                 return 1;
             }
@@ -66,10 +70,10 @@ int CInGameMenu::OnKeyDown(HWND window, WPARAM key, LPARAM lParam) {
             // stays open.
             break;
         case VK_SHIFT:
-            SendCommand(state_ == kMenuStatePlay || state_ == kMenuStateSelection ? "Hide" : "Cancel");
+            SendCommand(arrived == kMenuStatePlay || arrived == kMenuStateSelection ? "Hide" : "Cancel");
             return CScene::HandleWindowMessage(window, WM_KEYDOWN, key, lParam);
         case VK_CONTROL:
-            if (state_ == kMenuStatePlay || IsSkipState(state_)) {
+            if (arrived == kMenuStatePlay || IsSkipState(arrived)) {
                 GetRootNode()->Request("Menu/Menu/Skip", "ButtonDown");
             } else {
                 SendCommand("Cancel");
@@ -79,7 +83,7 @@ int CInGameMenu::OnKeyDown(HWND window, WPARAM key, LPARAM lParam) {
             break;
     }
     SendCommand("Cancel");
-    if (IsModalState(state_)) return 1;
+    if (IsModalState(arrived)) return 1;
     return CScene::HandleWindowMessage(window, WM_KEYDOWN, key, lParam);
 }
 

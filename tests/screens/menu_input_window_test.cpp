@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "menu_game.h"
 #include "screens/menu_state.h"
@@ -119,6 +120,31 @@ TEST(MenuInputWindowTest, AShortSkipRunsTheStoryFastUntilItsNextKeyWait) {
             press();
             EXPECT_DOUBLE_EQ(game.GameSpeed(), 1.5);
             EXPECT_EQ(game.menu->GetState(), kMenuStatePlay);
+        });
+    }
+}
+
+TEST(MenuInputWindowTest, AKeyThatEndsHideOrClosesAPanelDoesNotReachTheStory) {
+    struct Case {
+        std::vector<const char*> commands;
+        int32_t state;
+    };
+    const Case cases[] = {{{"Hide"}, kMenuStateHidden},
+                          {{"Menu"}, kMenuStateOpen},
+                          {{"Menu", "Menu_SE"}, kMenuStateSEVolume}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.state);
+        RunInWindow(MenuScript::Plain, "S/Waits.txt", [&c](CWindowGame& game) {
+            game.Frames(85);  // 100 ms of story to the first key wait
+            ASSERT_TRUE(game.menu->IsKeyWaitActive());
+            for (const char* command : c.commands) game.menu->OnEvent(command);
+            game.Frames(250);
+            ASSERT_EQ(game.menu->GetState(), c.state);
+            game.Press('A');
+            game.Frames(250);
+            EXPECT_EQ(game.menu->GetState(), kMenuStatePlay);
+            EXPECT_TRUE(game.menu->IsKeyWaitActive());
+            EXPECT_EQ(ReadScriptVariable("@2"), 0);
         });
     }
 }
