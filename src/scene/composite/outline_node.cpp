@@ -32,13 +32,13 @@ int COutlineNode::GetNodeKind() { return kNodeKindOutline; }
 
 void COutlineNode::Reset() {
     CSceneNode::Reset();
-    // A band 0 wide has no ramp and an empty rectangle no pictures: both
-    // leave the node as empty as a transparent colour does.
-    if ((color_ >> 24) == 0 || thickness_ <= 0 || width_ <= 0 || height_ <= 0) return;
-    if (style_ == kOutlineNone) return;
+    if ((color_ >> 24) == 0 || style_ == kOutlineNone) return;
     if (style_ < kOutlineVivide || style_ > kOutlineInnerShadow) {
         ErrorReport(ErrorKind::Internal, kModuleOutlineNode, kPlaceUnknownStyle);
     }
+    // A band 0 wide has no ramp and an empty rectangle no pictures: both
+    // leave the node as empty as a transparent colour does.
+    if (thickness_ <= 0 || width_ <= 0 || height_ <= 0) return;
     BuildChildren();
 }
 

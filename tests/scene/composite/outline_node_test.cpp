@@ -280,12 +280,20 @@ TEST_F(Outlines, TransparentEmptyOrNoneBuildsNothing) {
     }
 }
 
+// Whatever its size and thickness: the style is checked before them.
 TEST_F(Outlines, AnUnknownStyleWithAColourIsAnInternalError) {
-    for (int style : {0, 9, -1}) {
-        auto* outline = new COutlineNode(0, 0, 0, 100, 50, style, 0x01FFFFFF, 8);
-        ASSERT_TRUE(root.AddChild("Bad" + std::to_string(style), outline));
+    const struct {
+        int style, width, height, thickness;
+    } cases[] = {{0, 100, 50, 8}, {9, 100, 50, 8}, {-1, 100, 50, 8},
+                 {9, 0, 50, 8},   {0, 100, 0, 8},  {-1, 100, 50, 0}};
+    int number = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.style) + " " + std::to_string(c.width) + "x" + std::to_string(c.height) +
+                     " thickness " + std::to_string(c.thickness));
+        auto* outline = new COutlineNode(0, 0, 0, c.width, c.height, c.style, 0x01FFFFFF, c.thickness);
+        ASSERT_TRUE(root.AddChild("Bad" + std::to_string(++number), outline));
         ClearRecordedErrors();
-        EXPECT_THROW(outline->Reset(), CInternalError) << style;
+        EXPECT_THROW(outline->Reset(), CInternalError);
         ASSERT_EQ(RecordedErrors().size(), 1u);
         EXPECT_EQ(RecordedErrors()[0].kind, ErrorKind::Internal);
         EXPECT_EQ(RecordedErrors()[0].module, 2020);
