@@ -3,8 +3,10 @@
 // lead around it, so distances computed at one level stay valid outside it.
 // A jump executes with the index already on the statement after it; every
 // distance below counts from there.
+#include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/tokenizer.h"
 #include "script/conditional_jump.h"
@@ -30,27 +32,52 @@ void CScriptCompiler::ParseBody(CTokenizer& tokenizer, CScriptPage& body) {
 }
 
 void CScriptCompiler::ParseIf(CTokenizer& tokenizer, CScriptPage& page) {
+    // "if ... else if ... else if ..." is one level however long: a chain is
+    // read in a loop, and every ELSE that is itself an "if" is compiled as
+    // the next branch of the chain, with the records an "if" in the ELSE
+    // would have given.
     CNestingLevel level(nesting_);
-    std::string condition;
-    ParseConditionText(tokenizer, condition);
-    if (condition.empty()) throw CScriptSyntaxError();
-    CScriptPage thenBody, elseBody;
-    ParseBody(tokenizer, thenBody);
-    std::string next;
-    tokenizer.PeekToken(next);
-    if (next == "else") {
+    struct Branch {
+        std::string condition;
+        CScriptPage body;
+    };
+    std::deque<Branch> branches;  // grows without moving the pages it holds
+    CScriptPage last;  // the ELSE of the last "if"
+    for (;;) {
+        Branch& branch = branches.emplace_back();
+        ParseConditionText(tokenizer, branch.condition);
+        if (branch.condition.empty()) throw CScriptSyntaxError();
+        ParseBody(tokenizer, branch.body);
+        std::string next;
+        tokenizer.PeekToken(next);
+        if (next != "else") break;
         tokenizer.SkipToken();
-        ParseBody(tokenizer, elseBody);
+        tokenizer.PeekToken(next);
+        if (next != "if") {
+            ParseBody(tokenizer, last);
+            break;
+        }
+        tokenizer.SkipToken();
     }
-    int thenCount = Count(thenBody);
-    int elseCount = Count(elseBody);
-    // False lands on the first ELSE record, or behind the "if".
-    page.Append(std::make_unique<CConditionalJump>(condition, elseCount > 0 ? thenCount + 1 : thenCount));
-    page.AppendPage(thenBody);
-    if (elseCount > 0) {
-        page.Append(RelativeJump(elseCount));  // the end of THEN over ELSE
-        page.AppendPage(elseBody);
+    // The records after each branch's THEN: its ELSE, that is the rest of
+    // the chain.
+    std::vector<int> elseCounts(branches.size());
+    int rest = Count(last);
+    for (size_t i = branches.size(); i-- > 0;) {
+        elseCounts[i] = rest;
+        const int thenCount = Count(branches[i].body);
+        rest = 1 + thenCount + (rest > 0 ? 1 + rest : 0);
     }
+    for (size_t i = 0; i < branches.size(); ++i) {
+        const int thenCount = Count(branches[i].body);
+        const int elseCount = elseCounts[i];
+        // False lands on the first ELSE record, or behind the "if".
+        page.Append(std::make_unique<CConditionalJump>(branches[i].condition,
+                                                       elseCount > 0 ? thenCount + 1 : thenCount));
+        page.AppendPage(branches[i].body);
+        if (elseCount > 0) page.Append(RelativeJump(elseCount));  // the end of THEN over ELSE
+    }
+    page.AppendPage(last);
 }
 
 void CScriptCompiler::ParseFor(CTokenizer& tokenizer, CScriptPage& page) {

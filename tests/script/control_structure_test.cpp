@@ -41,6 +41,14 @@ TEST(ScriptControlStructures, CompileToTheseRecords) {
         {"else belongs to the nearest if", "if(@1) if(@2) goto a; else goto b;",
          {"C(@1):4", "C(@2):2", "J@0", "J+1", "J@0"}},
         {"a quoted else", "if(@1) ; \"else\" goto a;", {"C(@1):1", "J+1", "J@0"}},
+        // An "else if" chain: the records of each "if" nested in the ELSE before.
+        {"else if", "if(@1) goto a; else if(@2) goto b;", {"C(@1):2", "J@0", "J+2", "C(@2):1", "J@0"}},
+        {"else if with a last else", "if(@1) goto a; else if(@2) goto b; else goto c;",
+         {"C(@1):2", "J@0", "J+4", "C(@2):2", "J@0", "J+1", "J@0"}},
+        {"else if with empty branches", "if(@1) ; else if(@2) ; else if(@3) { } else ;",
+         {"C(@1):1", "J+3", "C(@2):1", "J+1", "C(@3):0"}},
+        {"a block around the inner if", "if(@1) ; else { if(@2) goto a; else goto b; }",
+         {"C(@1):1", "J+4", "C(@2):2", "J@0", "J+1", "J@0"}},
         // for.
         {"for with every part", "for(@1=0;@1<3;@1=@1+1) goto a;",
          {"E(@1=0)", "C(@1<3):3", "J@0", "E(@1=@1+1)", "J-4"}},
@@ -140,6 +148,31 @@ TEST(ScriptControlStructures, NestingIsBoundedAt256Levels) {
         if (c.compiles) {
             EXPECT_TRUE(CompiledClean(outcome));
             EXPECT_EQ(unit.FindPage("Main")->Size(), static_cast<size_t>(c.depth));
+        } else {
+            EXPECT_TRUE(FailedWith(outcome, ErrorKind::Script, 2024, 99));
+        }
+    }
+}
+
+// Levels are counted by depth: the branches of an "else if" chain are one
+// level, whatever their number.
+TEST(ScriptControlStructures, AnElseIfChainIsOneLevel) {
+    std::string chain;
+    for (int i = 0; i < 1000; ++i) chain += "if(@1==" + std::to_string(i) + ") ; else ";
+    chain += ";";
+    struct Case {
+        int depth;
+        bool compiles;
+    };
+    for (Case c : {Case{0, true}, Case{255, true}, Case{256, false}}) {
+        SCOPED_TRACE(c.depth);
+        std::string body;
+        for (int i = 0; i < c.depth; ++i) body += "if(1)";
+        CScriptUnit unit;
+        CScriptCache classes;
+        CompileOutcome outcome = CompileGuarded("page Main {" + body + chain + "}", unit, classes);
+        if (c.compiles) {
+            EXPECT_TRUE(CompiledClean(outcome));
         } else {
             EXPECT_TRUE(FailedWith(outcome, ErrorKind::Script, 2024, 99));
         }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,6 +49,28 @@ TEST(ScriptRun, CompiledStructuresLeaveTheirValues) {
         EXPECT_GT(host.Run(std::string("page Main {") + c.body + "}"), 0);
         EXPECT_TRUE(host.GetExecutor()->IsFinished());
         for (const auto& value : c.values) EXPECT_EQ(ReadScriptVariable(value.first), value.second) << value.first;
+    }
+    ClearVariables();
+}
+
+// A branch table of 1,000 "else if" branches and a last "else": each
+// value of @1 takes its own branch and only that one.
+TEST(ScriptRun, ALongElseIfChainChoosesEachBranch) {
+    constexpr int kBranches = 1000;
+    std::string source = "page Main {";
+    for (int i = 0; i < kBranches; ++i) {
+        source += "if(@1==" + std::to_string(i) + ") for(@2=@2+" + std::to_string(i + 1) + ";0;) ; else ";
+    }
+    source += "for(@2=@2-1;0;) ; }";
+    auto unit = std::make_shared<CScriptUnit>();
+    CScriptCache classes;
+    ASSERT_TRUE(CompiledClean(CompileGuarded(source, *unit, classes)));
+    CTestScriptHost host;
+    for (int chosen = 0; chosen <= kBranches; ++chosen) {
+        ClearVariables();
+        *GetScriptVariableAddress("@1") = chosen;
+        ASSERT_GT(host.RunUnit(unit), 0) << chosen;
+        ASSERT_EQ(ReadScriptVariable("@2"), chosen < kBranches ? chosen + 1 : -1) << chosen;
     }
     ClearVariables();
 }
