@@ -61,7 +61,9 @@ void CClassNode::Reset() {
     paused_ = 0;
     running_ = 0;
     CSceneNode::Reset();
-    Update(0);
+    // The page starts with this node's own update: what a derived kind adds
+    // to its update (a button's hover check) waits for the next frame.
+    CClassNode::Update(0);
 }
 
 void CClassNode::Clear() {
@@ -136,7 +138,7 @@ void CClassNode::ReceiveMessage(std::string name) {
         // Whatever ran is abandoned; the page runs at once up to its first wait.
         executor_.Clear();
         executor_.FarCall(std::string(), name);
-        Update(0);
+        CClassNode::Update(0);
     }
 }
 

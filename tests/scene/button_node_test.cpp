@@ -208,6 +208,47 @@ TEST_F(ButtonNodes, LockingAndPressingByMessageMakeItIgnoreTheMouse) {
     });
 }
 
+// A hover check that "Enable", "#Release" or activation leaves due runs with
+// the next frame, never inside a page that a message starts: the press's page
+// and listener come first.
+TEST_F(ButtonNodes, AHoverLeftDueWaitsForTheNextFrameNotForAPageStart) {
+    Run([&] {
+        CButtonNode* button = AddButton("Btn1", 100, 100, 1);
+        CNode* root = scene->GetRootNode();
+        auto pressAndRelease = [&] {
+            EXPECT_EQ(Send(WM_LBUTTONDOWN, 120, 120), 1);
+            EXPECT_EQ(Send(WM_LBUTTONUP, 120, 120), 1);
+        };
+        MoveTo(120, 120);
+        Take();
+
+        root->Request("Btn1", "Disable");
+        root->Request("Btn1", "Enable");
+        pressAndRelease();
+        EXPECT_EQ(Take(), (Log{"1 disable", "1 enable", "1 down @2=1", "1 up @3=1"}));
+        hostPointer->Update(17);
+        EXPECT_EQ(Take(), (Log{"1 hover"}));
+
+        MoveTo(300, 300);
+        root->Request("Btn1", "#Lock");
+        MoveTo(120, 120);
+        root->Request("Btn1", "#Release");
+        pressAndRelease();
+        EXPECT_EQ(Take(), (Log{"1 outside", "1 down @2=1", "1 up @3=1"}));
+        hostPointer->Update(17);
+        EXPECT_EQ(Take(), (Log{"1 hover"}));
+
+        MoveTo(300, 300);
+        button->Deactivate();
+        MoveTo(120, 120);
+        button->Activate();
+        pressAndRelease();
+        EXPECT_EQ(Take(), (Log{"1 outside", "1 down @2=1", "1 up @3=1"}));
+        hostPointer->Update(17);
+        EXPECT_EQ(Take(), (Log{"1 hover"}));
+    });
+}
+
 TEST_F(ButtonNodes, DeactivationReleasesTheCaptureAndRemovalSaysGoodbye) {
     Run([&] {
         CButtonNode* button = AddButton("Btn1", 100, 100, 1);
