@@ -95,7 +95,8 @@ void CClassNode::Update(int milliseconds) {
             remaining -= step;
         }
         pending_.Update(step);
-        CStatementRecord* record = unit_ ? executor_.StepInUnit(*unit_) : nullptr;
+        CStatementRecord* record =
+            unit_ ? executor_.StepInUnit(*unit_, *GetScriptCache(), *GetClassCache()) : nullptr;
         if (!record) break;
         ExecuteStatement(record->targetPath, record->command.get());
         if (++count == kMaxStatementsPerUpdate) ErrorReport(ErrorKind::Internal, kModuleClassNode, kPlaceRunaway);

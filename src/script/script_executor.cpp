@@ -24,15 +24,21 @@ CStatementRecord* CScriptExecutor::StepWith(Fetch fetch) {
 }
 
 CStatementRecord* CScriptExecutor::Step(CScriptCache& scripts, CScriptCache& classes) {
+    return StepWith([&](const CScriptFrame& frame) { return FetchFromFile(frame, scripts, classes); });
+}
+
+CStatementRecord* CScriptExecutor::StepInUnit(CScriptUnit& unit, CScriptCache& scripts, CScriptCache& classes) {
     return StepWith([&](const CScriptFrame& frame) {
-        const std::shared_ptr<CScriptUnit>& unit = scripts.FetchUnit(frame.fileName, classes);
-        if (running_ != unit) running_ = unit;
-        return running_->GetStatement(frame.pageName, frame.index);
+        if (frame.fileName.empty()) return unit.GetStatement(frame.pageName, frame.index);
+        return FetchFromFile(frame, scripts, classes);
     });
 }
 
-CStatementRecord* CScriptExecutor::StepInUnit(CScriptUnit& unit) {
-    return StepWith([&](const CScriptFrame& frame) { return unit.GetStatement(frame.pageName, frame.index); });
+CStatementRecord* CScriptExecutor::FetchFromFile(const CScriptFrame& frame, CScriptCache& scripts,
+                                                 CScriptCache& classes) {
+    const std::shared_ptr<CScriptUnit>& unit = scripts.FetchUnit(frame.fileName, classes);
+    if (running_ != unit) running_ = unit;
+    return running_->GetStatement(frame.pageName, frame.index);
 }
 
 void CScriptExecutor::Execute(CScriptCommand* statement) {

@@ -24,9 +24,11 @@ public:
     // script runs out of statements (which finishes it). A page that ends
     // returns to its caller within the same call.
     CStatementRecord* Step(CScriptCache& scripts, CScriptCache& classes);
-    // As Step, with the statements of unit (a class); the frame's file is
-    // not consulted.
-    CStatementRecord* StepInUnit(CScriptUnit& unit);
+    // As Step for an executor that runs a class: a frame without a file
+    // name is in unit (the class's own pages); a frame with one, which a
+    // "far_call" started, is in the unit of that file in scripts, as in a
+    // scene.
+    CStatementRecord* StepInUnit(CScriptUnit& unit, CScriptCache& scripts, CScriptCache& classes);
     // Runs a flow statement on this executor; other categories are not its.
     void Execute(CScriptCommand* statement);
 
@@ -61,6 +63,9 @@ private:
     // Step's loop with the lookup of a page's statement given.
     template <typename Fetch>
     CStatementRecord* StepWith(Fetch fetch);
+    // The frame's statement from the unit of the frame's file in scripts,
+    // which becomes the running unit.
+    CStatementRecord* FetchFromFile(const CScriptFrame& frame, CScriptCache& scripts, CScriptCache& classes);
     // Finished, no wait, no frames.
     void Finish();
 

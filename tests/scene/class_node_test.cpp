@@ -3,6 +3,7 @@
 // the node, a class replaced while it runs, and its two loop guards.
 #include <gtest/gtest.h>
 
+#include "platform/paths.h"
 #include "scene/class_node.h"
 #include "script/node_commands.h"
 #include "script/small_statements.h"
@@ -145,6 +146,29 @@ TEST_F(ClassNodeTest, AClassReplacedWhileItsNodeRunsKeepsItsDefinitionUntilReset
     node->Reset();
     host_.Update(100);
     EXPECT_EQ(ReadScriptVariable("@2"), 9);
+}
+
+// A "far_call" in a class runs the other file's page, fetched through the
+// scene's script cache; "call" and "shift" there stay in that file, and its
+// end returns to the class's own page.
+TEST_F(ClassNodeTest, AFarCallInAClassRunsThePageOfTheOtherFile) {
+    auto other = std::make_shared<CScriptUnit>();
+    ASSERT_TRUE(CompiledClean(CompileGuarded(
+        "page Sub { if (@2 = 7) ; call Next; } page Next { if (@3 = 8) ; shift Last; }"
+        " page Last { wait 100; if (@3 = 9) ; }",
+        *other, *scene_->GetClassCache(), "S/Other.txt")));
+    scene_->GetScriptCache()->Insert(NormalizePath("S/Other.txt"), other);
+    DefineClasses(
+        "class Caller { method Main { far_call \"Other.txt\", Sub; if (@2 += 100) ; }"
+        " method Sub { if (@2 = 1) ; } method Next { if (@3 = 1) ; } method Last { if (@3 = 2) ; } }");
+    CClassNode* node = Create("Caller");
+    EXPECT_EQ(ReadScriptVariable("@2"), 7);
+    EXPECT_EQ(ReadScriptVariable("@3"), 8);
+    host_.Update(100);
+    EXPECT_EQ(ReadScriptVariable("@3"), 9);
+    EXPECT_EQ(ReadScriptVariable("@2"), 107);
+    EXPECT_FALSE(node->IsAnimating(kAnimatorScript));
+    EXPECT_TRUE(RecordedErrors().empty());
 }
 
 TEST_F(ClassNodeTest, AMissingClassIsFatal) {

@@ -20,11 +20,12 @@ protected:
     // The kinds of count steps; -1 for each step that handed out nothing.
     std::vector<int> Steps(CScriptExecutor& executor, int count) {
         std::vector<int> kinds;
-        for (int i = 0; i < count; ++i) kinds.push_back(KindOf(executor.StepInUnit(unit_)));
+        for (int i = 0; i < count; ++i) kinds.push_back(KindOf(executor.StepInUnit(unit_, scripts_, classes_)));
         return kinds;
     }
 
     CScriptUnit unit_;
+    CScriptCache scripts_, classes_;
 };
 
 TEST_F(ScriptExecutorTest, APageRunsToItsEndAndFinishes) {
@@ -43,7 +44,7 @@ TEST_F(ScriptExecutorTest, APageRunsToItsEndAndFinishes) {
 TEST_F(ScriptExecutorTest, AnIdleExecutorFinishesAtItsFirstStep) {
     CScriptExecutor executor;
     EXPECT_FALSE(executor.IsFinished());
-    EXPECT_EQ(executor.StepInUnit(unit_), nullptr);
+    EXPECT_EQ(executor.StepInUnit(unit_, scripts_, classes_), nullptr);
     EXPECT_TRUE(executor.IsFinished());
 }
 
@@ -68,10 +69,10 @@ TEST_F(ScriptExecutorTest, CallsReturnBehindTheCallInTheStepThatEndsTheCallee) {
 TEST_F(ScriptExecutorTest, ReturnFromTheOutermostPageFinishes) {
     CScriptExecutor executor;
     executor.FarCall("", "P");
-    executor.StepInUnit(unit_);
+    executor.StepInUnit(unit_, scripts_, classes_);
     // Back to the empty entry that the first FarCall saved: nothing is left.
     executor.Return();
-    EXPECT_EQ(executor.StepInUnit(unit_), nullptr);
+    EXPECT_EQ(executor.StepInUnit(unit_, scripts_, classes_), nullptr);
     EXPECT_TRUE(executor.IsFinished());
     // With the stack empty, Return is Clear.
     executor.IncreaseWait(50);
@@ -110,7 +111,7 @@ TEST_F(ScriptExecutorTest, JumpsWrapTheIndexAtSixteenBits) {
         Steps(executor, c.start);
         CJumpStatement jump(c.target, c.relative);
         executor.Execute(&jump);
-        EXPECT_EQ(KindOf(executor.StepInUnit(unit_)), c.next);
+        EXPECT_EQ(KindOf(executor.StepInUnit(unit_, scripts_, classes_)), c.next);
     }
 }
 
@@ -119,12 +120,12 @@ TEST_F(ScriptExecutorTest, AJumpRevivesAFinishedFrameAndAnIndexPastTheEndEndsThe
     executor.FarCall("", "P");
     // Past the end of the page: it ends there.
     executor.SetIndex(40);
-    EXPECT_EQ(executor.StepInUnit(unit_), nullptr);
+    EXPECT_EQ(executor.StepInUnit(unit_, scripts_, classes_), nullptr);
     EXPECT_TRUE(executor.IsFinished());
     // The jumps clear the flag; without a frame there is still nothing to run.
     executor.AdvanceIndex(1);
     EXPECT_FALSE(executor.IsFinished());
-    EXPECT_EQ(executor.StepInUnit(unit_), nullptr);
+    EXPECT_EQ(executor.StepInUnit(unit_, scripts_, classes_), nullptr);
     EXPECT_TRUE(executor.IsFinished());
 }
 
@@ -141,7 +142,7 @@ TEST_F(ScriptExecutorTest, AWaitHoldsTheScriptForItsMilliseconds) {
         int step = std::min(executor.GetWait(), remaining);
         executor.DecreaseWait(step);
         remaining -= step;
-        handedOut.push_back(KindOf(executor.StepInUnit(unit_)));
+        handedOut.push_back(KindOf(executor.StepInUnit(unit_, scripts_, classes_)));
         remainingInFourth = remaining;
     }
     EXPECT_EQ(handedOut, (std::vector<int>{-1, -1, -1, 0}));
@@ -207,6 +208,24 @@ TEST_F(ScriptExecutorTest, ClearDropsEverything) {
     EXPECT_EQ(executor.GetWait(), 0);
     executor.FarCall("", "Y");
     EXPECT_EQ(Steps(executor, 3), (std::vector<int>{200, 201, -1}));
+}
+
+// A class's executor: frames without a file are the class's pages, a frame
+// that names a file is that file's page, and calls stay in the frame's file.
+TEST_F(ScriptExecutorTest, AClassFrameThatNamesAFileRunsThatFilesPage) {
+    auto other = std::make_shared<CScriptUnit>();
+    other->AddPage("X", MarkerPage(50, 2));
+    other->AddPage("Y", MarkerPage(60, 1));
+    scripts_.Insert("S/Other.txt", other);
+    CScriptExecutor executor;
+    executor.FarCall("", "P");
+    EXPECT_EQ(Steps(executor, 1), (std::vector<int>{0}));
+    executor.FarCall("S/Other.txt", "X");
+    EXPECT_EQ(Steps(executor, 1), (std::vector<int>{50}));
+    executor.Call("Y");
+    EXPECT_EQ(Steps(executor, 3), (std::vector<int>{60, 51, 1}));
+    executor.Call("X");
+    EXPECT_EQ(Steps(executor, 1), (std::vector<int>{100}));
 }
 
 TEST_F(ScriptExecutorTest, StepFetchesThroughTheScriptsCache) {
