@@ -345,6 +345,37 @@ TEST_F(MeshRendererTest, AScaledMeshKeepsEveryFrontFace) {
     }
 }
 
+TEST_F(MeshRendererTest, AZoomedMeshIsLitAsAtItsOwnSize) {
+    // A low pyramid pointing at the camera: four faces, four slants to the
+    // light, none of them lit to the full.
+    const std::vector<Point3> points = {
+        {0, 0, -0.3f}, {-0.5f, -0.5f, 0}, {-0.5f, 0.5f, 0}, {0.5f, 0.5f, 0}, {0.5f, -0.5f, 0}};
+    const std::vector<Face> faces = {
+        {0, 1, 2, kNoSurface}, {0, 2, 3, kNoSurface}, {0, 3, 4, kNoSurface}, {0, 4, 1, kNoSurface}};
+    // The colour of each face, by its first corners.
+    const auto colours = [&](float scale) {
+        auto mesh = MakeMesh(points, faces);
+        mesh->Scale() = CVector3(scale, scale, scale);
+        mesh->Rotation() = CVector3(0.2f, -0.3f, 0);
+        Project(std::move(mesh));
+        std::vector<std::pair<uint32_t, uint32_t>> out;
+        for (int i = 0; i < renderer_.ProjectedPolygonCount(); ++i) {
+            const MeshPolygon& p = renderer_.ProjectedPolygons()[i];
+            out.push_back({p.b, p.colour});
+        }
+        return out;
+    };
+    const auto own = colours(1);
+    ASSERT_EQ(own.size(), 4u);
+    std::set<uint32_t> distinct;
+    for (const auto& face : own) {
+        distinct.insert(face.second);
+        EXPECT_LT(face.second & 0xFF, 0xBFu);
+    }
+    EXPECT_EQ(distinct.size(), 4u);
+    for (float scale : {2.0f, 0.5f, 1.7f}) EXPECT_EQ(colours(scale), own) << scale;
+}
+
 TEST_F(MeshRendererTest, AScaleWithAZeroComponentDrawsNothing) {
     auto mesh = Sphere(0.5f, 6, 8);
     mesh->Scale() = CVector3(1, 0, 1);
