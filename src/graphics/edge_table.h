@@ -1,9 +1,10 @@
-// The scan-line edge table that every polygon, rotated and triangle routine
-// fills and then reads: per destination row the leftmost and rightmost pixel
-// any edge reaches, with the colours (Gouraud edges) or source coordinates
-// (textured edges) found there. One table of 600 rows serves the whole
-// program, so these routines draw only into rows 0 to 599 and are not
-// reentrant; rows outside the table are cut away before anything is written.
+// The scan-line edge table that every polygon, rotated and Gouraud triangle
+// routine fills and then reads: per destination row the leftmost and
+// rightmost pixel any edge reaches, with the colours (Gouraud edges) or
+// source coordinates (textured edges) found there. One table of 600 rows
+// serves the whole program, so these routines draw only into rows 0 to 599
+// and are not reentrant; rows outside the table are cut away before
+// anything is written.
 //
 // Points are 16.16 fixed point {x, y}; a point's row is floor(y).
 #pragma once

@@ -13,10 +13,11 @@ struct Vertex {
     Color32 colour;
 };
 
-// Fills the edge table for the triangle inside the work area; false when
-// nothing is left. The area's bottom is cut to the table's rows.
-bool BuildTriangleEdges(CMemorySurface& dest, Vertex v1, Vertex v2, Vertex v3, const RECT* clip,
-                        bool gouraud, RECT& area) {
+// Fills the edge table with the Gouraud edges of the triangle inside the
+// work area; false when nothing is left. The area's bottom is cut to the
+// table's rows. Both end rows of every edge are covered.
+bool BuildGouraudEdges(CMemorySurface& dest, Vertex v1, Vertex v2, Vertex v3, const RECT* clip,
+                       RECT& area) {
     if (!DrawableArea(dest, clip, area)) return false;
     area.bottom = std::min<LONG>(area.bottom, kEdgeTableRows);
     Vertex v[3] = {v1, v2, v3};
@@ -27,11 +28,7 @@ bool BuildTriangleEdges(CMemorySurface& dest, Vertex v1, Vertex v2, Vertex v3, c
     ResetEdgeTable(first, last);
     const int edges[3][2] = {{0, 1}, {1, 2}, {0, 2}};
     for (const auto& e : edges) {
-        if (gouraud) {
-            AddEdgeGouraud(v[e[0]].p, v[e[1]].p, v[e[0]].colour, v[e[1]].colour, area);
-        } else {
-            AddEdge(v[e[0]].p, v[e[1]].p, area);
-        }
+        AddEdgeGouraud(v[e[0]].p, v[e[1]].p, v[e[0]].colour, v[e[1]].colour, area);
     }
     area.top = first;
     area.bottom = last + 1;
@@ -50,19 +47,55 @@ Color32 BlendColour(Color32 d, Color32 colour, uint32_t a) {
     return out;
 }
 
+// The column where an edge crosses the top of pixel row `row`: the first
+// column whose left side lies on or right of the edge, ceil(x / 65536) of the
+// exact crossing. The edge runs down from `upper` to `lower`, and the row's
+// top lies in [upper.y, lower.y). Worked exactly in 64 bits (no stepping
+// error), so the two triangles on either side of an edge split each row at
+// the same column.
+int CrossingColumn(FixedPoint upper, FixedPoint lower, int row) {
+    const uint64_t down = static_cast<uint64_t>(int64_t(row) * 65536 - upper.y);  // < 2^32
+    const uint64_t height = static_cast<uint64_t>(int64_t(lower.y) - upper.y);    // > 0
+    const int64_t across = int64_t(lower.x) - upper.x;                           // |.| < 2^32
+    const uint64_t product = down * static_cast<uint64_t>(across < 0 ? -across : across);
+    const int64_t quotient = static_cast<int64_t>(product / height);
+    const bool fraction = product % height != 0;
+    // x = whole + a fraction in [0, 1) of a 16.16 unit.
+    const int64_t whole = across < 0 ? upper.x - quotient - (fraction ? 1 : 0) : upper.x + quotient;
+    const bool onColumn = (whole & 0xFFFF) == 0 && !fraction;
+    return static_cast<int>((whole >> 16) + (onColumn ? 0 : 1));
+}
+
+// ceil(y / 65536): the first row whose top lies at or below y.
+int FirstRowFrom(int32_t y) { return static_cast<int>((int64_t(y) + 0xFFFF) >> 16); }
+
+// The flat fills sample each pixel at its top-left corner: pixel (x, y) is
+// filled when the point (x, y) lies inside the triangle or on its left or
+// top edge, never on its right or bottom edge. Triangles that share an edge
+// or a corner therefore fill every pixel along it exactly once, which a
+// blended mesh needs.
 template <typename PixelRule>
 void FillFlat(CMemorySurface& dest, FixedPoint p1, FixedPoint p2, FixedPoint p3, const RECT* clip,
               PixelRule rule) {
     RECT area;
-    if (!BuildTriangleEdges(dest, {p1, 0}, {p2, 0}, {p3, 0}, clip, false, area)) return;
+    if (!DrawableArea(dest, clip, area)) return;
+    FixedPoint v[3] = {p1, p2, p3};
+    std::sort(v, v + 3, [](const FixedPoint& a, const FixedPoint& b) { return a.y < b.y; });
+    const int first = std::max<int>(FirstRowFrom(v[0].y), area.top);
+    const int end = std::min<int>(FirstRowFrom(v[2].y), area.bottom);
     int width = 0, height = 0;
     dest.GetSize(width, height);
     Color32* pixels = dest.GetPixels();
-    for (int row = area.top; row < area.bottom; ++row) {
-        int left, right, count;
-        if (!GetEdgeSpan(row, area, left, right, count)) continue;
-        Color32* p = pixels + row * width + left;
-        for (int i = 0; i < count; ++i) p[i] = rule(p[i]);
+    for (int row = first; row < end; ++row) {
+        // The long edge and the short one beside this row; as the edges meet
+        // only at corners, the smaller column is the left edge's.
+        const bool upperHalf = int64_t(row) * 65536 < v[1].y;
+        const int a = CrossingColumn(v[0], v[2], row);
+        const int b = upperHalf ? CrossingColumn(v[0], v[1], row) : CrossingColumn(v[1], v[2], row);
+        const int left = std::max<int>(std::min(a, b), area.left);
+        const int right = std::min<int>(std::max(a, b), area.right);
+        Color32* p = pixels + row * width;
+        for (int x = left; x < right; ++x) p[x] = rule(p[x]);
     }
 }
 
@@ -72,7 +105,7 @@ template <typename PixelRule>
 void FillShaded(CMemorySurface& dest, FixedPoint p1, FixedPoint p2, FixedPoint p3, Color32 c1,
                 Color32 c2, Color32 c3, const RECT* clip, PixelRule rule) {
     RECT area;
-    if (!BuildTriangleEdges(dest, {p1, c1}, {p2, c2}, {p3, c3}, clip, true, area)) return;
+    if (!BuildGouraudEdges(dest, {p1, c1}, {p2, c2}, {p3, c3}, clip, area)) return;
     int width = 0, height = 0;
     dest.GetSize(width, height);
     Color32* pixels = dest.GetPixels();

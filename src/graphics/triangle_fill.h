@@ -1,5 +1,11 @@
-// Triangles through the edge table, with 16.16 vertices: flat and Gouraud
-// fills, opaque or blended by alpha, and outlines.
+// Triangles with 16.16 vertices: flat and Gouraud fills, opaque or blended
+// by alpha, and outlines.
+//
+// The flat fills are those of the 3D meshes: a pixel is filled when its
+// top-left corner lies inside the triangle or on its left or top edge, so
+// triangles that share edges fill every pixel of the mesh once and a faded
+// mesh shows no seams. The Gouraud fills go through the edge table, which
+// covers both end rows and columns of every edge.
 #pragma once
 
 #include <windows.h>

@@ -21,10 +21,12 @@ void DrawBent(const WipeArea& a, CPieceDrawer& pieces, Bend bend) {
     const int length = bend.rows ? a.width : a.height;
     for (int n = 0; n < lines; ++n) {
         const int c = FixedCosineTable[((256 * n) / lines - 128) & 511];
-        const double bulge = c * scale * (1 / 65536.0);
+        const double scaled = c * scale;
+        const double bulge = scaled * (1 / 65536.0);
         const double t = bend.narrows ? 1.0 - bulge : 1.0 + bulge;
         const double stretched = length * t;
-        const double moved = (t - 1.0) * (length >> 1);
+        const double growth = t - 1.0;
+        const double moved = growth * (length >> 1);
         const int size = static_cast<int>(stretched);
         const int shift = static_cast<int>(moved);
         if (bend.rows) {

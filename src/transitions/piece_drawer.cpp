@@ -30,11 +30,13 @@ void CPieceDrawer::DrawWhole(int width, int height) { Hand(nullptr, x_, y_, widt
 
 void CPieceDrawer::DrawScaled(const RECT& part, double left, double top, double right,
                               double bottom) {
-    if (part.right <= part.left || part.bottom <= part.top) return;
     const double destRect[4] = {left, top, right, bottom};
+    const bool hasArea = part.right > part.left && part.bottom > part.top;
     if (scaledBlit_.unweighted) {
+        if (!hasArea) return;
         scaledBlit_.unweighted(destination_, *picture_, &part, destRect, clip_);
     } else if (scaledBlit_.weighted) {
+        if (!hasArea) return;
         scaledBlit_.weighted(destination_, *picture_, &part, destRect, opacity_, clip_);
     } else if (fill_) {
         fill_(destination_, static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),

@@ -32,9 +32,9 @@ public:
     // a width x height rectangle there.
     void DrawWhole(int width, int height);
     // The part stretched into the destination rectangle {left, top, right,
-    // bottom} of doubles by the scaled blit of the draw code, or that
-    // rectangle, each side truncated toward zero, filled with the colour of
-    // the fill code. A part without area is skipped.
+    // bottom} of doubles by the scaled blit of the draw code (nothing for a
+    // part without area), or that rectangle, each side truncated toward
+    // zero, filled with the colour of the fill code whatever the part.
     void DrawScaled(const RECT& part, double left, double top, double right, double bottom);
 
 private:

@@ -26,7 +26,7 @@ void TensileHorizontal(const CMemorySurface* picture, CMemorySurface* destinatio
                                   a.y + h);
             }
         },
-        kLastLevel);
+        kLastLevel, EmptySize::kReachesBorders);
 }
 
 void TensileVertical(const CMemorySurface* picture, CMemorySurface* destination, int x, int y,
@@ -51,7 +51,7 @@ void TensileVertical(const CMemorySurface* picture, CMemorySurface* destination,
                                   a.y + h - n);
             }
         },
-        kLastLevel);
+        kLastLevel, EmptySize::kReachesBorders);
 }
 
 void TensileLeft(MIRL_TRANSITION_PARAMETERS) {

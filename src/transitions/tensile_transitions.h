@@ -1,6 +1,8 @@
 // The picture is pulled off like a stretched sheet: a shrinking part stays in
 // place and the one line at its inner edge is stretched out to the
-// destination's border.
+// destination's border. A coloured rectangle of zero width (or height) has
+// no part to keep, but the band between its place and the border is still
+// filled.
 #pragma once
 
 #include "transitions/transition_routine.h"

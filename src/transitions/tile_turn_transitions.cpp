@@ -21,7 +21,8 @@ double TurnCosine(int level) {
 // picture (tested on the double, so a huge quotient is never converted).
 int TurnedLine(int i, int extent, double c) {
     const int half = extent / 2;
-    const double s = half - (half - i) / c;
+    const double quotient = (half - i) / c;
+    const double s = half - quotient;
     if (!(s > -1.0 && s < extent)) return -1;
     return static_cast<int>(s);
 }

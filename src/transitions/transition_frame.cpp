@@ -2,13 +2,14 @@
 
 bool OpenTransitionFrame(const CMemorySurface* destination, const CMemorySurface* picture,
                          const TransitionSize* size, int level, int& width, int& height,
-                         int highestLevel) {
+                         int highestLevel, EmptySize empty) {
     if (level < 0 || level > highestLevel) return false;
-    return TransitionPictureSize(destination, picture, size, width, height);
+    return TransitionPictureSize(destination, picture, size, width, height, empty);
 }
 
 bool TransitionPictureSize(const CMemorySurface* destination, const CMemorySurface* picture,
-                           const TransitionSize* size, int& width, int& height) {
+                           const TransitionSize* size, int& width, int& height,
+                           EmptySize empty) {
     if (!destination) return false;
     if (picture) {
         picture->GetSize(width, height);
@@ -18,5 +19,6 @@ bool TransitionPictureSize(const CMemorySurface* destination, const CMemorySurfa
     } else {
         return false;
     }
-    return width > 0 && height > 0;
+    if (width < 0 || height < 0) return false;
+    return empty == EmptySize::kReachesBorders || (width > 0 && height > 0);
 }

@@ -22,30 +22,40 @@ struct WipeArea {
 constexpr int kLastWipeLevel = 254;
 constexpr int kLastLevel = 255;
 
+// What a size of zero width or height leaves to draw: nothing for the kinds
+// that draw inside the picture's own rectangle, while the kinds that reach
+// out to the destination's borders still draw there. A negative width or
+// height draws nothing in either case.
+enum class EmptySize { kDrawsNothing, kReachesBorders };
+
 // The size comes from the picture when there is one, else from `size`.
 // False, with nothing to draw, for a level outside 0..highestLevel, without a
-// destination or a size, and for a size without area.
+// destination or a size, and for a size the rule leaves nothing to draw.
 bool OpenTransitionFrame(const CMemorySurface* destination, const CMemorySurface* picture,
                          const TransitionSize* size, int level, int& width, int& height,
-                         int highestLevel = kLastWipeLevel);
+                         int highestLevel = kLastWipeLevel,
+                         EmptySize empty = EmptySize::kDrawsNothing);
 
 // The size alone, for a kind that checks no level: false without a
-// destination or a size and for a size without area.
+// destination or a size and for a size the rule leaves nothing to draw.
 bool TransitionPictureSize(const CMemorySurface* destination, const CMemorySurface* picture,
-                           const TransitionSize* size, int& width, int& height);
+                           const TransitionSize* size, int& width, int& height,
+                           EmptySize empty = EmptySize::kDrawsNothing);
 
 // Runs the frame and, at levels 1..highestLevel, geometry(area, pieces),
 // which draws every part through the one drawer of this call.
 template <class Geometry>
 void RunTransitionFrame(MIRL_TRANSITION_PARAMETERS, Geometry geometry,
-                        int highestLevel = kLastWipeLevel) {
+                        int highestLevel = kLastWipeLevel,
+                        EmptySize empty = EmptySize::kDrawsNothing) {
     int width = 0;
     int height = 0;
-    if (!OpenTransitionFrame(destination, picture, size, level, width, height, highestLevel))
+    if (!OpenTransitionFrame(destination, picture, size, level, width, height, highestLevel,
+                             empty))
         return;
     CPieceDrawer pieces(*destination, picture, x, y, clip, code, extra);
     if (level == 0) {
-        pieces.DrawWhole(width, height);
+        if (width > 0 && height > 0) pieces.DrawWhole(width, height);
         return;
     }
     geometry(WipeArea{x, y, width, height, level, clip}, pieces);

@@ -47,10 +47,15 @@ void WaveBump(MIRL_TRANSITION_PARAMETERS) {
         static_cast<int32_t>(static_cast<uint32_t>(w) * static_cast<uint32_t>(level));
     const ClipSpan columns = ClipColumns(clip, x, w);
     for (int i = columns.first; i < columns.end; ++i) {
-        const double s =
-            std::sin((double(shift) * 0.00392156862745098 + i) * 6.283185307179586 / w);
-        const double mapped = 32 * s + i;
-        const double stretch = (s + 1) * 8;
+        const double shifted = double(shift) * 0.00392156862745098;
+        const double column = shifted + i;
+        const double turns = column * 6.283185307179586;
+        const double angle = turns / w;
+        const double s = std::sin(angle);
+        const double swing = 32 * s;
+        const double mapped = swing + i;
+        const double lifted = s + 1;
+        const double stretch = lifted * 8;
         const int c = static_cast<int>(mapped);
         const int d = static_cast<int>(stretch);
         if (c < 0 || c >= w) continue;

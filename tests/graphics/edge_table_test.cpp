@@ -4,10 +4,13 @@
 
 #include "surface_contents.h"
 
+#include <array>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "graphics/polygon_fill.h"
 #include "graphics/triangle_fill.h"
@@ -129,12 +132,23 @@ TEST(PolygonFill, EveryModeFollowsItsChannelRule) {
     }
 }
 
-TEST(TriangleFill, FlatTrianglesFillTheirRows) {
+TEST(TriangleFill, FlatTrianglesFillThePixelsWhoseTopLeftCornerIsInside) {
     CMemorySurface s;
     ASSERT_EQ(s.Create(12, 12), 0);
+    // The left and top edges are in, the right and bottom edges out.
     FillTriangle(s, P(2, 2), P(8, 2), P(2, 8), 0xFF00FF00, nullptr);
     EXPECT_EQ(ChangedPixels(s, 0), Where(12, 12, [](int x, int y) {
-                  return y >= 2 && y <= 8 && x >= 2 && x <= 10 - y;
+                  return y >= 2 && y < 8 && x >= 2 && x < 10 - y;
+              }));
+    // Corners between pixels: (2.5, 1.5), (9.25, 1.5), (2.5, 8.75); the
+    // pixel (x, y) is in when 2.5 <= x, 1.5 <= y and its corner lies left
+    // of the slanted edge: 7.25 (x - 2.5) + 6.75 (y - 1.5) < 6.75 x 7.25,
+    // that is 2 (29 (2x - 5) + 27 (2y - 3)) < 27 x 29.
+    s.Fill(0, nullptr);
+    FillTriangle(s, FixedPoint{0x28000, 0x18000}, FixedPoint{0x94000, 0x18000},
+                 FixedPoint{0x28000, 0x8C000}, 0xFF00FF00, nullptr);
+    EXPECT_EQ(ChangedPixels(s, 0), Where(12, 12, [](int x, int y) {
+                  return x >= 3 && y >= 2 && 2 * (29 * (2 * x - 5) + 27 * (2 * y - 3)) < 27 * 29;
               }));
 
     s.Fill(0x40102030, nullptr);
@@ -145,6 +159,100 @@ TEST(TriangleFill, FlatTrianglesFillTheirRows) {
     s.Fill(0, nullptr);
     FillTriangle(s, P(1, 4), P(6, 4), P(9, 4), 0xFFFFFFFF, nullptr);
     EXPECT_TRUE(ChangedPixels(s, 0).empty());
+}
+
+// Meshes of triangles that share edges and corners, with the outline of
+// their union (convex, corners in order).
+struct MeshCase {
+    const char* what;
+    std::vector<std::array<FixedPoint, 3>> triangles;
+    std::vector<FixedPoint> outline;
+};
+
+FixedPoint F(double x, double y) {
+    return FixedPoint{static_cast<int32_t>(std::lround(x * 65536)),
+                      static_cast<int32_t>(std::lround(y * 65536))};
+}
+
+// A fan of triangles from the centre to the corners of the outline.
+MeshCase Fan(const char* what, FixedPoint centre, const std::vector<FixedPoint>& outline) {
+    MeshCase c{what, {}, outline};
+    for (size_t i = 0; i < outline.size(); ++i)
+        c.triangles.push_back({centre, outline[i], outline[(i + 1) % outline.size()]});
+    return c;
+}
+
+// Which side of the line a to b the point lies on: the sign of the cross
+// product, exact in 64 bits for these sizes.
+int Side(FixedPoint a, FixedPoint b, int64_t x, int64_t y) {
+    const int64_t cross = (int64_t(b.x) - a.x) * (y - a.y) - (int64_t(b.y) - a.y) * (x - a.x);
+    return cross > 0 ? 1 : cross < 0 ? -1 : 0;
+}
+
+TEST(TriangleFill, AdjacentTrianglesFillEveryPixelOnce) {
+    std::vector<MeshCase> cases;
+    // A 4 x 4 grid of 10-pixel cells split along alternating diagonals.
+    MeshCase grid{"grid", {}, {P(10, 10), P(50, 10), P(50, 50), P(10, 50)}};
+    for (int j = 0; j < 4; ++j) {
+        for (int i = 0; i < 4; ++i) {
+            const FixedPoint a = P(10 + 10 * i, 10 + 10 * j), b = P(20 + 10 * i, 10 + 10 * j);
+            const FixedPoint c = P(10 + 10 * i, 20 + 10 * j), d = P(20 + 10 * i, 20 + 10 * j);
+            if ((i + j) % 2) {
+                grid.triangles.push_back({a, b, d});
+                grid.triangles.push_back({a, d, c});
+            } else {
+                grid.triangles.push_back({a, b, c});
+                grid.triangles.push_back({b, d, c});
+            }
+        }
+    }
+    cases.push_back(grid);
+    // Corners between pixels around a centre between pixels.
+    std::vector<FixedPoint> heptagon;
+    for (int k = 0; k < 7; ++k)
+        heptagon.push_back(F(30.3 + 23.37 * std::cos(k * 0.8976), 31.7 + 21.61 * std::sin(k * 0.8976)));
+    cases.push_back(Fan("fan with fractional corners", F(31.1, 29.45), heptagon));
+    // Long slivers from one corner to points 0.7 pixels apart.
+    MeshCase slivers{"slivers", {}, {F(0.5, 20.25), F(60, 0.1), F(60, 59.6)}};
+    for (int k = 0; k < 85; ++k)
+        slivers.triangles.push_back({F(0.5, 20.25), F(60, 0.1 + 0.7 * k), F(60, 0.1 + 0.7 * (k + 1))});
+    cases.push_back(slivers);
+    // Partly left of and above the surface.
+    cases.push_back(Fan("cut by the surface", F(3.5, 2.25),
+                        {F(-20.5, -9.75), F(25.25, -15.5), F(30.125, 20.5), F(-10.75, 25)}));
+
+    for (const MeshCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<int> count(64 * 64, 0);
+        CMemorySurface s;
+        ASSERT_EQ(s.Create(64, 64), 0);
+        for (const auto& t : c.triangles) {
+            s.Fill(0, nullptr);
+            FillTriangle(s, t[0], t[1], t[2], 0xFFFFFFFF, nullptr);
+            for (const auto& p : ChangedPixels(s, 0)) ++count[p.second * 64 + p.first];
+        }
+        int inside = 0;
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                // Where the pixel's corner lies: inside the outline, outside
+                // it, or on its border, where the edge's own rule decides.
+                int sides = 0, on = 0;
+                for (size_t i = 0; i < c.outline.size(); ++i) {
+                    const int side = Side(c.outline[i], c.outline[(i + 1) % c.outline.size()],
+                                          int64_t(x) << 16, int64_t(y) << 16);
+                    sides += side;
+                    on += side == 0;
+                }
+                const int n = count[y * 64 + x];
+                ASSERT_LE(n, 1) << x << "," << y;
+                if (on) continue;
+                const bool in = std::abs(sides) == static_cast<int>(c.outline.size());
+                inside += in;
+                ASSERT_EQ(n, in ? 1 : 0) << x << "," << y;
+            }
+        }
+        EXPECT_GT(inside, 300);
+    }
 }
 
 TEST(TriangleFill, GouraudInterpolatesAlongEachRow) {

@@ -265,6 +265,18 @@ TEST(LwoDamage, BrokenCountsIndicesAndOrder) {
              ASSERT_EQ(m.PolygonCount(), 1u);
              EXPECT_EQ(m.Polygons()[0].surface, kNoSurface);
          }},
+        {"a PTAG tag beyond the later TAGS is ignored",
+         [](CLwoWriter& w) {
+             Points(w, 4);
+             Triangles(w, {{0, 1, 2}, {1, 2, 3}});
+             PolygonTags(w, {{0, 1}, {1, 2}});
+             Tags(w);
+         },
+         [](const CMesh& m) {
+             ASSERT_EQ(m.PolygonCount(), 2u);
+             EXPECT_EQ(m.Polygons()[0].surface, 1u);
+             EXPECT_EQ(m.Polygons()[1].surface, kNoSurface);
+         }},
         {"SURF before TAGS is skipped",
          [](CLwoWriter& w) {
              Surface(w);

@@ -183,6 +183,26 @@ TEST(LwoReader, EdgeCases) {
              EXPECT_EQ(m.Polygons()[1].surface, 1u);
              EXPECT_EQ(m.Polygons()[0].surface, kNoSurface);
          }},
+        {"PTAG before TAGS keeps its surface indices",
+         Form([](CLwoWriter& w) {
+             Points(w, 4);
+             Triangles(w, {{0, 1, 2}, {1, 2, 3}, {0, 2, 3}});
+             w.BeginChunk("PTAG");
+             w.Id4("SURF");
+             w.VX(0);
+             w.U2(2);
+             w.VX(2);
+             w.U2(1);
+             w.End();
+             Tags(w, {"A", "B", "C"});
+         }),
+         0,
+         [](const CMesh& m) {
+             ASSERT_EQ(m.PolygonCount(), 3u);
+             EXPECT_EQ(m.Polygons()[0].surface, 2u);
+             EXPECT_EQ(m.Polygons()[1].surface, kNoSurface);
+             EXPECT_EQ(m.Polygons()[2].surface, 1u);
+         }},
         {"COLR (1.0, 0.5, 0.0) is 0xFF7F00",
          Form([](CLwoWriter& w) {
              Tags(w, {"A"});

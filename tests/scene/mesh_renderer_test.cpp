@@ -209,6 +209,59 @@ TEST_F(MeshRendererTest, OpacityChoosesTheFill) {
     }
 }
 
+TEST_F(MeshRendererTest, AFadedMeshBlendsEveryPixelOnce) {
+    // A turned 6 x 6 grid of cells, two triangles each, in four colours.
+    std::vector<Point3> points;
+    std::vector<Face> faces;
+    const int cells = 6;
+    for (int j = 0; j <= cells; ++j)
+        for (int i = 0; i <= cells; ++i)
+            points.push_back({-0.6f + 0.2f * i + 0.03f * (j % 2), -0.6f + 0.2f * j - 0.02f * (i % 3), 0});
+    const auto at = [&](int i, int j) { return static_cast<uint32_t>(j * (cells + 1) + i); };
+    for (int j = 0; j < cells; ++j) {
+        for (int i = 0; i < cells; ++i) {
+            faces.push_back({at(i, j), at(i, j + 1), at(i + 1, j), static_cast<uint32_t>(faces.size() % 4)});
+            faces.push_back({at(i + 1, j + 1), at(i + 1, j), at(i, j + 1), static_cast<uint32_t>(faces.size() % 4)});
+        }
+    }
+    auto mesh = MakeMesh(points, faces, {0xFF4020, 0x20FF40, 0x4020FF, 0xC0C0C0}, 2.0f);
+    mesh->Rotation() = CVector3(0.4f, 0.3f, 0.2f);
+    Project(std::move(mesh), 0xFFFFFF);
+    ASSERT_EQ(renderer_.ProjectedPolygonCount(), 2 * cells * cells);
+
+    // The opaque mesh shows which triangle covers each pixel; faded, each of
+    // those pixels is that colour blended once over the background, and no
+    // other pixel changes.
+    const Color32 background = 0xFF306090;
+    const RECT clip = {0, 0, 800, 600};
+    CMemorySurface opaque, faded;
+    ASSERT_EQ(opaque.Create(800, 600), 0);
+    ASSERT_EQ(faded.Create(800, 600), 0);
+    opaque.Fill(background, nullptr);
+    faded.Fill(background, nullptr);
+    renderer_.SetOpacity(255);
+    renderer_.Draw(opaque, &clip);
+    renderer_.SetOpacity(128);
+    renderer_.Draw(faded, &clip);
+    int covered = 0;
+    for (int y = 0; y < 600; ++y) {
+        for (int x = 0; x < 800; ++x) {
+            const Color32 c = opaque.GetPixel(x, y);
+            Color32 expected = background;
+            if (c != background) {
+                ++covered;
+                expected = background & 0xFF000000;
+                for (int shift = 0; shift < 24; shift += 8) {
+                    const uint32_t d = (background >> shift) & 0xFF, v = (c >> shift) & 0xFF;
+                    expected |= ((d * 127 >> 8) + (v * 128 >> 8)) << shift;
+                }
+            }
+            ASSERT_EQ(faded.GetPixel(x, y), expected) << x << "," << y;
+        }
+    }
+    EXPECT_GT(covered, 20000);
+}
+
 // A UV sphere of the given radius about the origin, faces turned outwards;
 // the faces at the poles have no area.
 std::unique_ptr<CMesh> Sphere(float radius, int rings, int sides) {
@@ -290,6 +343,37 @@ TEST_F(MeshRendererTest, AScaledMeshKeepsEveryFrontFace) {
         }
         EXPECT_GT(front, 100);
     }
+}
+
+TEST_F(MeshRendererTest, AZoomedMeshIsLitAsAtItsOwnSize) {
+    // A low pyramid pointing at the camera: four faces, four slants to the
+    // light, none of them lit to the full.
+    const std::vector<Point3> points = {
+        {0, 0, -0.3f}, {-0.5f, -0.5f, 0}, {-0.5f, 0.5f, 0}, {0.5f, 0.5f, 0}, {0.5f, -0.5f, 0}};
+    const std::vector<Face> faces = {
+        {0, 1, 2, kNoSurface}, {0, 2, 3, kNoSurface}, {0, 3, 4, kNoSurface}, {0, 4, 1, kNoSurface}};
+    // The colour of each face, by its first corners.
+    const auto colours = [&](float scale) {
+        auto mesh = MakeMesh(points, faces);
+        mesh->Scale() = CVector3(scale, scale, scale);
+        mesh->Rotation() = CVector3(0.2f, -0.3f, 0);
+        Project(std::move(mesh));
+        std::vector<std::pair<uint32_t, uint32_t>> out;
+        for (int i = 0; i < renderer_.ProjectedPolygonCount(); ++i) {
+            const MeshPolygon& p = renderer_.ProjectedPolygons()[i];
+            out.push_back({p.b, p.colour});
+        }
+        return out;
+    };
+    const auto own = colours(1);
+    ASSERT_EQ(own.size(), 4u);
+    std::set<uint32_t> distinct;
+    for (const auto& face : own) {
+        distinct.insert(face.second);
+        EXPECT_LT(face.second & 0xFF, 0xBFu);
+    }
+    EXPECT_EQ(distinct.size(), 4u);
+    for (float scale : {2.0f, 0.5f, 1.7f}) EXPECT_EQ(colours(scale), own) << scale;
 }
 
 TEST_F(MeshRendererTest, AScaleWithAZeroComponentDrawsNothing) {

@@ -45,6 +45,38 @@ TEST_F(Stretches, TensileKeepsAPartAndStretchesItsEdgeLineToTheBorder) {
     }
 }
 
+TEST(TensileColourRectangle, ZeroWidthOrHeightStillFillsTheBandToTheBorder) {
+    const Color32 colour = 0xFF123456;
+    const struct {
+        TransitionRoutine routine;
+        TransitionSize size;
+        int level;
+        RECT band;  // on the stage; empty when nothing is drawn
+    } cases[] = {
+        {&TensileRight, {0, 50}, 1, {kStageX, kStageY, kStageWidth, kStageY + 50}},
+        {&TensileRight, {0, 50}, 255, {kStageX, kStageY, kStageWidth, kStageY + 50}},
+        {&TensileLeft, {0, 50}, 128, {0, kStageY, kStageX, kStageY + 50}},
+        {&TensileDown, {40, 0}, 1, {kStageX, kStageY, kStageX + 40, kStageHeight}},
+        {&TensileUp, {40, 0}, 200, {kStageX, 0, kStageX + 40, kStageY}},
+        // The band of a rectangle without height across, or without width
+        // along, is itself empty; level 0 draws the empty rectangle.
+        {&TensileRight, {40, 0}, 128, {0, 0, 0, 0}},
+        {&TensileUp, {0, 50}, 128, {0, 0, 0, 0}},
+        {&TensileRight, {0, 50}, 0, {0, 0, 0, 0}},
+        {&TensileLeft, {-5, 50}, 128, {0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.size.width << " x " << c.size.height << " at " << c.level);
+        auto stage = MakeStage();
+        c.routine(stage.get(), nullptr, kStageX, kStageY, &c.size, nullptr, c.level, 1100, colour);
+        auto expected = MakeStage();
+        for (LONG y = c.band.top; y < c.band.bottom; ++y)
+            for (LONG x = c.band.left; x < c.band.right; ++x)
+                expected->GetPixels()[y * kStageWidth + x] = colour;
+        EXPECT_TRUE(SameStage(*stage, *expected));
+    }
+}
+
 // The model's own table: trunc(cos(i · 2π / 512) · 65536).
 int Cosine(int i) {
     volatile double c = std::cos((i & 511) * (2 * 3.14159265358979323846 / 512)) * 65536;

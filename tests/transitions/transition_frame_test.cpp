@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <string>
 
 #include "graphics/draw_codes.h"
 #include "graphics/fill_codes.h"
@@ -32,6 +33,8 @@ protected:
                           extra);
         return destination;
     }
+
+    bool IsTensile() const { return GetParam().name.rfind("Tensile", 0) == 0; }
 
     std::unique_ptr<CMemorySurface> picture_;
     const std::vector<Color32> untouched_ = ExpectedColouredImage(CCoverage(kWidth, kHeight), 0);
@@ -81,8 +84,12 @@ TEST_P(TransitionFrame, CallsWithoutAnythingToDrawDrawNothing) {
         EXPECT_TRUE(SameImage(*Run(nullptr, nullptr, level, 1100, 0xFF123456), untouched_))
             << level;
         EXPECT_TRUE(SameImage(*Run(&empty, nullptr, level, 100, 0), untouched_)) << level;
-        for (const TransitionSize& s : noArea)
+        for (const TransitionSize& s : noArea) {
+            // Tensile fills the band out to the destination's border even
+            // then (tensile_wave_test).
+            if (IsTensile() && s.width >= 0) continue;
             EXPECT_TRUE(SameImage(*Run(nullptr, &s, level, 1100, 0xFF123456), untouched_)) << level;
+        }
         // A draw code needs a picture.
         EXPECT_TRUE(SameImage(*Run(nullptr, &size, level, 100, 0), untouched_)) << level;
         for (int code : {104, 700, 1102, 0, 99, 1700})

@@ -72,6 +72,7 @@ int CLwoReader::LoadBytes(const uint8_t* data, uint32_t size) {
     std::string type;  // "LWO2", when the form's size holds it
     if (ReadId4(type)) ReadChunks();
     EndChunk(formSize);
+    ResolvePolygonTags();
     return damaged_ ? kDamaged : kRead;
 }
 
@@ -276,16 +277,26 @@ void CLwoReader::ReadPolygons() {
 void CLwoReader::ReadPolygonTags() {
     std::string type;
     if (!ReadId4(type) || type != "SURF") return;
-    const uint32_t surfaceCount = static_cast<uint32_t>(target_->Surfaces().size());
+    // The tag table may still follow; ResolvePolygonTags checks the tags.
     while (position_ < currentEnd_) {
         uint32_t polygon = 0;
         uint16_t tag = 0;
         if (!ReadVX(polygon) || !ReadU2(tag)) break;
-        if (polygon >= target_->PolygonCount() || tag >= surfaceCount) {
+        if (polygon >= target_->PolygonCount()) {
             damaged_ = true;
             continue;
         }
         target_->Polygons()[polygon].surface = tag;
+    }
+}
+
+void CLwoReader::ResolvePolygonTags() {
+    const uint32_t surfaceCount = static_cast<uint32_t>(target_->Surfaces().size());
+    MeshPolygon* polygons = target_->Polygons();
+    for (uint32_t i = 0; i < target_->PolygonCount(); ++i) {
+        if (polygons[i].surface < surfaceCount || polygons[i].surface == kNoSurface) continue;
+        polygons[i].surface = kNoSurface;
+        damaged_ = true;
     }
 }
 

@@ -70,6 +70,9 @@ private:
     void ReadTags();
     void ReadPolygons();
     void ReadPolygonTags();
+    // Once the whole file is read: a polygon tag that names no tag of the
+    // table, wherever the table came, leaves its triangle without a surface.
+    void ResolvePolygonTags();
     void ReadSurface();
     void ReadBlock(MeshSurface& surface);
     void ReadImageMap(MeshSurface& surface);

@@ -153,6 +153,11 @@ void CMeshRenderer::ProjectMesh(CMesh& mesh, const CMatrix4& parent, int originX
     CMatrix4 inverse;
     if (!inverse.SetInverseAffine(m)) return;
     const CVector3 eye = CVector3() * inverse;
+    // The light in the mesh's space. The transposed matrix turns it, but
+    // through a scaled matrix it also comes out scale times as long, and
+    // the diffuse term normal . L with it: a zoomed object would be lit
+    // brighter, a shrunk one darker, for the same turn. Normalised, a
+    // uniformly scaled mesh is lit exactly as at its own size.
     CVector3 light = LightDirection;
     light.RotateByTransposed(m);
     light.NormalizeOrZero();

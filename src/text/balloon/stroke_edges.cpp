@@ -75,16 +75,34 @@ private:
     int width_ = 0, height_ = 0, scale_ = 2;
 };
 
-// The two phases that drift around the ellipse for HuskyUrchin and Burst.
-struct DriftingPhases {
-    double p, q;
+// The strokes of HuskyUrchin and Burst. Two phases p and q start at random
+// and drift on from stroke to stroke by (rand() % modulus) * unit * scale
+// each; the inner end follows a sine of q and the outer end a sine of p;
+// when rand() % 5 is 0 the inner end is pulled in and when rand() %
+// outerOdds is 0 the outer end pushed out, by (rand() % 10) * 0.01 each.
+struct DriftingStrokes {
+    int pModulus;
+    double pUnit;
+    int qModulus;
+    double qUnit;
+    double scale;
+    double innerWaves, innerAmplitude, innerBase;
+    double outerWaves, outerAmplitude, outerBase;
+    int outerOdds;
 };
 
-DriftingPhases StartPhases() {
-    DriftingPhases phases;
-    phases.p = (std::rand() % 1000) * 0.006283185307179587;
-    phases.q = (std::rand() % 1000) * 0.006283185307179587;
-    return phases;
+void DrawDriftingStrokes(CStrokeCanvas& canvas, const DriftingStrokes& s) {
+    double p = (std::rand() % 1000) * 0.006283185307179587;
+    double q = (std::rand() % 1000) * 0.006283185307179587;
+    for (int i = 0; i < canvas.count; ++i) {
+        p += (std::rand() % s.pModulus) * s.pUnit * s.scale;
+        q += (std::rand() % s.qModulus) * s.qUnit * s.scale;
+        double inner = (std::rand() % 100) * std::sin(s.innerWaves * q) * s.innerAmplitude + s.innerBase;
+        double outer = (std::rand() % 100) * std::sin(s.outerWaves * p) * s.outerAmplitude + s.outerBase;
+        if (std::rand() % 5 == 0) inner -= (std::rand() % 10) * 0.01;
+        if (std::rand() % s.outerOdds == 0) outer += (std::rand() % 10) * 0.01;
+        canvas.Stroke(canvas.Angle(i), inner, outer);
+    }
 }
 
 }  // namespace
@@ -139,31 +157,17 @@ void PaintPeakedUrchinEdge(CMemorySurface& picture, Color32 edge) {
 
 void PaintHuskyUrchinEdge(CMemorySurface& picture, Color32 edge) {
     CStrokeCanvas canvas(picture, edge, 2, 1, kHuskyUrchinPlace);
-    DriftingPhases phases = StartPhases();
-    for (int i = 0; i < canvas.count; ++i) {
-        phases.p += (std::rand() % 5000) * 0.0012566370614359172;
-        phases.q += (std::rand() % 2500) * 0.0025132741228718345;
-        double inner = (std::rand() % 100) * std::sin(48 * phases.q) * 0.001 + 0.8;
-        double outer = (std::rand() % 100) * std::sin(64 * phases.p) * 0.001 + 0.9;
-        if (std::rand() % 5 == 0) inner -= (std::rand() % 10) * 0.01;
-        if (std::rand() % 5 == 0) outer += (std::rand() % 10) * 0.01;
-        canvas.Stroke(canvas.Angle(i), inner, outer);
-    }
+    DrawDriftingStrokes(canvas, {5000, 0.0012566370614359172, 2500, 0.0025132741228718345, 1.0,
+                                 48, 0.001, 0.8, 64, 0.001, 0.9, 5});
     CompositeColorOverMask2x(picture, canvas.Mask(), edge);
 }
 
+// As HuskyUrchin with both phases drifting by up to one stroke's angle, a
+// slower wave and a deeper inner ring.
 void PaintBurstEdge(CMemorySurface& picture, Color32 edge) {
     CStrokeCanvas canvas(picture, edge, 2, 1, kBurstPlace);
-    DriftingPhases phases = StartPhases();
     const double step = 2 * kPi / canvas.count;
-    for (int i = 0; i < canvas.count; ++i) {
-        phases.p += (std::rand() % 100) * step * 0.01;
-        phases.q += (std::rand() % 100) * step * 0.01;
-        double inner = (std::rand() % 100) * std::sin(24 * phases.q) * 0.001 + 0.7;
-        double outer = (std::rand() % 100) * std::sin(32 * phases.p) * 0.002 + 0.8;
-        if (std::rand() % 3 == 0) outer += (std::rand() % 10) * 0.01;
-        canvas.Stroke(canvas.Angle(i), inner, outer);
-    }
+    DrawDriftingStrokes(canvas, {100, step, 100, step, 0.01, 24, 0.001, 0.7, 32, 0.002, 0.8, 3});
     CompositeColorOverMask2x(picture, canvas.Mask(), edge);
 }
 

@@ -3,6 +3,7 @@
 // pixel values worked out from their formulas.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -202,7 +203,7 @@ TEST(BalloonPainting, StrokeEdgesStayInTheirRing) {
     } cases[] = {
         {kShapeUrchin, 0.8, 1.0},      {kShapePopUrchin, 0.8, 0.95},
         {kShapePeakedUrchin, 0.5, 1.0}, {kShapeHuskyUrchin, 0.61, 1.09},
-        {kShapeBurst, 0.6, 1.09},      {kShapeGas, 0.6, 0.89},
+        {kShapeBurst, 0.51, 1.09},     {kShapeGas, 0.6, 0.89},
     };
     const int width = 200, height = 120, a = 100, b = 60;
     for (const auto& c : cases) {
@@ -227,6 +228,75 @@ TEST(BalloonPainting, StrokeEdgesStayInTheirRing) {
             }
         }
         EXPECT_GT(covered, 100) << c.shape;
+    }
+}
+
+// HuskyUrchin's and Burst's strokes replayed from the seed: per stroke p's
+// step, q's step, inner, outer, the inner test and its amount, the outer
+// test and its amount. A step unit of 0 is the angle between two strokes.
+struct DriftReplay {
+    int shape;
+    int pModulus, qModulus;
+    double pUnit, qUnit, scale;
+    double innerWaves, innerAmplitude, innerBase;
+    double outerWaves, outerAmplitude, outerBase;
+    int outerOdds;
+};
+
+TEST(BalloonPainting, DriftingStrokesStartWhereTheirRandomNumbersSay) {
+    const DriftReplay cases[] = {
+        {kShapeHuskyUrchin, 5000, 2500, 0.0012566370614359172, 0.0025132741228718345, 1.0, 48,
+         0.001, 0.8, 64, 0.001, 0.9, 5},
+        {kShapeBurst, 100, 100, 0, 0, 0.01, 24, 0.001, 0.7, 32, 0.002, 0.8, 3},
+    };
+    const int width = 200, height = 120, a = 100, b = 60;
+    const double pi = 3.141592653589793;
+    const int count = static_cast<int>((width + height) * pi);
+    for (const DriftReplay& c : cases) {
+        SCOPED_TRACE(c.shape);
+        BalloonShapeRegions regions = EllipseRegions(c.shape, width, height);
+        std::srand(33);
+        std::vector<Color32> pixels = Paint(width, height, c.shape, kStyleVivide, 0x00FFFFFF,
+                                            0xFF000000, regions.paint, regions.hit);
+        std::srand(33);
+        const double angle = 2 * pi / count;
+        const double pUnit = c.pUnit != 0 ? c.pUnit : angle;
+        const double qUnit = c.qUnit != 0 ? c.qUnit : angle;
+        double p = (std::rand() % 1000) * 0.006283185307179587;
+        double q = (std::rand() % 1000) * 0.006283185307179587;
+        double innermost = 2;
+        int pulledIn = 0;
+        for (int i = 0; i < count; ++i) {
+            p += (std::rand() % c.pModulus) * pUnit * c.scale;
+            q += (std::rand() % c.qModulus) * qUnit * c.scale;
+            double inner = (std::rand() % 100) * std::sin(c.innerWaves * q) * c.innerAmplitude + c.innerBase;
+            double outer = (std::rand() % 100) * std::sin(c.outerWaves * p) * c.outerAmplitude + c.outerBase;
+            if (std::rand() % 5 == 0) {
+                inner -= (std::rand() % 10) * 0.01;
+                ++pulledIn;
+            }
+            if (std::rand() % c.outerOdds == 0) outer += (std::rand() % 10) * 0.01;
+            innermost = std::min(innermost, inner);
+            // The stroke begins on the pixel of its inner end (a stroke whose
+            // ends share a pixel draws nothing).
+            const double t = i * 2 * pi / count;
+            const int x = static_cast<int>((inner * std::cos(t) + 1) * a);
+            const int y = static_cast<int>((inner * std::sin(t) + 1) * b);
+            const int xOuter = static_cast<int>((outer * std::cos(t) + 1) * a);
+            const int yOuter = static_cast<int>((outer * std::sin(t) + 1) * b);
+            if (x == xOuter && y == yOuter) continue;
+            ASSERT_NE(0u, pixels[y * width + x] >> 24) << "stroke " << i << " at " << x << "," << y;
+        }
+        EXPECT_GT(pulledIn, count / 10);
+        // Nothing reaches further in than the innermost stroke.
+        const double slack = 2.0 / b;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                if ((pixels[y * width + x] >> 24) == 0) continue;
+                ASSERT_GE(std::hypot((x - a) / double(a), (y - b) / double(b)), innermost - slack)
+                    << x << "," << y;
+            }
+        }
     }
 }
 
