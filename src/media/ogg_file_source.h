@@ -26,12 +26,21 @@ public:
 
 protected:
     // The PCM format of the opened stream, then Rewind. False when the stream
-    // cannot be played: channels or rate out of range, or no known length.
+    // cannot be played: channels or rate out of range, no known length, or
+    // no way back to its start.
     bool SetUpFormat();
 
     OggVorbis_File vorbis_;
     bool vorbisOpen_;
 
 private:
+    // True while the decoder may still be called.
+    bool Decodable() const { return vorbisOpen_ && !failed_; }
+    // Keeps a decoder call's answer; after the first error the decoder is
+    // never called again, as a failed set-up leaves its state half built and
+    // the next call would decode with it.
+    bool Succeeded(long answer);
+
+    bool failed_;
     FILE* file_;
 };
