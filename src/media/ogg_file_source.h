@@ -17,6 +17,8 @@ public:
 
     // A file that cannot be opened is a box; one that is not Vorbis answers 0.
     int Open(const char* name) override;
+    // After the decoder has answered any error, Rewind and Read answer 0 and
+    // Skip does nothing: the sound has ended.
     int Rewind() override;
     // 16-bit little-endian signed samples; 0 on a decoding error.
     uint32_t Read(void* dst, uint32_t bytes) override;
