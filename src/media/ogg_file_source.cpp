@@ -2,7 +2,7 @@
 
 #include "platform/error_report.h"
 
-COggFileSource::COggFileSource() : vorbis_(), vorbisOpen_(false), file_(nullptr) {}
+COggFileSource::COggFileSource() : vorbis_(), vorbisOpen_(false), failed_(false), file_(nullptr) {}
 
 COggFileSource::~COggFileSource() {
     if (vorbisOpen_) ov_clear(&vorbis_);
@@ -32,25 +32,29 @@ bool COggFileSource::SetUpFormat() {
     MakePcmFormat(*format, static_cast<uint32_t>(info->channels), static_cast<uint32_t>(info->rate), 16);
     SetFormat(format);
     SetDataBytes(static_cast<uint64_t>(frames) * format->nBlockAlign);
-    Rewind();
-    return true;
+    return Rewind() == 1;
+}
+
+bool COggFileSource::Succeeded(long answer) {
+    if (answer < 0) failed_ = true;
+    return answer >= 0;
 }
 
 int COggFileSource::Rewind() {
-    if (!vorbisOpen_ || ov_pcm_seek(&vorbis_, 0) != 0) return 0;
+    if (!Decodable() || !Succeeded(ov_pcm_seek(&vorbis_, 0))) return 0;
     consumedBytes_ = 0;
     return 1;
 }
 
 uint32_t COggFileSource::Read(void* dst, uint32_t bytes) {
-    if (!vorbisOpen_) return 0;
+    if (!Decodable()) return 0;
     char* out = static_cast<char*>(dst);
     uint32_t done = 0;
     while (done < bytes) {
         int section = 0;
         int remaining = static_cast<int>(bytes - done > 0x40000000u ? 0x40000000u : bytes - done);
         long got = ov_read(&vorbis_, out + done, remaining, 0, 2, 1, &section);
-        if (got < 0) return 0;
+        if (!Succeeded(got)) return 0;
         if (got == 0) break;
         done += static_cast<uint32_t>(got);
     }
@@ -60,7 +64,7 @@ uint32_t COggFileSource::Read(void* dst, uint32_t bytes) {
 
 void COggFileSource::Skip(uint64_t bytes) {
     uint32_t blockAlign = GetBlockAlign();
-    if (!vorbisOpen_ || blockAlign == 0) return;
+    if (!Decodable() || blockAlign == 0) return;
     ogg_int64_t frame = static_cast<ogg_int64_t>((consumedBytes_ + bytes) / blockAlign);
-    if (ov_pcm_seek(&vorbis_, frame) == 0) consumedBytes_ = static_cast<uint64_t>(frame) * blockAlign;
+    if (Succeeded(ov_pcm_seek(&vorbis_, frame))) consumedBytes_ = static_cast<uint64_t>(frame) * blockAlign;
 }

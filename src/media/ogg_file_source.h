@@ -17,6 +17,8 @@ public:
 
     // A file that cannot be opened is a box; one that is not Vorbis answers 0.
     int Open(const char* name) override;
+    // After the decoder has answered any error, Rewind and Read answer 0 and
+    // Skip does nothing: the sound has ended.
     int Rewind() override;
     // 16-bit little-endian signed samples; 0 on a decoding error.
     uint32_t Read(void* dst, uint32_t bytes) override;
@@ -26,12 +28,21 @@ public:
 
 protected:
     // The PCM format of the opened stream, then Rewind. False when the stream
-    // cannot be played: channels or rate out of range, or no known length.
+    // cannot be played: channels or rate out of range, no known length, or
+    // no way back to its start.
     bool SetUpFormat();
 
     OggVorbis_File vorbis_;
     bool vorbisOpen_;
 
 private:
+    // True while the decoder may still be called.
+    bool Decodable() const { return vorbisOpen_ && !failed_; }
+    // Keeps a decoder call's answer; after the first error the decoder is
+    // never called again, as a failed set-up leaves its state half built and
+    // the next call would decode with it.
+    bool Succeeded(long answer);
+
+    bool failed_;
     FILE* file_;
 };

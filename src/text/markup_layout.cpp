@@ -5,7 +5,6 @@
 #include <map>
 #include <tuple>
 
-#include "graphics/png_image.h"
 #include "platform/paths.h"
 #include "platform/sjis.h"
 #include "text/font.h"
@@ -66,17 +65,14 @@ private:
     std::map<Key, SIZE> sizes_;
 };
 
-// PNG pictures through the PNG reader, whose failures end the game; any
-// other picture through the surface's own loading, which leaves the surface
-// empty when it fails.
+// The picture from the resource cache, which decodes each file once for all
+// its users. A PNG that cannot be read ends the game; any other picture that
+// cannot be loaded is left out (no size, nothing drawn).
 void LoadPicture(CMarkupImageToken& image) {
+    if (image.picture.Acquire(image.src)) return;
     std::string extension = GetExtension(image.src);
     MakeLowerCase(extension);
-    if (extension == "png") {
-        if (LoadPngImage(image.picture, image.src) != 0) LayoutError(kPlaceUnreadablePng);
-    } else {
-        image.picture.Load(image.src, false);
-    }
+    if (extension == "png") LayoutError(kPlaceUnreadablePng);
 }
 
 class CLayoutPass {
@@ -116,7 +112,7 @@ public:
                 LoadPicture(image);
                 int width = 0;
                 int height = 0;
-                image.picture.GetSize(width, height);
+                if (image.picture.Get()) image.picture.Get()->GetSize(width, height);
                 Place(image, width, height);
                 break;
             }

@@ -115,7 +115,7 @@ void CMarkupParser::ParseTag(const std::string& content) {
             else if (key == "shadow")
                 font_.shadowColor = ParseColorValue(value);
             else if (key == "size")
-                font_.size = ParseMarkupInteger(value);
+                font_.size = ParseFontSize(value);
             else
                 MarkupError(1246);
         }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "graphics/memory_surface.h"
+#include "graphics/cached_picture.h"
 #include "text/markup_state.h"
 
 enum MarkupTokenType : int {
@@ -71,14 +71,15 @@ public:
 };
 
 // An inline picture: a character without text whose picture the layout
-// loads.
+// takes from the resource cache, so that a picture shown many times is
+// decoded and kept once.
 class CMarkupImageToken : public CMarkupCharToken {
 public:
     explicit CMarkupImageToken(std::string path) : CMarkupCharToken(std::string()), src(std::move(path)) {}
     MarkupTokenType GetType() const override { return kMarkupImage; }
 
     std::string src;  // resolved path
-    CMemorySurface picture;
+    CCachedPicture picture;  // null when it could not be loaded
 };
 
 class CMarkupSoundToken : public CMarkupToken {

@@ -15,6 +15,11 @@ constexpr int kPlaceBadHexColor = 1681;
 constexpr int kPlaceUnknownColor = 1725;
 constexpr int kPlaceUnknownStyle = 1757;
 constexpr int kPlaceIntegerIsZero = 1770;
+constexpr int kPlaceFontSizeOffScreen = 1771;
+
+// The tallest glyph the 600-pixel screen can show; the layout measures at
+// twice and the smoothed rendering draws at four times this size.
+constexpr int kLargestFontSize = 600;
 
 // The places of the RGB and RGBA forms.
 struct ColorForm {
@@ -119,6 +124,12 @@ int ParseMarkupInteger(const std::string& value) {
     const int result = ReadLeadingInt(value);
     if (result == 0) MarkupError(kPlaceIntegerIsZero);
     return result;
+}
+
+int ParseFontSize(const std::string& value) {
+    const int size = ParseMarkupInteger(value);
+    if (size > kLargestFontSize || size < -kLargestFontSize) MarkupError(kPlaceFontSizeOffScreen);
+    return size;
 }
 
 void AddColorSymbols(CTokenizer& reader) { reader.AddSymbols("#", "(", ")", ",", ""); }

@@ -12,6 +12,11 @@
 // blanks, a sign, the leading digits; beyond the int range clamped to it),
 // and a result of 0 is an error (1770): "00", "px" and "" are errors.
 int ParseMarkupInteger(const std::string& value);
+// A FONT size: an integer as above whose magnitude (GDI reads a negative
+// height as the glyph's own height) is at most the screen's height; a larger
+// one is an error (1771), as it would take far more time and memory to
+// measure and draw than a screen can show.
+int ParseFontSize(const std::string& value);
 
 // One colour from a tokenizer over the value with the symbols of
 // AddColorSymbols: a colour name, "#" and 3, 4, 6 or 8 hex digits,

@@ -18,6 +18,7 @@ constexpr int kPlaceNegativeInterval = 70;
 constexpr int kPlaceNegativeSpeed = 71;
 constexpr int kPlaceStateNegativeWidth = 111;
 constexpr int kPlaceStateNegativeHeight = 112;
+constexpr int kPlaceNoSurface = 102;
 
 const char kRubyChildren[] = "RUBY*";
 
@@ -97,8 +98,11 @@ void CTextNode::Build() {
     }
     LayOut();
     if (laidOutWidth_ != 0 && laidOutHeight_ != 0) {
-        surface_ = std::make_unique<CMemorySurface>();
-        surface_->Create(laidOutWidth_, laidOutHeight_);
+        auto surface = std::make_unique<CMemorySurface>();
+        // A node never keeps a surface without pixels to draw from.
+        if (surface->Create(laidOutWidth_, laidOutHeight_) != 0)
+            ErrorReport(ErrorKind::Graphic, kModuleTextNode, kPlaceNoSurface);
+        surface_ = std::move(surface);
     }
 }
 

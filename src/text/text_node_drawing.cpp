@@ -73,12 +73,13 @@ void CTextNode::RenderGlyph(const CMarkupCharToken& glyph, const MarkupFontState
 }
 
 void CTextNode::RenderPicture(CMarkupImageToken& picture) {
-    if (!surface_ || IsRectEmpty(picture.picture.GetBounds())) return;
+    const CMemorySurface* source = picture.picture.Get();
+    if (!surface_ || !source || IsRectEmpty(source->GetBounds())) return;
     const RECT& rect = picture.rect;
     // Weighted by its own alpha when it has an alpha channel.
-    DrawImageNormal(*surface_, picture.picture, CTransform2D(rect.left, rect.top, 1, 1, 1, 0),
-                    picture.picture.HasAlpha(), nullptr, nullptr);
-    if (picture.picture.HasAlpha()) return;
+    DrawImageNormal(*surface_, *source, CTransform2D(rect.left, rect.top, 1, 1, 1, 0), source->HasAlpha(), nullptr,
+                    nullptr);
+    if (source->HasAlpha()) return;
     // A picture without alpha is opaque where it lies.
     RECT covered;
     if (!IntersectRect(&covered, &rect, surface_->GetBounds())) return;

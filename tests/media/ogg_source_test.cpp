@@ -103,6 +103,42 @@ void RecomputeCrc(Bytes& ogg, const Page& page) {
     std::memcpy(&ogg[page.start + 22], &crc, 4);
 }
 
+// Where the Vorbis setup header (packet type 5) starts in its page.
+size_t SetupHeaderAt(const Bytes& ogg, const Page& setup) {
+    size_t at = 0;
+    for (size_t i = setup.start; i + 7 < setup.start + setup.size; ++i)
+        if (ogg[i] == 5 && std::memcmp(&ogg[i + 1], "vorbis", 6) == 0) at = i;
+    return at;
+}
+
+// The file with one byte of its first codebook changed so that the code is
+// overfull: the header still reads, but the decoder cannot be set up. That
+// codebook starts byte-aligned after the header's type, "vorbis" and the
+// count: "BCV", 16 bits of dimensions, 24 of entries, then one byte holding
+// the ordered and sparse flags and the first codeword's length less one.
+Bytes WithOverfullCodebook(const Bytes& ogg) {
+    std::vector<Page> pages = Pages(ogg);
+    size_t header = SetupHeaderAt(ogg, pages.at(1));
+    size_t lengths = header + 16;
+    EXPECT_EQ(std::memcmp(&ogg[header + 8], "BCV", 3), 0);
+    EXPECT_EQ(ogg[lengths] & 3, 0) << "the first codebook is not unordered and dense";
+    EXPECT_NE(ogg[lengths] & 0x7C, 0) << "its first codeword is already one bit long";
+    Bytes damaged = ogg;
+    damaged[lengths] &= 0x80;
+    RecomputeCrc(damaged, pages[1]);
+    return damaged;
+}
+
+// The file as another logical stream: every page with a new serial number.
+Bytes WithOtherSerial(const Bytes& ogg) {
+    Bytes other = ogg;
+    for (const Page& page : Pages(other)) {
+        other[page.start + 14] ^= 0x5A;
+        RecomputeCrc(other, page);
+    }
+    return other;
+}
+
 TEST(OggSourceDamage, EachDamageGivesItsBoxOrTheSoundUpToTheLastWholePage) {
     Bytes whole = MediaBytes("Snd/stereo.ogg");
     std::vector<Page> pages = Pages(whole);
@@ -119,10 +155,8 @@ TEST(OggSourceDamage, EachDamageGivesItsBoxOrTheSoundUpToTheLastWholePage) {
         RecomputeCrc(b, page);
         return b;
     };
-    size_t setupHeader = setup.start;
-    for (size_t i = setup.start; i + 7 < setup.start + setup.size; ++i)
-        if (whole[i] == 5 && std::memcmp(&whole[i + 1], "vorbis", 6) == 0) setupHeader = i;
-    ASSERT_NE(setupHeader, setup.start);
+    size_t setupHeader = SetupHeaderAt(whole, setup);
+    ASSERT_NE(setupHeader, 0u);
 
     struct Row {
         const char* what;
@@ -138,6 +172,7 @@ TEST(OggSourceDamage, EachDamageGivesItsBoxOrTheSoundUpToTheLastWholePage) {
         {"0 channels", patched(idPacket + 11, {0}, id), kOggArchiveNotVorbis, 0},
         {"rate 0xFFFFFFFF", patched(idPacket + 12, {0xFF, 0xFF, 0xFF, 0xFF}, id), kOggArchiveNotVorbis, 0},
         {"rate 50", patched(idPacket + 12, {50, 0, 0, 0}, id), kOggArchiveFormatUnusable, 0},
+        {"an overfull codebook", WithOverfullCodebook(whole), kOggArchiveFormatUnusable, 0},
         {"not Ogg at all", BytesOf("RIFF----WAVEfmt "), kOggArchiveNotVorbis, 0},
     };
     Bytes reference = MediaBytes("ref/stereo.raw");
@@ -159,6 +194,55 @@ TEST(OggSourceDamage, EachDamageGivesItsBoxOrTheSoundUpToTheLastWholePage) {
     }
 }
 
+TEST(OggSourceDamage, AChainedLinkThatCannotBeSetUpEndsTheSoundForGood) {
+    Bytes whole = MediaBytes("Snd/stereo.ogg");
+    Bytes chain = whole;
+    Bytes broken = WithOtherSerial(WithOverfullCodebook(whole));
+    chain.insert(chain.end(), broken.begin(), broken.end());
+    Bytes reference = MediaBytes("ref/stereo.raw");
+    CSoundArchive archive;
+    std::string path = archive.Put("chain.ogg", chain);
+    COggArchiveSource source;
+    ASSERT_EQ(source.Open(path.c_str()), 1);
+    EXPECT_EQ(source.GetDataBytes(), 2 * reference.size());
+
+    // The first link plays; the read that meets the second one ends the
+    // sound, and so does every call after it.
+    Bytes out = Drain(source);
+    EXPECT_LE(out.size(), reference.size());
+    EXPECT_GT(out.size(), reference.size() - 8192);
+    EXPECT_LE(MaxSampleDifference(out, reference), 1);
+    Bytes more(4096);
+    EXPECT_EQ(source.Read(more.data(), 4096), 0u);
+    EXPECT_EQ(source.Rewind(), 0);
+    source.Skip(4096);
+    EXPECT_EQ(source.Read(more.data(), 4096), 0u);
+}
+
+// A page of another logical stream among the audio pages is a gap to the
+// decoder; the sound ends there, and the decoder is not called again.
+TEST(OggSourceDamage, APageOfAForeignStreamAmongTheAudioEndsTheSoundThere) {
+    Bytes whole = MediaBytes("Snd/stereo.ogg");
+    Bytes reference = MediaBytes("ref/stereo.raw");
+    std::vector<Page> pages = Pages(whole);
+    ASSERT_GE(pages.size(), 6u);
+    for (size_t foreign : {size_t(3), pages.size() / 2}) {
+        SCOPED_TRACE(foreign);
+        Bytes damaged = whole;
+        damaged[pages[foreign].start + 14] ^= 0x5A;
+        RecomputeCrc(damaged, pages[foreign]);
+        CTempFolder temp;
+        COggFileSource source;
+        ASSERT_EQ(source.Open(temp.Write("foreign.ogg", damaged).c_str()), 1);
+        Bytes out = Drain(source);
+        EXPECT_GT(out.size(), 0u);
+        EXPECT_LE(out.size(), uint64_t(pages[foreign].granule) * 4);
+        EXPECT_LE(MaxSampleDifference(out, reference), 1);
+        Bytes more(4096);
+        EXPECT_EQ(source.Read(more.data(), 4096), 0u);
+    }
+}
+
 TEST(OggSource, AMissingEntryIsAFileBox) {
     CSoundArchive archive;
     archive.Put("other.ogg", MediaBytes("Snd/mono.ogg"));
@@ -173,6 +257,9 @@ TEST(OggFileSource, OpensAPlainFileAndAnswers0ForOneThatIsNotVorbis) {
     EXPECT_EQ(Drain(good).size(), MediaBytes("ref/mono.raw").size());
     COggFileSource bad;
     EXPECT_EQ(bad.Open(temp.Write("b.ogg", BytesOf("not an ogg file at all")).c_str()), 0);
+    COggFileSource unusable;
+    std::string damaged = temp.Write("c.ogg", WithOverfullCodebook(MediaBytes("Snd/mono.ogg")));
+    ExpectBox([&] { unusable.Open(damaged.c_str()); }, ErrorKind::Sound, kModuleSoundSource, kOggFileFormatUnusable);
     COggFileSource missing;
     ExpectBox([&] { missing.Open((temp.Path() + "none.ogg").c_str()); }, ErrorKind::FileIO, kModuleSoundSource,
               kOggFileOpenFailed);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graphics/picture_archive.h"
+#include "graphics/resource_cache.h"
 #include "platform/sjis.h"
 #include "text/font.h"
 #include "text/markup_layout.h"
@@ -158,8 +159,25 @@ TEST_F(MarkupLayoutTest, PicturesAreLoadedIntoTheirTokens) {
     ExpectRects({Rect(0, 0, 20, 10), Rect(20, 0, 22, 2), Rect(22, 0, 22, 0)});
     const auto& png = static_cast<const CMarkupImageToken&>(*parser_.GetTokens()[2]);
     const auto& bmp = static_cast<const CMarkupImageToken&>(*parser_.GetTokens()[3]);
-    EXPECT_EQ(png.picture.GetPixel(5, 5) & 0xFFFFFF, 0x808080u);
-    EXPECT_EQ(bmp.picture.GetPixel(1, 1) & 0xFFFFFF, 0xA0B0C0u);
+    ASSERT_NE(png.picture.Get(), nullptr);
+    ASSERT_NE(bmp.picture.Get(), nullptr);
+    EXPECT_EQ(png.picture.Get()->GetPixel(5, 5) & 0xFFFFFF, 0x808080u);
+    EXPECT_EQ(bmp.picture.Get()->GetPixel(1, 1) & 0xFFFFFF, 0xA0B0C0u);
+}
+
+TEST_F(MarkupLayoutTest, APictureShownManyTimesIsDecodedOnceFromTheResourceCache) {
+    Layout(Repeat(Img(10, 10), 600) + Img(20, 10), 100, 50);
+    const MarkupTokenList& tokens = parser_.GetTokens();
+    const auto& first = static_cast<const CMarkupImageToken&>(*tokens[2]);
+    const auto& other = static_cast<const CMarkupImageToken&>(*tokens.back());
+    ASSERT_NE(first.picture.Get(), nullptr);
+    EXPECT_NE(other.picture.Get(), first.picture.Get());
+    for (std::size_t i = 2; i + 1 < tokens.size(); ++i)
+        ASSERT_EQ(static_cast<const CMarkupImageToken&>(*tokens[i]).picture.Get(), first.picture.Get()) << i;
+    // The picture is the cache's, shared with every other user of the file.
+    CMemorySurface* cached = GetResourceCache().Acquire(first.src);
+    EXPECT_EQ(cached, first.picture.Get());
+    GetResourceCache().Release(first.src);
 }
 
 TEST_F(MarkupLayoutTest, APngThatCannotBeReadIsAnInternalError) {

@@ -56,6 +56,8 @@ TEST(MarkupParserTest, TextsGiveTheirTokens) {
     const MarkupFontState bold = FontWith([](MarkupFontState& s) { s.bold = true; });
     const MarkupFontState boldItalic = FontWith([](MarkupFontState& s) { s.bold = s.italic = true; });
     const MarkupFontState size30 = FontWith([](MarkupFontState& s) { s.size = 30; });
+    const MarkupFontState size600 = FontWith([](MarkupFontState& s) { s.size = 600; });
+    const MarkupFontState sizeMinus600 = FontWith([](MarkupFontState& s) { s.size = -600; });
     const TokenCase cases[] = {
         {"empty text", "", {T(), F()}},
         {"pauses", "a,b.", {T(), F(), C("a"), W(500), C("b"), W(100)}},
@@ -83,6 +85,8 @@ TEST(MarkupParserTest, TextsGiveTheirTokens) {
         {"WAIT", "<WAIT><WAIT time='-10'><WAIT time=0><WAIT time='12px'><WAIT time=' 7'>",
          {T(), F(), W(0), W(-10), W(0), W(12), W(7)}},
         {"a name given twice keeps the later value", "<FONT size=12 size=30>x", {T(), F(), F(size30), C("x")}},
+        {"sizes up to the screen's height either way", "<FONT size=600>x<FONT size='-600'>y",
+         {T(), F(), F(size600), C("x"), F(sizeMinus600), C("y")}},
         {"RUBY around two kanji", "<RUBY text='かな'>漢字</RUBY>", {T(), F(), Ruby("かな"), C("漢"), C("字"), kRubyEnd}},
         {"RUBY without text", "<RUBY>a</RUBY>", {T(), F(), Ruby(""), C("a"), kRubyEnd}},
         {"TYPE with every attribute", "<TYPE style=Jump speed=200 interval=50 sound='se/t.wav'>a</TYPE>b",

@@ -127,6 +127,22 @@ TEST(TextNode, BuildMakesAnEmptySurfaceOfTheLaidOutSize) {
     empty->DrawSelf(target, CTransform2D(0, 0, 1, 1, 1, 0), nullptr);
 }
 
+TEST(TextNode, ASurfaceThatCannotBeMadeIsAGraphicBox) {
+    // Four thousand lines of the tallest glyphs need more pixels than one
+    // surface may hold.
+    std::string text = "<FONT size=600>";
+    for (int i = 0; i < 4000; ++i) text += "W<BR>";
+    CTextNode node(0, 0, 0, 800, 600, text, 0, 24, kTypeNormal, 0, 0);
+    ClearRecordedErrors();
+    EXPECT_THROW(node.Reset(), CInternalError);
+    ASSERT_EQ(RecordedErrors().size(), 1u);
+    EXPECT_EQ(RecordedErrors()[0].kind, ErrorKind::Graphic);
+    EXPECT_EQ(RecordedErrors()[0].module, kModuleTextNode);
+    EXPECT_EQ(RecordedErrors()[0].place, 102);
+    ClearRecordedErrors();
+    EXPECT_EQ(node.GetTextSurface(), nullptr);
+}
+
 // The text surface after a full render equals each glyph rendered by the
 // chosen renderer at its rectangle with the font state in force; spaces
 // leave it untouched.

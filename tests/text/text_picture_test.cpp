@@ -50,7 +50,8 @@ TEST_F(TextPictureTest, PicturesLandInTheTextSurface) {
     node->GetSize(&width, &height);
     CMemorySurface expected;
     ASSERT_EQ(expected.Create(width, height), 0);
-    DrawImageNormal(expected, red.picture, CTransform2D(red.rect.left, red.rect.top, 1, 1, 1, 0), true, nullptr,
+    ASSERT_NE(red.picture.Get(), nullptr);
+    DrawImageNormal(expected, *red.picture.Get(), CTransform2D(red.rect.left, red.rect.top, 1, 1, 1, 0), true, nullptr,
                     nullptr);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
