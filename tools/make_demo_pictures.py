@@ -96,6 +96,35 @@ def framed(width, height, inner, border=6):
     return pixel
 
 
+# A 5 x 7 pixel font for the few words drawn into button pictures whose
+# label the engine gives no place for: each letter is seven rows of five
+# bits, the leftmost pixel the highest bit.
+LETTERS = {
+    "A": (0x0E, 0x11, 0x11, 0x1F, 0x11, 0x11, 0x11),
+    "B": (0x1E, 0x11, 0x11, 0x1E, 0x11, 0x11, 0x1E),
+    "C": (0x0E, 0x11, 0x10, 0x10, 0x10, 0x11, 0x0E),
+    "K": (0x11, 0x12, 0x14, 0x18, 0x14, 0x12, 0x11),
+}
+
+
+def lettered(width, height, base, word, colour, scale=2):
+    """The picture base(x, y) with the word written over its middle in the
+    colour, each font pixel drawn as a scale x scale square."""
+    advance = 6 * scale
+    left = (width - (advance * len(word) - scale)) // 2
+    top = (height - 7 * scale) // 2
+    ink = rgb(colour)
+
+    def pixel(x, y):
+        column, row = (x - left) // scale, (y - top) // scale
+        index, bit = divmod(column, 6)
+        if x >= left and y >= top and row < 7 and index < len(word) and bit < 5:
+            if LETTERS[word[index]][row] & (0x10 >> bit):
+                return ink
+        return base(x, y)
+    return pixel
+
+
 def background(x, y):
     """Dusk sky over moss ground; a pale moon high on the right, away from
     the points the tests read."""
@@ -278,11 +307,15 @@ def write_menu_panels(mn):
 
 
 def write_thumbnails(system):
-    """The save points' thumbnails, one per chapter: shown at half size,
-    they fit beside the caution's comment and date."""
-    for name, colour in (("Transitions", COLOURS["dusk"]),
-                         ("Sound", COLOURS["lake"]), ("Choice", COLOURS["hill"])):
-        write_png(os.path.join(system, "Thumb%s.png" % name), 96, 72, framed(96, 72, colour, 4))
+    """The save points' thumbnails, one per chapter: above the comment and
+    date in a slot's panel, and at half size beside them in the caution."""
+    for name, colour in (("Motion", COLOURS["lantern"]), ("Transitions", COLOURS["dusk"]),
+                         ("Sound", COLOURS["lake"]), ("Choice", COLOURS["hill"]),
+                         ("Objects", COLOURS["glow"]), ("Text", COLOURS["textbox"]),
+                         ("Composite", COLOURS["boat"]), ("Log", COLOURS["parchment"]),
+                         ("Balloons", COLOURS["speaker"]), ("Movies", COLOURS["coin"]),
+                         ("Effects", COLOURS["night"])):
+        write_png(os.path.join(system, "Thumb%s.png" % name), 84, 56, framed(84, 56, colour, 4))
 
 
 def outline(width, height, colour, border):
@@ -297,7 +330,7 @@ def outline(width, height, colour, border):
 
 def write_gallery(system):
     """The load and save screens: their backdrop, tabs, titles, buttons,
-    panels fitting the 107 x 107 squares, the empty slot's thumbnail, the
+    panels as wide as the 107 x 107 squares, the empty slot's thumbnail, the
     flash, the balloon, the marks of a chosen and a hovered panel, and the
     question with Yes and No."""
     def png(name, width, height, pixel, alpha=False):
@@ -309,19 +342,22 @@ def write_gallery(system):
         png("save_page%02d.png" % page, 240, 32, framed(240, 32, colour, 3))
     png("load_title.png", 220, 36, framed(220, 36, 0x5C8060, 3))
     png("save_title.png", 220, 36, framed(220, 36, 0x8A5CC0, 3))
-    for name, colour in (("position_s", PANEL_COLOURS["config"]), ("exit_s", PANEL_COLOURS["exit"])):
-        for state, pixel in item_states(100, 20, colour).items():
-            png("%s_%s.png" % (name, state), 100, 20, pixel)
+    for state, pixel in item_states(100, 20, PANEL_COLOURS["config"]).items():
+        png("position_s_%s.png" % state, 100, 20, pixel)
+    for state, pixel in item_states(100, 20, PANEL_COLOURS["exit"]).items():
+        png("exit_s_%s.png" % state, 100, 20, lettered(100, 20, pixel, "BACK", 0xF0F0F0))
     png("bar_i.png", 100, 20, striped(100, 20))
-    png("save_panel.png", 107, 107, framed(107, 107, 0x5C6C80, 5))
-    png("save_panel2.png", 107, 107, framed(107, 107, 0xB08A5C, 5))
-    png("save_clippanel.png", 107, 107, framed(107, 107, 0x5CA08A, 5))
-    png("thumb_save_nodata.png", 96, 72, framed(96, 72, 0x30343C, 4))
-    png("flash_panel.png", 107, 107, lambda x, y: (255, 255, 255))
+    # A panel is a row step tall, so the slot's number and its comment and
+    # date below the thumbnail stay on it.
+    png("save_panel.png", 107, 115, framed(107, 115, 0x5C6C80, 5))
+    png("save_panel2.png", 107, 115, framed(107, 115, 0xB08A5C, 5))
+    png("save_clippanel.png", 107, 115, framed(107, 115, 0x5CA08A, 5))
+    png("thumb_save_nodata.png", 84, 56, framed(84, 56, 0x30343C, 4))
+    png("flash_panel.png", 107, 115, lambda x, y: (255, 255, 255))
     png("balloon_base.png", 220, 70, framed(220, 70, 0xF0E6D2, 3))
     png("playdata_logo.png", 80, 16, framed(80, 16, 0x5C8AC0, 2))
-    png("Wave.png", 107, 107, outline(107, 107, 0xF0C040, 4), alpha=True)
-    png("Focus.png", 104, 80, outline(104, 80, 0xF0F0F0, 2), alpha=True)
+    png("Wave.png", 107, 115, outline(107, 115, 0xF0C040, 4), alpha=True)
+    png("Focus.png", 92, 64, outline(92, 64, 0xF0F0F0, 2), alpha=True)
     # Light, under the screens' dark blue confirmation texts.
     png("Caution.png", 400, 160, framed(400, 160, 0xE8E4D8, 4))
     for state, pixel in item_states(80, 32, PANEL_COLOURS["question"]).items():

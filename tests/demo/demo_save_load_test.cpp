@@ -3,13 +3,16 @@
 // into a slot and flashes the slot's panel; after a later save point the
 // load screen brings that slot back, the story starts again from "Main" and
 // resumes at the slot's chapter, and a quick save then holds the slot's
-// caption and values.
+// caption and values. The labels of the exit panel and the screens' back
+// button.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
 #include "demo_game.h"
+#include "graphics/memory_surface.h"
+#include "graphics/png_image.h"
 #include "menu_globals_scope.h"
 #include "platform/global_state.h"
 #include "platform/save_data.h"
@@ -20,6 +23,7 @@
 #include "screens/slot_screen.h"
 #include "script/scene_host.h"
 #include "script/script_variables.h"
+#include "text/text_node.h"
 
 namespace {
 
@@ -93,7 +97,7 @@ TEST_F(DemoSaveLoadTest, ASavedSlotIsLoadedBackAndQuickSaved) {
     EXPECT_EQ(slot.vars.values[7], 77);
     EXPECT_TRUE(save->GetRecord(kSlotEntry).exists);
     ASSERT_TRUE(save->GetRootNode()->HasNodeAt("Data04/Flash"));
-    EXPECT_EQ(save->GetPanelText(kSlotEntry).rfind("Chapter 3", 0), 0u);
+    EXPECT_NE(save->GetPanelText(kSlotEntry).find("Chapter 3"), std::string::npos);
     Press("Exit");
     Settle();
     EXPECT_EQ(menu_->GetState(), kMenuStateSaveScreen);
@@ -125,6 +129,39 @@ TEST_F(DemoSaveLoadTest, ASavedSlotIsLoadedBackAndQuickSaved) {
     EXPECT_EQ(quick.vars.caption, atSound.caption);
     EXPECT_EQ(quick.vars.values, atSound.values);
     EXPECT_EQ(quick.vars.strings, atSound.strings);
+}
+
+// The exit panel's two items show the same pictures, so the menu script
+// labels each; the screens' back button carries its word in its pictures.
+TEST_F(DemoSaveLoadTest, TheExitPanelsItemsAndTheScreensBackButtonAreLabelled) {
+    auto owned = std::make_unique<CInGameMenu>("S/Main.txt");
+    menu_ = owned.get();
+    host_.AttachScene(std::move(owned));
+    menu_->ReceiveCommand("Menu");
+    Settle();
+    Press("Menu/Config/ItemExit");
+    Settle();
+    CNode* root = menu_->GetRootNode();
+    for (const char* item : {"Title", "Exit"}) {
+        SCOPED_TRACE(item);
+        auto* label = dynamic_cast<CTextNode*>(root->FindNode(std::string("Menu/Sub/N/") + item + "/Label"));
+        ASSERT_NE(label, nullptr);
+        int width = 0, height = 0;
+        label->GetSize(&width, &height);
+        EXPECT_GT(width, 0);
+    }
+
+    // The word's light pixels on the button's face, in every state.
+    for (const char* state : {"a", "b", "c"}) {
+        SCOPED_TRACE(state);
+        CMemorySurface picture;
+        ASSERT_EQ(LoadPngImage(picture, std::string("System/exit_s_") + state + ".png"), 0);
+        int light = 0;
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 100; ++x) light += (picture.GetPixel(x, y) & 0xFFFFFF) == 0xF0F0F0;
+        }
+        EXPECT_GT(light, 60);
+    }
 }
 
 }  // namespace

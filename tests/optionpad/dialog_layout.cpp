@@ -23,7 +23,7 @@ const std::vector<ExpectedControl>& ExpectedDialogControls() {
         {"Button", 1009, "自動でモニター電源を落とさせない ", 10, 69, 130, 11, kCheck},
         {"Button", 1008, "自動でサスペンドを行わせない", 10, 81, 130, 11, kCheck},
         {"Button", 1007, "ノイズ音対策処理を行う", 10, 93, 85, 11, kCheck},
-        {"Button", 1004, "MMXを使用する (オフにするとSSEも使用しない)", 10, 105, 149, 11, kCheck},
+        {"Button", 1004, "MMXを使用する (オフにするとSSEも使用しない)", 10, 105, 152, 11, kCheck},
         {"Button", 1003, "SSEを使用する", 10, 117, 58, 11, kCheck},
         {"Button", 1006, "終了確認を行う", 10, 129, 58, 11, kCheck},
         {"ScrollBar", 1030, "", 75, 145, 55, 10, kBar},
@@ -45,11 +45,11 @@ const std::vector<ExpectedControl>& ExpectedDialogControls() {
         {"Static", kUnnamed, "スキップウエイト", 175, 85, 65, 10, kText},
         {"Static", kUnnamed, "効果音の音量", 10, 145, 65, 8, kText},
         {"Static", kUnnamed, "音楽の音量", 10, 161, 65, 8, kText},
-        {"Static", 1018, "Static", 135, 145, 20, 8, kText},
-        {"Static", 1020, "Static", 135, 175, 20, 8, kText},
-        {"Static", 1019, "Static", 135, 160, 20, 8, kText},
-        {"Static", 1021, "Static", 300, 70, 25, 8, kText},
-        {"Static", 1022, "Static", 300, 85, 25, 8, kText},
+        {"Static", 1018, "Static", 135, 145, 24, 8, kText},
+        {"Static", 1020, "Static", 135, 175, 24, 8, kText},
+        {"Static", 1019, "Static", 135, 160, 24, 8, kText},
+        {"Static", 1021, "Static", 300, 70, 28, 8, kText},
+        {"Static", 1022, "Static", 300, 85, 28, 8, kText},
     };
     return controls;
 }

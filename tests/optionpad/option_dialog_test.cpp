@@ -77,4 +77,41 @@ TEST_F(OptionDialogInProcess, AnswersItsOwnMessagesAndChangesTheSettingsItWasGiv
     EXPECT_EQ(Send(WM_CLOSE, 0, 0), 1);
 }
 
+// Every label shows its whole text in the dialog's font: check boxes beside
+// their box, the value labels with the widest value each can show.
+TEST_F(OptionDialogInProcess, EveryLabelFitsItsControl) {
+    config_.SetBaseFPS(60);
+    config_.SetGameSpeed(16.0f);
+    config_.SetSkipWait(10000);
+    config_.SetSEVolume(-10000);
+    config_.SetBGMVolume(-10000);
+    ASSERT_EQ(Send(WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(&config_)), 1);
+    HDC dc = GetDC(dialog_);
+    // The check box's square and the gap before its text, at this display's
+    // resolution.
+    const int boxWidth = 12 * GetDeviceCaps(dc, LOGPIXELSX) / 96 + 1 + 4;
+    int measured = 0;
+    for (HWND control = GetWindow(dialog_, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        char className[32] = {};
+        GetClassNameA(control, className, sizeof className);
+        const LONG style = GetWindowLongA(control, GWL_STYLE);
+        const bool checkBox = lstrcmpiA(className, "Button") == 0 && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+        const bool text = lstrcmpiA(className, "Static") == 0;
+        if (!checkBox && !text) continue;
+        char label[256] = {};
+        GetWindowTextA(control, label, sizeof label);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, label, lstrlenA(label), &extent);
+        SelectObject(dc, old);
+        RECT client{};
+        GetClientRect(control, &client);
+        EXPECT_LE(extent.cx + (checkBox ? boxWidth : 0), client.right)
+            << "control " << GetDlgCtrlID(control) << " " << label;
+        ++measured;
+    }
+    ReleaseDC(dialog_, dc);
+    EXPECT_EQ(measured, 24);
+}
+
 }  // namespace
