@@ -5,7 +5,7 @@
 #include <cstring>
 #include <random>
 
-#include "avi_damage.h"
+#include "media/avi_damage.h"
 #include "media/avi_audio_source.h"
 #include "media_fixture.h"
 

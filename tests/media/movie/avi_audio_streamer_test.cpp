@@ -6,7 +6,7 @@
 #include <cstring>
 #include <random>
 
-#include "../avi_damage.h"
+#include "media/avi_damage.h"
 #include "../fake_direct_sound.h"
 #include "media/movie/avi_audio_streamer.h"
 #include "movie_fixture.h"

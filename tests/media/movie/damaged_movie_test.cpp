@@ -9,7 +9,7 @@
 #include <functional>
 #include <random>
 
-#include "../avi_damage.h"
+#include "media/avi_damage.h"
 #include "media/movie/avi_file_movie.h"
 #include "media/movie/direct_show_movie.h"
 #include "movie_fixture.h"
