@@ -171,7 +171,7 @@ uint32_t StreamOf(uint32_t id) {
     return (digit(id & 0xFF) << 4 | digit(id >> 8 & 0xFF)) & 0xFFFF;
 }
 
-bool IsDigit(uint32_t c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
+bool IsStreamDigit(uint32_t c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
 
 // Each entry names a stream of the file and a chunk of movi with that id and
 // size. Offsets count from the "movi" code, unless every one so far lies past
@@ -190,7 +190,7 @@ bool ReadIndex(CAviReader& reader, const Chunk& movie, const Chunk& index, AviLa
         uint32_t id = Get32(entry);
         uint32_t stream = StreamOf(id);
         if (id == kRecord || stream == kPaddingStream) continue;
-        if (!IsDigit(id & 0xFF) || !IsDigit(id >> 8 & 0xFF) || stream >= layout->streams.size()) return false;
+        if (!IsStreamDigit(id & 0xFF) || !IsStreamDigit(id >> 8 & 0xFF) || stream >= layout->streams.size()) return false;
         uint32_t offset = Get32(entry + 8);
         uint32_t size = Get32(entry + 12);
         if (absolute && offset < moviCode) absolute = false;

@@ -28,6 +28,7 @@ bool CAviSoundStream::Open(const std::string& path) {
     start_ = sound->start;
     length_ = sound->length;
     file_.reset(std::fopen(path.c_str(), "rb"));
+    if (!IsOpen()) Close();
     return IsOpen();
 }
 
