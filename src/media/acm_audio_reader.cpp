@@ -10,8 +10,6 @@ CAcmAudioReader::CAcmAudioReader()
       sourceBlockAlign_(0),
       blockOutputBytes_(0),
       totalBytes_(0),
-      firstSample_(0),
-      endSample_(0),
       nextSample_(0),
       leftoverOffset_(0),
       leftoverBytes_(0) {}
@@ -25,12 +23,13 @@ void CAcmAudioReader::Close() {
     leftoverBytes_ = 0;
 }
 
-bool CAcmAudioReader::Open(PAVISTREAM stream, const WAVEFORMATEX& sourceFormat) {
+bool CAcmAudioReader::Open(CAviSoundStream& stream) {
     Close();
-    if (sourceFormat.nBlockAlign == 0 || sourceFormat.nChannels == 0) return false;
-    sourceFormat_.assign(reinterpret_cast<const uint8_t*>(&sourceFormat),
-                         reinterpret_cast<const uint8_t*>(&sourceFormat) + sizeof(WAVEFORMATEX) + sourceFormat.cbSize);
+    const WAVEFORMATEX& format = stream.GetFormat();
+    sourceFormat_.assign(reinterpret_cast<const uint8_t*>(&format),
+                         reinterpret_cast<const uint8_t*>(&format) + sizeof(WAVEFORMATEX) + format.cbSize);
     WAVEFORMATEX* source = reinterpret_cast<WAVEFORMATEX*>(sourceFormat_.data());
+    if (source->nBlockAlign == 0 || source->nChannels == 0) return false;
     std::memset(&pcmFormat_, 0, sizeof pcmFormat_);
     pcmFormat_.wFormatTag = WAVE_FORMAT_PCM;
     if (acmFormatSuggest(nullptr, source, &pcmFormat_, sizeof pcmFormat_, ACM_FORMATSUGGESTF_WFORMATTAG) != 0)
@@ -47,12 +46,9 @@ bool CAcmAudioReader::Open(PAVISTREAM stream, const WAVEFORMATEX& sourceFormat) 
         return false;
     }
     blockOutputBytes_ = size;
-    stream_ = stream;
-    firstSample_ = AVIStreamStart(stream);
-    endSample_ = firstSample_ + AVIStreamLength(stream);
-    if (endSample_ < firstSample_) endSample_ = firstSample_;
-    // Every sample of a compressed stream is one whole block.
-    totalBytes_ = uint64_t(endSample_ - firstSample_) * blockOutputBytes_;
+    stream_ = &stream;
+    // Every sample of a sound stream is one whole block.
+    totalBytes_ = uint64_t(stream.GetEnd()) * blockOutputBytes_;
     blockBuffer_.resize(blockOutputBytes_);
     SeekToByte(0);
     return true;
@@ -63,7 +59,7 @@ void CAcmAudioReader::SeekToByte(uint64_t byte) {
     leftoverOffset_ = 0;
     if (!converter_) return;
     uint64_t block = byte / blockOutputBytes_;
-    nextSample_ = static_cast<LONG>(std::min<uint64_t>(firstSample_ + block, endSample_));
+    nextSample_ = static_cast<uint32_t>(std::min<uint64_t>(block, stream_->GetEnd()));
     uint32_t within = static_cast<uint32_t>(byte % blockOutputBytes_);
     if (within && ConvertOneBlock()) {
         uint32_t skipped = std::min(within, leftoverBytes_);
@@ -102,20 +98,18 @@ uint32_t CAcmAudioReader::Read(void* dst, uint32_t bytes) {
 }
 
 uint32_t CAcmAudioReader::ReadBlocks(uint8_t* dst, uint32_t sourceBytes, uint32_t dstBytes) {
-    if (nextSample_ >= endSample_) return 0;
+    uint32_t start = stream_->GetStart();
+    if (nextSample_ < start) {
+        uint32_t blocks = std::min(start - nextSample_, dstBytes / blockOutputBytes_);
+        std::memset(dst, pcmFormat_.wBitsPerSample == 8 ? 0x80 : 0, size_t(blocks) * blockOutputBytes_);
+        nextSample_ += blocks;
+        return blocks * blockOutputBytes_;
+    }
     if (sourceBuffer_.size() < sourceBytes) sourceBuffer_.resize(sourceBytes);
-    LONG bytesRead = 0;
-    LONG samplesRead = 0;
-    // Whole blocks, no more than fit: asked for more, AVIFile may answer an
-    // error.
-    LONG samples = static_cast<LONG>(std::min<uint64_t>(endSample_ - nextSample_, sourceBytes / sourceBlockAlign_));
-    if (samples <= 0 ||
-        AVIStreamRead(stream_, nextSample_, samples, sourceBuffer_.data(), static_cast<LONG>(sourceBytes), &bytesRead,
-                      &samplesRead) != 0 ||
-        bytesRead <= 0 || samplesRead <= 0)
-        return 0;
-    nextSample_ += samplesRead;
-    return Convert(sourceBuffer_.data(), static_cast<uint32_t>(bytesRead), dst, dstBytes);
+    uint32_t blocks = stream_->Read(nextSample_ - start, sourceBytes / sourceBlockAlign_, sourceBuffer_.data(), sourceBytes);
+    if (blocks == 0) return 0;
+    nextSample_ += blocks;
+    return Convert(sourceBuffer_.data(), blocks * sourceBlockAlign_, dst, dstBytes);
 }
 
 bool CAcmAudioReader::ConvertOneBlock() {

@@ -1,17 +1,19 @@
-// Reads the compressed sound stream of an AVI file as PCM through the audio
-// compression manager: whole source blocks are converted straight into the
-// caller's buffer, and the tail of a block that the caller had no room for
-// is kept and delivered first by the next read.
+// Reads the sound stream of an AVI file as PCM through the audio compression
+// manager: whole source blocks are converted straight into the caller's
+// buffer, and the tail of a block that the caller had no room for is kept and
+// delivered first by the next read. A stream that starts late reads as
+// silence, one block's worth per sample, until its start.
 #pragma once
 
 #include <windows.h>
 #include <mmsystem.h>
 #include <mmreg.h>
 #include <msacm.h>
-#include <vfw.h>
 
 #include <cstdint>
 #include <vector>
+
+#include "media/avi_sound_stream.h"
 
 class CAcmAudioReader {
 public:
@@ -23,11 +25,11 @@ public:
     // Finds a PCM format for the stream's own and opens a converter to it.
     // The stream is used, not owned; it must outlive the reader. False when
     // no converter exists or the stream cannot be sized.
-    bool Open(PAVISTREAM stream, const WAVEFORMATEX& sourceFormat);
+    bool Open(CAviSoundStream& stream);
     void Close();
 
     const WAVEFORMATEX& GetPcmFormat() const { return pcmFormat_; }
-    // The PCM bytes of the whole stream.
+    // The PCM bytes of the whole stream, the silence before its start with.
     uint64_t GetTotalBytes() const { return totalBytes_; }
     // The PCM bytes one source block converts to.
     uint32_t GetBlockOutputBytes() const { return blockOutputBytes_; }
@@ -38,22 +40,21 @@ public:
     void SeekToByte(uint64_t byte);
 
 private:
-    // Reads source blocks from nextSample_ and converts them; the PCM bytes made.
+    // Reads source blocks from nextSample_ and converts them, or makes the
+    // silence before the stream's start; the PCM bytes made.
     uint32_t ReadBlocks(uint8_t* dst, uint32_t sourceBytes, uint32_t dstBytes);
     uint32_t Convert(uint8_t* src, uint32_t srcBytes, uint8_t* dst, uint32_t dstBytes);
     // One source block into the block buffer, kept as leftover.
     bool ConvertOneBlock();
 
-    PAVISTREAM stream_;
+    CAviSoundStream* stream_;
     std::vector<uint8_t> sourceFormat_;
     WAVEFORMATEX pcmFormat_;
     HACMSTREAM converter_;
     uint32_t sourceBlockAlign_;
     uint32_t blockOutputBytes_;
     uint64_t totalBytes_;
-    LONG firstSample_;
-    LONG endSample_;
-    LONG nextSample_;
+    uint32_t nextSample_;
     std::vector<uint8_t> sourceBuffer_;
     std::vector<uint8_t> blockBuffer_;
     uint32_t leftoverOffset_;

@@ -1,12 +1,13 @@
-// The sound stream of an AVI file on disk, read through AVIFile. PCM streams
-// are read as they are; compressed ones are converted to PCM on the way.
+// The sound stream of an AVI file on disk. PCM streams are read as they are;
+// compressed ones are converted to PCM on the way. A stream that starts late
+// plays silence until its start.
 #pragma once
 
 #include <windows.h>
 #include <mmsystem.h>
-#include <vfw.h>
 
 #include "media/acm_audio_reader.h"
+#include "media/avi_sound_stream.h"
 #include "media/sound_source.h"
 
 class CAviAudioSource : public CSoundSource {
@@ -14,8 +15,8 @@ public:
     CAviAudioSource();
     ~CAviAudioSource() override;
 
-    // 0 when the file, its sound stream or a converter for it is missing, or
-    // its format cannot be played.
+    // 0 when the file is damaged, or its sound stream or a converter for it
+    // is missing, or its format cannot be played.
     int Open(const char* name) override;
     int Rewind() override;
     uint32_t Read(void* dst, uint32_t bytes) override;
@@ -25,10 +26,8 @@ private:
     bool OpenPcm(const WAVEFORMATEX& streamFormat);
     void Release();
 
-    PAVISTREAM stream_;
+    CAviSoundStream stream_;
     bool compressed_;
     CAcmAudioReader reader_;
-    LONG firstSample_;
-    LONG endSample_;
-    LONG currentSample_;
+    uint32_t currentSample_;
 };

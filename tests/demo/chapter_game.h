@@ -36,6 +36,8 @@ public:
     // folder, "Movie/Lanterns.avi"), copied to the same place in the game
     // folder.
     void CopyLooseFile(const char* relative) { folder_.Replace(relative, relative); }
+    // A loose file of these bytes at `relative` in the game folder.
+    void WriteLooseFile(const char* relative, const Bytes& data) { folder_.Write(relative, data); }
 
     const std::string& Path() const { return folder_.Path(); }
     HWND Window() const { return window_; }

@@ -23,6 +23,8 @@ public:
     void Replace(const char* name, const std::string& source) {
         temp_.Write(name, ReadBytes(GetProgramDirectory() + source));
     }
+    // A file of these bytes at `name`.
+    void Write(const char* name, const Bytes& data) { temp_.Write(name, data); }
 
 private:
     CTempFolder temp_;

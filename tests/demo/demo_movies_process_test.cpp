@@ -4,8 +4,10 @@
 // order (lantern, coin, leaf); a click pauses it on the colour it shows,
 // which stays past the length of a picture, and the next click plays it on
 // to the last picture. The pictures show the same with the music setting on,
-// off or lowered; movie_sound_end_to_end.sh records each of these runs and
-// judges the movie's sound. No error box appears.
+// off or lowered, and when the movie's sound starts late (a legal file: its
+// sound stream's header delays it by 17 blocks); movie_sound_end_to_end.sh
+// records each of these runs and judges the movie's sound. No error box
+// appears.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,6 +15,7 @@
 
 #include "chapter_game.h"
 #include "demo_colours.h"
+#include "media/avi_damage.h"
 
 namespace {
 
@@ -42,22 +45,30 @@ Shown Classify(const std::vector<Color32>& screen) {
     return Shown::Other;
 }
 
-// The music settings a run starts with.
+// The music settings a run starts with, and the movie's sound delay.
 struct MusicSettings {
     const char* name;
     bool play;
     int volume;
+    uint32_t soundDelayBlocks;
 };
 
-const MusicSettings kMusicOn = {"On", true, 0};
-const MusicSettings kMusicOff = {"Off", false, 0};
-const MusicSettings kMusicLower = {"Lower", true, -2000};
+const MusicSettings kMusicOn = {"On", true, 0, 0};
+const MusicSettings kMusicOff = {"Off", false, 0, 0};
+const MusicSettings kMusicLower = {"Lower", true, -2000, 0};
+const MusicSettings kSoundLate = {"SoundLate", true, 0, 17};
 
 class DemoMoviesProcessTest : public testing::Test {
 protected:
     // The game started over the chapter with the music settings.
     void Start(const MusicSettings& music) {
-        game_.CopyLooseFile("Movie/Lanterns.avi");
+        if (music.soundDelayBlocks) {
+            Bytes movie = ReadBytes(GetProgramDirectory() + "Movie/Lanterns.avi");
+            avi_damage::DelaySound(movie, music.soundDelayBlocks);
+            game_.WriteLooseFile("Movie/Lanterns.avi", movie);
+        } else {
+            game_.CopyLooseFile("Movie/Lanterns.avi");
+        }
         CConfig settings = CChapterGame::ChapterSettings();
         settings.SetPlayBGM(music.play);
         settings.SetBGMVolume(music.volume);
@@ -104,7 +115,7 @@ TEST_P(DemoMovieMusicTest, ThePicturesShowInOrderAtTheMoviesPlace) {
     EXPECT_FALSE(game_.ErrorBoxShown());
 }
 
-INSTANTIATE_TEST_SUITE_P(Music, DemoMovieMusicTest, testing::Values(kMusicOn, kMusicOff, kMusicLower),
+INSTANTIATE_TEST_SUITE_P(Music, DemoMovieMusicTest, testing::Values(kMusicOn, kMusicOff, kMusicLower, kSoundLate),
                          [](const testing::TestParamInfo<MusicSettings>& info) { return info.param.name; });
 
 TEST_F(DemoMoviesProcessTest, AClickPausesAndTheNextPlaysOn) {

@@ -4,9 +4,10 @@ made with the music setting on, off and lowered to -2000, in windows of
 250 ms: with the music on the tune is heard for most of the movie's 4.5 s;
 with the music off nothing is heard; lowered, the tune is heard 20 +- 2 dB
 below the first recording (the energy of the whole recordings, which does
-not depend on where the windows fall).
+not depend on where the windows fall). Each further recording, made with
+the music on, is judged as the first: the tune is heard.
 
-    movie_sound_levels.py ON.raw OFF.raw LOWER.raw
+    movie_sound_levels.py ON.raw OFF.raw LOWER.raw [MORE.raw ...]
 """
 import math
 import struct
@@ -51,6 +52,10 @@ def main():
         print('music lowered by %.1f dB' % drop)
         if not 18.0 <= drop <= 22.0:
             failures.append('music lowered by %.1f dB, expected 20 +- 2' % drop)
+    for path in sys.argv[4:]:
+        heard = [level for level in window_levels(read_samples(path)) if level > AUDIBLE]
+        if len(heard) < HEARD_WINDOWS:
+            failures.append('%s: %d windows of sound, expected %d or more' % (path, len(heard), HEARD_WINDOWS))
     for failure in failures:
         print('FAIL: ' + failure)
     sys.exit(1 if failures else 0)

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 
+#include "media/avi_damage.h"
 #include "media/avi_audio_source.h"
 #include "media_fixture.h"
 
@@ -123,6 +126,98 @@ TEST(AviSourceDamage, EachDamageIsRefusedOrGivesTheSoundItHolds) {
         Bytes out = Drain(source);
         EXPECT_EQ(out.size(), row.dataBytes);
         EXPECT_TRUE(std::equal(out.begin(), out.end(), reference.begin()));
+    }
+}
+
+// The source over a damaged copy of a generated file, in a folder of its own.
+class CDamagedAvi {
+public:
+    explicit CDamagedAvi(const Bytes& avi) { temp_.Write("bad.avi", avi); }
+    int Open() { return source.Open("bad.avi"); }
+
+    CAviAudioSource source;
+
+private:
+    CTempFolder temp_;
+    CBaseDirectoryScope base_{temp_.Path()};
+};
+
+TEST(AviSourceDamage, EveryStructuralDamageIsRefused) {
+    for (const char* file : {"avi/pcm16.avi", "avi/msadpcm.avi", "avi/ima.avi"}) {
+        const Bytes whole = MediaBytes(file);
+        for (const avi_damage::Damage& damage : avi_damage::StructuralDamages()) {
+            if (damage.needs != avi_damage::Codec::Any && damage.needs != avi_damage::SoundCodec(whole)) continue;
+            SCOPED_TRACE(std::string(file) + ": " + damage.name);
+            Bytes avi = whole;
+            damage.apply(avi);
+            CDamagedAvi damaged(avi);
+            EXPECT_EQ(damaged.Open(), 0);
+        }
+    }
+}
+
+// A stream may start late: it is silent until its start, then gives the
+// whole sound the file holds.
+struct LateCase {
+    const char* path;
+    const char* reference;
+    uint32_t blockBytes;  // the PCM bytes of one of its blocks
+};
+
+class AviLateStart : public testing::TestWithParam<LateCase> {};
+
+TEST_P(AviLateStart, IsSilentUntilItsStartThenGivesTheWholeSound) {
+    const LateCase& c = GetParam();
+    const Bytes reference = MediaBytes(std::string("ref/") + c.reference);
+    ASSERT_FALSE(reference.empty());
+    const uint32_t kLate = 17;
+    Bytes avi = MediaBytes(c.path);
+    avi_damage::DelaySound(avi, kLate);
+    CDamagedAvi late(avi);
+    ASSERT_EQ(late.Open(), 1);
+    const size_t lead = size_t(kLate) * c.blockBytes;
+    EXPECT_EQ(late.source.GetDataBytes(), lead + reference.size());
+    Bytes out = Drain(late.source, 3000);
+    ASSERT_EQ(out.size(), lead + reference.size());
+    EXPECT_TRUE(std::all_of(out.begin(), out.begin() + lead, [](uint8_t b) { return b == 0; }));
+    EXPECT_TRUE(std::equal(reference.begin(), reference.end(), out.begin() + lead));
+
+    // Skipped to a block within the silence, the sound still follows it.
+    ASSERT_EQ(late.source.Rewind(), 1);
+    const size_t quiet = lead / c.blockBytes / 2 * c.blockBytes;
+    late.source.Skip(lead - quiet);
+    Bytes part(quiet + 4000);
+    ASSERT_EQ(late.source.Read(part.data(), static_cast<uint32_t>(part.size())), part.size());
+    EXPECT_TRUE(std::all_of(part.begin(), part.begin() + quiet, [](uint8_t b) { return b == 0; }));
+    EXPECT_TRUE(std::equal(part.begin() + quiet, part.end(), reference.begin()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Generated, AviLateStart,
+                         testing::Values(LateCase{"avi/pcm16.avi", "pcm16.raw", 4},
+                                         LateCase{"avi/ima.avi", "ima.raw", 4 * 1017}));
+
+// Seeded damage of the fields the reader trusts; a failure names its index.
+// Each file is refused or read (up to 16 MB, a late start may claim hours of
+// silence) never past what it claims.
+TEST(AviSourceDamage, Fuzz) {
+    const uint32_t kSeed = 20261211;
+    std::mt19937 random(kSeed);
+    const char* files[] = {"avi/pcm16.avi", "avi/msadpcm.avi", "avi/ima.avi"};
+    for (int index = 0; index < 300; ++index) {
+        SCOPED_TRACE("seed " + std::to_string(kSeed) + ", index " + std::to_string(index));
+        Bytes avi = MediaBytes(files[index % 3]);
+        avi_damage::Mutate(avi, random);
+        CDamagedAvi damaged(avi);
+        if (damaged.Open() == 1) {
+            const uint64_t claimed = damaged.source.GetDataBytes();
+            Bytes part(65536);
+            uint64_t read = 0;
+            for (uint32_t got; read <= claimed && read < (16u << 20) &&
+                               (got = damaged.source.Read(part.data(), static_cast<uint32_t>(part.size()))) != 0;)
+                read += got;
+            EXPECT_LE(read, claimed);
+        }
+        if (HasFailure()) break;
     }
 }
 

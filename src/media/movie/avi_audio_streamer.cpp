@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int kPlaceNegativePosition = 723;
-constexpr int kMaxFormatBytes = 4096;
 constexpr uint32_t kBufferSeconds = 5;
 constexpr DWORD kWorkerSleepMs = 100;
 
@@ -22,7 +21,6 @@ const DWORD CAviAudioStreamer::kBufferFlags[3] = {
 
 CAviAudioStreamer::CAviAudioStreamer(CDirectSoundFactory& factory)
     : deviceUse_(factory),
-      stream_(nullptr),
       buffer_(nullptr),
       bufferBytes_(0),
       writeOffset_(0),
@@ -36,50 +34,26 @@ CAviAudioStreamer::CAviAudioStreamer(CDirectSoundFactory& factory)
       volume_(0),
       guard_(0),
       wake_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
-      worker_(*this) {
-    AVIFileInit();
-}
+      worker_(*this) {}
 
 CAviAudioStreamer::~CAviAudioStreamer() {
     Close();
     worker_.Stop();
-    AVIFileExit();
     if (wake_) CloseHandle(wake_);
 }
 
-int CAviAudioStreamer::OpenStream(PAVIFILE file) {
+int CAviAudioStreamer::OpenStream(const std::string& path) {
     CSoundDevice* device = deviceUse_.Device();
-    if (!device || device->GetInitResult() != CSoundDevice::kReady || !file) return -1;
+    if (!device || device->GetInitResult() != CSoundDevice::kReady) return -1;
     Close();
-    if (AVIFileGetStream(file, &stream_, streamtypeAUDIO, 0) != 0) {
-        stream_ = nullptr;
-        return -1;
-    }
-    LONG start = AVIStreamStart(stream_);
-    LONG size = 0;
-    if (AVIStreamReadFormat(stream_, start, nullptr, &size) != 0 || size <= 0 || size > kMaxFormatBytes) {
-        Close();
-        return -1;
-    }
-    // PCM records are often 16 bytes; the converter may read cbSize, so the
-    // record is kept in at least a whole zeroed WAVEFORMATEX.
-    sourceFormat_.assign(std::max<size_t>(size, sizeof(WAVEFORMATEX)), 0);
-    if (AVIStreamReadFormat(stream_, start, sourceFormat_.data(), &size) != 0) {
-        Close();
-        return -1;
-    }
-    auto* format = reinterpret_cast<WAVEFORMATEX*>(sourceFormat_.data());
-    format->cbSize = static_cast<WORD>(
-        std::min<size_t>(size >= static_cast<LONG>(sizeof(WAVEFORMATEX)) ? format->cbSize : 0,
-                         sourceFormat_.size() - sizeof(WAVEFORMATEX)));
-    return 0;
+    return stream_.Open(path) ? 0 : -1;
 }
 
 int CAviAudioStreamer::Prepare() {
     IDirectSound* directSound = GetDirectSound();
-    if (!stream_ || !directSound) return -1;
+    if (!stream_.IsOpen() || !directSound) return -1;
     ReleaseBuffer();
-    if (!reader_.Open(stream_, *reinterpret_cast<WAVEFORMATEX*>(sourceFormat_.data()))) return -1;
+    if (!reader_.Open(stream_)) return -1;
     const WAVEFORMATEX& pcm = reader_.GetPcmFormat();
     uint32_t block = reader_.GetBlockOutputBytes();
     uint32_t wanted = kBufferSeconds * pcm.nBlockAlign * pcm.nSamplesPerSec;
@@ -114,9 +88,7 @@ int CAviAudioStreamer::Close() {
     Stop();
     if (buffer_) Halt();
     ReleaseBuffer();
-    if (stream_) AVIStreamRelease(stream_);
-    stream_ = nullptr;
-    sourceFormat_.clear();
+    stream_.Close();
     return 0;
 }
 
@@ -127,7 +99,7 @@ void CAviAudioStreamer::ReleaseBuffer() {
 }
 
 int CAviAudioStreamer::Play() {
-    if (!stream_ || !buffer_) return -1;
+    if (!stream_.IsOpen() || !buffer_) return -1;
     Stop();
     isPaused_ = false;
     startPositionMs_ = 0;
@@ -135,7 +107,7 @@ int CAviAudioStreamer::Play() {
 }
 
 int CAviAudioStreamer::Resume() {
-    if (!stream_ || !buffer_) return -1;
+    if (!stream_.IsOpen() || !buffer_) return -1;
     if (!isPlaying_ || !isPaused_) return 0;
     isPaused_ = false;
     return Start();
@@ -165,7 +137,7 @@ int CAviAudioStreamer::Start() {
 }
 
 int CAviAudioStreamer::Stop() {
-    if (!stream_ || !buffer_) return -1;
+    if (!stream_.IsOpen() || !buffer_) return -1;
     if (!isPlaying_) return 0;
     Halt();
     isPaused_ = false;
@@ -174,7 +146,7 @@ int CAviAudioStreamer::Stop() {
 }
 
 int CAviAudioStreamer::Pause() {
-    if (!stream_ || !buffer_) return -1;
+    if (!stream_.IsOpen() || !buffer_) return -1;
     if (!isPlaying_ || isPaused_) return 0;
     startPositionMs_ = GetPosition();
     isPaused_ = true;

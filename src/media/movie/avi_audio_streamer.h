@@ -7,13 +7,13 @@
 #include <windows.h>
 #include <mmsystem.h>
 #include <dsound.h>
-#include <vfw.h>
 
 #include <atomic>
 #include <cstdint>
-#include <vector>
+#include <string>
 
 #include "media/acm_audio_reader.h"
+#include "media/avi_sound_stream.h"
 #include "media/sound_device.h"
 #include "platform/thread.h"
 
@@ -25,9 +25,10 @@ public:
     CAviAudioStreamer(const CAviAudioStreamer&) = delete;
     CAviAudioStreamer& operator=(const CAviAudioStreamer&) = delete;
 
-    // Finds the file's first sound stream and keeps its format. -1 without a
-    // ready sound device, a file or a sound stream; else 0.
-    int OpenStream(PAVIFILE file);
+    // Opens the first sound stream of the file at path (a normalised path).
+    // -1 without a ready sound device, or when the file is damaged or has no
+    // sound stream; else 0.
+    int OpenStream(const std::string& path);
     // Opens the PCM converter and creates the buffer (flags tried from the
     // fullest set down). -1 when either cannot be had; else 0.
     int Prepare();
@@ -94,9 +95,8 @@ private:
     void ReleaseBuffer();
 
     CSoundDeviceUse deviceUse_;
-    PAVISTREAM stream_;
+    CAviSoundStream stream_;
     IDirectSoundBuffer* buffer_;
-    std::vector<uint8_t> sourceFormat_;
     CAcmAudioReader reader_;
     uint32_t bufferBytes_;
     uint32_t writeOffset_;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "media/avi_file_check.h"
 #include "platform/clock_source.h"
 #include "platform/error_report.h"
 #include "platform/paths.h"
@@ -52,6 +53,7 @@ int CAviFileMovie::Open(const char* path) {
     std::string extension = GetExtension(name_);
     MakeLowerCase(extension);
     if (extension != "avi") MovieError(kPlaceNotAvi, 0);
+    if (!IsWholeAviFile(name_)) MovieError(kPlaceNotOpened, AVIERR_BADFORMAT);
     HRESULT opened = AVIFileOpenA(&file_, name_.c_str(), kOpenShareDenyWrite, nullptr);
     if (opened < 0) {
         file_ = nullptr;
@@ -60,7 +62,7 @@ int CAviFileMovie::Open(const char* path) {
     frameDrawer_ = std::make_unique<CAviFrameDrawer>(*this);
     hasVideo_ = frameDrawer_->Open(file_) == CAviFrameDrawer::kOpened;
     audio_ = std::make_unique<CAviAudioStreamer>(soundFactory_);
-    bool hasSoundStream = audio_->OpenStream(file_) == 0;
+    bool hasSoundStream = audio_->OpenStream(name_) == 0;
     hasAudio_ = hasSoundStream && audio_->Prepare() == 0;
     if (!hasVideo_ && !hasAudio_) MovieError(kPlaceNothingToPlay, 0);
 

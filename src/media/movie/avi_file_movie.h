@@ -29,7 +29,7 @@ public:
     // Opens the file with its picture and sound streams. Refusals are
     // "Movie Error" boxes of module 1003 with a code: 71 null path (0),
     // 81 an extension other than avi in any letter case (0), 90 the file
-    // cannot be opened (AVIFile's result), 128 neither pictures nor sound
+    // is damaged (AVIERR_BADFORMAT) or cannot be opened (AVIFile's result), 128 neither pictures nor sound
     // (0), 140 a zero rate or scale (0) or a negative length (the length).
     int Open(const char* path) override;
     int Close() override;

@@ -1,9 +1,11 @@
 #include "media/movie/direct_show_movie.h"
 
 #include <ddstream.h>
+#include <vfwmsgs.h>
 
 #include "app/application.h"
 #include "graphics/direct_draw.h"
+#include "media/avi_file_check.h"
 #include "media/movie/movie.h"
 #include "platform/error_report.h"
 #include "platform/paths.h"
@@ -88,6 +90,9 @@ int CDirectShowMovie::Open(const char* path) {
     if (!stream_) return 3;
     Close();
     name_ = NormalizePath(path);
+    if (!IsWholeAviFile(name_)) {
+        ErrorReport(ErrorKind::Movie, kModuleDirectShowMovie, kPlaceOpenFile, VFW_E_INVALID_FILE_FORMAT);
+    }
     WCHAR wide[MAX_PATH] = {};
     MultiByteToWideChar(CP_ACP, 0, name_.c_str(), -1, wide, MAX_PATH);
     hasVideo_ = true;

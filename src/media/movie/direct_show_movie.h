@@ -33,7 +33,8 @@ public:
 
     // 1 null path, 2 streaming unavailable, 3 no stream object; else opens
     // the file (failures are "Movie Error" boxes of module 1005 with the
-    // place and the HRESULT) and answers 0. A file with sound only opens
+    // place and the HRESULT; a damaged file is refused before DirectShow
+    // reads it, at 99 with VFW_E_INVALID_FILE_FORMAT) and answers 0. A file with sound only opens
     // with HasVideo false.
     int Open(const char* path) override;
     int Close() override;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <random>
 
+#include "media/avi_damage.h"
 #include "../fake_direct_sound.h"
 #include "media/movie/avi_audio_streamer.h"
 #include "movie_fixture.h"
@@ -13,27 +14,14 @@
 
 namespace {
 
-// An AVIFile handle on a generated movie for the test's length.
-class CAviFile {
-public:
-    explicit CAviFile(const std::string& name) {
-        AVIFileInit();
-        if (AVIFileOpenA(&file_, MoviePath(name).c_str(), OF_SHARE_DENY_WRITE, nullptr) != 0) file_ = nullptr;
-    }
-    ~CAviFile() {
-        if (file_) AVIFileRelease(file_);
-        AVIFileExit();
-    }
-    PAVIFILE Get() const { return file_; }
-
-private:
-    PAVIFILE file_ = nullptr;
-};
-
 struct StreamCase {
     const char* movie;
     const char* reference;
     uint8_t silence;
+    // A copy whose sound starts this many blocks late, each this many PCM
+    // bytes, is played instead; the buffer holds that silence first.
+    uint32_t lateBlocks = 0;
+    uint32_t blockBytes = 0;
 };
 
 class AudioStreamerDecoding : public testing::TestWithParam<StreamCase> {};
@@ -42,10 +30,16 @@ TEST_P(AudioStreamerDecoding, TheBufferHoldsTheReferenceSoundThenSilence) {
     const StreamCase& c = GetParam();
     Bytes reference = ReadBytes(MoviePath(std::string("ref/") + c.reference));
     ASSERT_FALSE(reference.empty());
-    CAviFile file(c.movie);
-    ASSERT_NE(file.Get(), nullptr);
+    std::string movie = MoviePath(c.movie);
+    CTempFolder temp;
+    if (c.lateBlocks) {
+        Bytes late = ReadBytes(movie);
+        avi_damage::DelaySound(late, c.lateBlocks);
+        movie = temp.Write("late.avi", late);
+        reference.insert(reference.begin(), size_t(c.lateBlocks) * c.blockBytes, 0);
+    }
     CAviAudioStreamer streamer;
-    ASSERT_EQ(streamer.OpenStream(file.Get()), 0);
+    ASSERT_EQ(streamer.OpenStream(movie), 0);
     ASSERT_EQ(streamer.Prepare(), 0);
     const uint32_t bytes = streamer.GetBufferBytes();
     const WAVEFORMATEX& pcm = streamer.GetPcmFormat();
@@ -77,12 +71,13 @@ INSTANTIATE_TEST_SUITE_P(Generated, AudioStreamerDecoding,
                          testing::Values(StreamCase{"video1_pcm16.avi", "video1_pcm16.raw", 0},
                                          StreamCase{"video1_pcm8.avi", "video1_pcm8.raw", 0},
                                          StreamCase{"video1_msadpcm.avi", "video1_msadpcm.raw", 0},
-                                         StreamCase{"cinepak_ima.avi", "cinepak_ima.raw", 0}));
+                                         StreamCase{"cinepak_ima.avi", "cinepak_ima.raw", 0},
+                                         StreamCase{"video1_pcm16.avi", "video1_pcm16.raw", 0, 17, 4},
+                                         StreamCase{"cinepak_ima.avi", "cinepak_ima.raw", 0, 17, 4 * 1017}));
 
 TEST(AudioStreamer, APausedSoundKeepsItsPositionAndCountsOnAfterResume) {
-    CAviFile file("video1_pcm16.avi");
     CAviAudioStreamer streamer;
-    ASSERT_EQ(streamer.OpenStream(file.Get()), 0);
+    ASSERT_EQ(streamer.OpenStream(MoviePath("video1_pcm16.avi")), 0);
     ASSERT_EQ(streamer.Prepare(), 0);
     EXPECT_EQ(streamer.GetPosition(), 0);
     streamer.Play();
@@ -137,9 +132,8 @@ TEST(AudioStreamer, TheBufferFallsBackThroughTheFlagSets) {
         CFallbackFactory factory;
         factory.device.unavailableSets = refused;
         factory.device.real = real;
-        CAviFile file("video1_pcm16.avi");
         CAviAudioStreamer streamer(factory);
-        ASSERT_EQ(streamer.OpenStream(file.Get()), 0);
+        ASSERT_EQ(streamer.OpenStream(MoviePath("video1_pcm16.avi")), 0);
         EXPECT_EQ(streamer.Prepare(), refused < 3 ? 0 : -1);
         EXPECT_EQ(factory.device.flagsTried,
                   std::vector<DWORD>(all.begin(), all.begin() + std::min(refused + 1, 3)));
@@ -152,9 +146,8 @@ TEST(AudioStreamer, TheBufferFallsBackThroughTheFlagSets) {
 
 TEST(AudioStreamer, RandomControlsWhileItRunsRaiseNothingAndEndPromptly) {
     ClearRecordedErrors();
-    CAviFile file("cinepak_ima.avi");
     CAviAudioStreamer streamer;
-    ASSERT_EQ(streamer.OpenStream(file.Get()), 0);
+    ASSERT_EQ(streamer.OpenStream(MoviePath("cinepak_ima.avi")), 0);
     ASSERT_EQ(streamer.Prepare(), 0);
     std::mt19937 random(29);
     const DWORD start = GetTickCount();
