@@ -50,8 +50,10 @@ void CScriptCompiler::ParseScreenTransition(CTokenizer& tokenizer, CScriptPage& 
         CScriptArgument::Number(startLevel), CScriptArgument::Number(endLevel)};
     if (ex) arguments.push_back(CScriptArgument::Easing(easing));
     ParseArguments(tokenizer, arguments);
-    page.AppendAt(path, std::make_unique<CScreenTransition>(static_cast<unsigned>(duration), kind, startLevel,
-                                                            endLevel, easing));
+    // A negative duration counts as 0, as for every timed statement: cast
+    // as it stands it would become the counter's endless marker.
+    const unsigned length = duration < 0 ? 0u : static_cast<unsigned>(duration);
+    page.AppendAt(path, std::make_unique<CScreenTransition>(length, kind, startLevel, endLevel, easing));
 }
 
 void CScriptCompiler::ParseOperate(CTokenizer& tokenizer, CScriptPage& page) {

@@ -6,16 +6,21 @@
 // to the last picture. The pictures show the same with the music setting on,
 // off or lowered, and when the movie's sound starts late (a legal file: its
 // sound stream's header delays it by 17 blocks); movie_sound_end_to_end.sh
-// records each of these runs and judges the movie's sound. No error box
-// appears.
+// records each of these runs and judges the movie's sound. Played round
+// after round, as the story loops it, the game keeps the threads and handles
+// it had in the first round. No error box appears.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "chapter_game.h"
 #include "demo_colours.h"
 #include "media/avi_damage.h"
+#include "support/process_counts.h"
+#include "support/stream_open_cost.h"
 
 namespace {
 
@@ -25,6 +30,10 @@ constexpr POINT kMovieCentre = {400, 280};
 constexpr int kChannelTolerance = 12;
 // Each picture shows for 1.5 s; a pause is held clearly longer.
 constexpr DWORD kHeldMs = 2500;
+// Rounds of the chapter after the first.
+constexpr int kLaterRounds = 3;
+// Long enough for a key to be taken and the movie to pause.
+constexpr DWORD kKeyMs = 400;
 
 enum class Shown { Lantern, Coin, Leaf, Other };
 
@@ -57,6 +66,14 @@ const MusicSettings kMusicOn = {"On", true, 0, 0};
 const MusicSettings kMusicOff = {"Off", false, 0, 0};
 const MusicSettings kMusicLower = {"Lower", true, -2000, 0};
 const MusicSettings kSoundLate = {"SoundLate", true, 0, 17};
+
+// A file built beside the test programs.
+std::string BesideTestProgram(const char* relative) {
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string path(program);
+    return path.substr(0, path.find_last_of("\\/") + 1) + relative;
+}
 
 class DemoMoviesProcessTest : public testing::Test {
 protected:
@@ -135,6 +152,41 @@ TEST_F(DemoMoviesProcessTest, AClickPausesAndTheNextPlaysOn) {
         EXPECT_TRUE(GoesOnTo(Shown::Lantern, Shown::Coin));
     }
     EXPECT_TRUE(GoesOnTo(Shown::Coin, Shown::Leaf));
+    EXPECT_FALSE(game_.ErrorBoxShown());
+}
+
+// Each round: the movie starts on the lantern, a key pauses it, a key plays
+// it on to the coin, a key ends the chapter and the story begins it again.
+// The counts are taken while the movie is paused, one movie open each time.
+TEST_F(DemoMoviesProcessTest, LaterRoundsKeepTheThreadsAndHandlesOfTheFirst) {
+    const DWORD systemPerRound = HandlesLeftByStreamOpening(BesideTestProgram("Movie/Lanterns.avi"));
+    ASSERT_NO_FATAL_FAILURE(Start(kMusicOn));
+    ProcessCounts first;
+    ProcessCounts last;
+    DWORD allowed = 0;
+    for (int round = 0; round <= kLaterRounds; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(WaitUntilShown(Shown::Lantern));
+        PressKey(window_, VK_RETURN);
+        Sleep(kKeyMs);
+        if (round == 0) {
+            first = SettledCounts(game_.Process().Handle(), ProcessCounts());
+            allowed = first.handles + systemPerRound * kLaterRounds;
+        } else if (round == kLaterRounds) {
+            last = SettledCounts(game_.Process().Handle(), {first.threads, allowed});
+        }
+        PressKey(window_, VK_RETURN);
+        ASSERT_TRUE(WaitUntilShown(Shown::Coin));
+        PressKey(window_, VK_RETURN);
+    }
+    std::printf("first round %d threads, %lu handles, %lu KiB; round %d %d threads, %lu handles, %lu KiB"
+                " (the system keeps %lu handles a round)\n",
+                first.threads, first.handles, static_cast<unsigned long>(first.privateBytes / 1024),
+                kLaterRounds + 1, last.threads, last.handles, static_cast<unsigned long>(last.privateBytes / 1024),
+                systemPerRound);
+    ASSERT_GT(first.threads, 0);
+    EXPECT_LE(last.threads, first.threads);
+    EXPECT_LE(last.handles, allowed);
     EXPECT_FALSE(game_.ErrorBoxShown());
 }
 

@@ -21,6 +21,7 @@ public:
     CGameProcess& operator=(const CGameProcess&) = delete;
 
     bool Started() const { return info_.hProcess != nullptr; }
+    HANDLE Handle() const { return info_.hProcess; }
     // The visible top-level window of the class, null when none appears
     // within the time.
     HWND WaitForWindow(const char* className, DWORD timeoutMs) const;

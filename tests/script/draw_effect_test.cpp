@@ -60,6 +60,10 @@ TEST(DrawEffectStatement, BuildsOneTransitionForTheNodePathWithLevelsDurationKin
         {R"(DrawEffectEx("x/y", 40, "WaveBump", 999, 1000, Dec3);)", "x/y", 40, "WaveBump", 254, 255, dec3},
         // An easing of no name is read as none.
         {R"(DrawEffectEx("d", 10, "TurnH", 0, 0, Bumpy);)", "d", 10, "TurnH", 0, 0, nullptr},
+        // A negative duration is no duration, never the counter's endless
+        // marker.
+        {R"(DrawEffect("n", -1, "LinearDown", 1000, 0);)", "n", 0, "LinearDown", 255, 0, nullptr},
+        {R"(DrawEffectEx("n", -2500, "Mosaic", 0, 1000, Acc2);)", "n", 0, "Mosaic", 0, 255, acc2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.source);
@@ -263,6 +267,20 @@ TEST_F(DrawEffectScene, RunningTheStatementAgainStartsFromTheStartLevel) {
         EXPECT_TRUE(Same(back_, *canvas_));
         EXPECT_EQ(node->GetAnimationTimeLeft(kAnimatorScript), 1000u);
     }
+}
+
+TEST_F(DrawEffectScene, ANegativeDurationEndsAtOnceAndItsWaitEffectReturnsInTheFirstFrame) {
+    CScene* scene = Open(R"(page Main { )"
+                         R"(CreateImage("pic", 0, 37, 23, "wipe.bmp"); )"
+                         R"(DrawEffect("pic", -1, "LinearDown", 1000, 0); )"
+                         R"(WaitEffect("pic"); )"
+                         R"(CreateColor("after", 0, 0, 0, 8, 8, #102030); )"
+                         R"(} )");
+    CNode* node = scene->GetRootNode()->FindNode("pic");
+    ASSERT_NE(node, nullptr);
+    Frame(17);
+    EXPECT_FALSE(node->IsAnimating(kAnimatorScript));
+    EXPECT_NE(scene->GetRootNode()->FindNode("after"), nullptr);
 }
 
 TEST_F(DrawEffectScene, TurningEffectsOffRedrawsTheWholePictureAtTheNextFrame) {

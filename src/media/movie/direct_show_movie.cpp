@@ -7,6 +7,7 @@
 #include "graphics/direct_draw.h"
 #include "media/avi_file_check.h"
 #include "media/movie/movie.h"
+#include "platform/com_ptr.h"
 #include "platform/error_report.h"
 #include "platform/paths.h"
 
@@ -17,6 +18,7 @@ const GUID kMspidPrimaryAudio = {0xA35FF56B, 0x9FDA, 0x11D0, {0x8F, 0xDF, 0x00, 
 const IID kIidMultiMediaStream = {0xB502D1BC, 0x9A57, 0x11D0, {0x8F, 0xDE, 0x00, 0xC0, 0x4F, 0xD9, 0x18, 0x9D}};
 const IID kIidDirectDrawMediaStream = {0xF4104FCE, 0x9A70, 0x11D0, {0x8F, 0xDE, 0x00, 0xC0, 0x4F, 0xD9, 0x18, 0x9D}};
 const IID kIidBasicAudio = {0x56A868B3, 0x0AD4, 0x11CE, {0xB0, 0x3A, 0x00, 0x20, 0xAF, 0x0B, 0xA7, 0x70}};
+const CLSID kClsidSystemClock = {0xE436EBB1, 0x524F, 0x11CE, {0x9F, 0x53, 0x00, 0x20, 0xAF, 0x0B, 0xA7, 0x70}};
 
 constexpr HRESULT kBusy = static_cast<HRESULT>(0x80040406);
 constexpr HRESULT kNoStream = static_cast<HRESULT>(0x80040403);
@@ -124,6 +126,7 @@ int CDirectShowMovie::Open(const char* path) {
         basicAudio_ = nullptr;
         hasAudio_ = false;
     }
+    if (graph) RunOnOwnClock(graph);
     ReleaseHeld(graph);
 
     isOpen_ = true;
@@ -132,6 +135,21 @@ int CDirectShowMovie::Open(const char* path) {
         listening_ = true;
     }
     return 0;
+}
+
+// The graph would take the sound renderer's clock, and Wine's renderer never
+// lets its clock go: the clock's timer thread, started by the first picture
+// that waits for its time, and its handles would outlive every movie. A
+// system clock of the graph's own instead goes with the graph when the
+// movie closes. Without one the graph keeps the clock it would choose.
+void CDirectShowMovie::RunOnOwnClock(IGraphBuilder* graph) {
+    CComPtr<IMediaFilter> timing;
+    CComPtr<IReferenceClock> clock;
+    if (graph->QueryInterface(IID_IMediaFilter, timing.PutVoid()) < 0) return;
+    if (CoCreateInstance(kClsidSystemClock, nullptr, CLSCTX_INPROC_SERVER, IID_IReferenceClock, clock.PutVoid()) < 0) {
+        return;
+    }
+    timing->SetSyncSource(clock.Get());
 }
 
 HRESULT CDirectShowMovie::BuildPicture(int* place) {

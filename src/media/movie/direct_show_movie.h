@@ -79,6 +79,8 @@ private:
     // The surfaces and the sample at the format's size, when it has one.
     HRESULT CreatePicture();
     void ReleasePicture();
+    // Gives the graph a reference clock that lives exactly as long as it.
+    static void RunOnOwnClock(IGraphBuilder* graph);
     bool IsRunning();
     void Check(HRESULT result, int place);
 
