@@ -111,6 +111,15 @@ void CColorNode::GetLocalRect(RECT* out) {
     }
 }
 
+void CColorNode::GetDrawnRect(const CTransform2D& parent, RECT* out) {
+    *out = ComposedBoxRect(*this, parent, width_, height_);
+    if (CScreenTransition* transition = transition_.Get()) {
+        RECT bounds;
+        transition->GetBounds(&bounds, &GetPlacement(), width_, height_);
+        *out = UniteRects(*out, MapDrawnRect(parent, bounds));
+    }
+}
+
 int CColorNode::GetNodeKind() { return kNodeKindColor; }
 
 bool CColorNode::IsVisible(const CTransform2D& parent) { return IsDrawnVisible(*this, parent); }

@@ -54,6 +54,7 @@ public:
     void GetSize(int* width, int* height) override;
     // (0, 0, width, height) mapped by the node's own placement.
     void GetLocalRect(RECT* out) override;
+    void GetDrawnRect(const CTransform2D& parent, RECT* out) override;
     int GetNodeKind() override;
     // Composed opacity and zooms above 0.001.
     bool IsVisible(const CTransform2D& parent) override;

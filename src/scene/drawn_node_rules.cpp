@@ -73,9 +73,13 @@ bool IsPixelExact(const CTransform2D& placement, int width, int height) {
     return true;
 }
 
+RECT ComposedBoxRect(const CNode& node, const CTransform2D& parent, int width, int height) {
+    return PlacedRect(ComposedPlacement(node, parent), width, height);
+}
+
 void DirtyVisibleArea(CNode& node, const CTransform2D& parent) {
     if (!node.IsVisible(parent)) return;
     RECT area;
-    node.GetLocalRect(&area);
-    node.AddDirtyRect(area);
+    node.GetDrawnRect(parent, &area);
+    node.AddDrawnRect(area);
 }

@@ -24,7 +24,8 @@ bool IsDrawnVisible(const CNode& node, const CTransform2D& parent);
 
 // The rectangle a width x height box covers under the placement, in the
 // placement's outer coordinates, made to hold every pixel the box is drawn
-// on whatever transform the parent adds:
+// on (under an unevenly zoomed parent, a turned box is drawn elsewhere: see
+// ComposedBoxRect):
 // - unturned, its edges are the placed edges pushed outwards to whole
 //   pixels. The drawing rounds the edges it finds after the parent's
 //   transform is composed in, so a box at a fractional place inside a parent
@@ -46,6 +47,12 @@ bool IsPixelExact(const CTransform2D& placement, int width, int height);
 // a turned corner lands on, also exactly on the box's right or bottom edge.
 RECT MapDrawnRect(const CTransform2D& transform, RECT rect);
 
-// While the node is visible under the parent transform, its local rectangle
-// joins its dirty rectangle.
+// The screen rectangle holding every pixel of a width x height box drawn at
+// the parent transform composed with the node's placement: the box is zoomed
+// and turned as a whole, so its corners are placed by the composed
+// placement, not by the node's own and then the parent's.
+RECT ComposedBoxRect(const CNode& node, const CTransform2D& parent, int width, int height);
+
+// While the node is visible under the parent transform, the screen area it
+// draws joins this frame's new area.
 void DirtyVisibleArea(CNode& node, const CTransform2D& parent);

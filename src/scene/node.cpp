@@ -20,6 +20,7 @@ CNode::CNode(int x, int y, int z)
       timeScale_(1.0),
       dirty_(0),
       dirtyRect_(EmptyRect()),
+      drawnRect_(EmptyRect()),
       committedRect_(EmptyRect()),
       scene_(nullptr),
       owner_(nullptr),
@@ -36,6 +37,7 @@ CNode::CNode(const CNode& other)
       timeScale_(other.timeScale_),
       dirty_(other.dirty_),
       dirtyRect_(other.dirtyRect_),
+      drawnRect_(other.drawnRect_),
       committedRect_(other.committedRect_),
       redrawList_(other.redrawList_),
       scene_(other.scene_),
@@ -52,6 +54,7 @@ CNode::~CNode() {
 void CNode::Reset() {
     dirty_ = 0;
     dirtyRect_ = EmptyRect();
+    drawnRect_ = EmptyRect();
     committedRect_ = EmptyRect();
     redrawList_.clear();
     InvalidateAll();
@@ -121,8 +124,6 @@ CTransform2D CNode::ChildTransform(CTransform2D parent) {
     return parent;
 }
 
-const RECT* CNode::RemovalClip(RECT*) { return nullptr; }
-
 void CNode::Deactivate() {
     deactivated_ = 1;
     VisitChildren([](const std::string&, CNode* child) {
@@ -143,9 +144,7 @@ void CNode::RemoveChildAt(ChildMap::iterator position) {
     if (position == children_.end()) return;
     CNode* child = position->second;
     const std::string name = position->first;
-    CTransform2D own = placement_;
-    RECT clip;
-    child->FlushCommittedRect(&committedRect_, *GetTransform(&own), RemovalClip(&clip));
+    child->FlushCommittedRect(&committedRect_);
     SetDirty();
     removed_.insert(child);
     // A child that left the tree with this node was detached then: it is
@@ -206,7 +205,7 @@ void CNode::GetZoom(double* zoomX, double* zoomY) const {
 
 void CNode::SetPosition(double x, double y) {
     if (x == placement_.x && y == placement_.y) return;
-    BeginChange(nullptr);
+    BeginChange();
     placement_.x = x;
     placement_.y = y;
     InvalidateAll();
@@ -215,7 +214,7 @@ void CNode::SetPosition(double x, double y) {
 void CNode::SetOpacity(double opacity) {
     opacity = std::min(std::max(opacity, 0.0), 1.0);
     if (opacity == placement_.opacity) return;
-    BeginChange(nullptr);
+    BeginChange();
     placement_.opacity = opacity;
     InvalidateAll();
 }
@@ -224,7 +223,7 @@ void CNode::SetZoom(double zoomX, double zoomY) {
     zoomX = std::max(zoomX, 0.0);
     zoomY = std::max(zoomY, 0.0);
     if (zoomX == placement_.zoomX && zoomY == placement_.zoomY) return;
-    BeginChange(nullptr);
+    BeginChange();
     placement_.zoomX = zoomX;
     placement_.zoomY = zoomY;
     InvalidateAll();
@@ -232,7 +231,7 @@ void CNode::SetZoom(double zoomX, double zoomY) {
 
 void CNode::SetRotation(double degrees) {
     if (degrees == placement_.rotation) return;
-    BeginChange(nullptr);
+    BeginChange();
     placement_.rotation = degrees;
     InvalidateAll();
 }

@@ -69,6 +69,13 @@ public:
     virtual void GetSize(int* width, int* height) = 0;
     // The area the node itself covers, in its parent's coordinates.
     virtual void GetLocalRect(RECT* out) = 0;
+    // Every pixel the node itself draws under the parent transform, in the
+    // parent transform's outer (screen) coordinates. The base maps the local
+    // rectangle outwards; a kind whose drawing composes the parent's zoom
+    // and turn with its own answers from the composed placement instead,
+    // since its turned area zoomed in the parent's axes is not where it
+    // draws.
+    virtual void GetDrawnRect(const CTransform2D& parent, RECT* out);
     // The transform the children are placed by: the placement, unless a kind
     // keeps its children in its parent's space.
     virtual CTransform2D* GetTransform(CTransform2D* out);
@@ -107,7 +114,8 @@ public:
     virtual void SetDirty();
     // Marks the node and its whole subtree dirty.
     virtual void InvalidateAll();
-    // Unites the node's current area into its dirty rectangle.
+    // Unites the node's current area into this frame's new area: a local
+    // rectangle with AddDirtyRect or a screen one with AddDrawnRect.
     virtual void DirtyOwnArea(CTransform2D parent, const RECT* clip) = 0;
     virtual bool IsDirty();
     // Adds the old and new screen areas of every dirty node to the grid.
@@ -115,13 +123,11 @@ public:
     // The drawn areas become the committed ones; the dirty state is cleared.
     virtual void CommitDirty();
     // Folds the committed areas of the node and its subtree into the
-    // accumulator (mapped by the transform, cut by the clip) and empties
-    // them.
-    virtual void FlushCommittedRect(RECT* accumulator, CTransform2D toAccumulator,
-                                    const RECT* clip);
+    // accumulator and empties them.
+    virtual void FlushCommittedRect(RECT* accumulator);
     // Gathers the subtree's committed areas into this node's committed
     // rectangle before a change, so the old pixels are redrawn.
-    virtual void BeginChange(const RECT* clip);
+    virtual void BeginChange();
 
     virtual void Deactivate();
     virtual void Activate();
@@ -166,11 +172,17 @@ public:
 
     bool GetDirtyFlag() const { return dirty_ != 0; }
     const RECT& GetDirtyRect() const { return dirtyRect_; }
+    // Where the node and the subtrees folded into it were drawn at the last
+    // commit, in screen coordinates, cut as the drawing was: the old pixels
+    // stay where they are whatever the node's ancestors do afterwards.
     const RECT& GetCommittedRect() const { return committedRect_; }
     const std::vector<RECT>& GetRedrawList() const { return redrawList_; }
     // Unites a rectangle (parent coordinates) into the dirty rectangle
     // without setting the dirty flag.
     void AddDirtyRect(const RECT& r);
+    // Unites a screen rectangle into the area submitted as new this frame;
+    // only while DirtyOwnArea runs.
+    void AddDrawnRect(const RECT& r);
 
     // Tree operations. AddChild inserts the child under the path (its last
     // component is the name) and hands owner and scene down the inserted
@@ -221,10 +233,9 @@ protected:
     // share of the pending pieces into the redraw list and, when opaque,
     // out of the pending list.
     void CullOwnArea(CTransform2D parent, std::vector<RECT>* pending, const RECT* clip);
-    // The clip, in the parent's coordinates, of the old area that a removed
-    // child leaves to be redrawn; null (the default) for none. A kind that
-    // has a clip stores it in *storage and answers storage.
-    virtual const RECT* RemovalClip(RECT* storage);
+    // SubmitDirtyRects' part for this node alone: its old and new screen
+    // areas, cut by the clip, go to the grid while the node is dirty.
+    void SubmitOwnArea(CDirtyRectGrid* grid, CTransform2D parent, const RECT* clip);
 
 private:
     // Calls visit (node) for every node the path reaches until one answers
@@ -247,6 +258,7 @@ private:
     double timeScale_;
     uint8_t dirty_;
     RECT dirtyRect_;
+    RECT drawnRect_;
     RECT committedRect_;
     std::vector<RECT> redrawList_;
     CScene* scene_;

@@ -1,7 +1,12 @@
 // The dirty side of CNode: recording changes, submitting the changed screen
 // areas, culling the pieces hidden behind opaque nodes, drawing the pieces
-// and committing. Rectangles a node keeps are in its parent's coordinates;
-// the redraw list is in screen coordinates.
+// and committing. The dirty rectangle a kind adds to is in the parent's
+// coordinates; the committed rectangle and the redraw list are in screen
+// coordinates. A turned picture is drawn zoomed by all its ancestors and then
+// turned by all of them, which no chain of rectangles mapped level by level
+// describes: so each node measures where it draws under the composed
+// transform when it submits, and that screen area is what is redrawn when
+// the pixels must go.
 #include "scene/dirty_rect_grid.h"
 #include "scene/drawn_node_rules.h"
 #include "scene/node.h"
@@ -18,8 +23,7 @@ void CNode::CullOccluded(CTransform2D parent, std::vector<RECT>* pending, const 
 void CNode::CullOwnArea(CTransform2D parent, std::vector<RECT>* pending, const RECT* clip) {
     if (!IsVisible(parent)) return;
     RECT area;
-    GetLocalRect(&area);
-    area = MapDrawnRect(parent, area);
+    GetDrawnRect(parent, &area);
     if (IsEmptyRect(area)) return;
     if (clip) {
         area = IntersectRects(area, *clip);
@@ -66,15 +70,26 @@ bool CNode::IsDirty() { return dirty_ != 0 || !IsEmptyRect(dirtyRect_); }
 
 void CNode::AddDirtyRect(const RECT& r) { dirtyRect_ = UniteRects(dirtyRect_, r); }
 
-void CNode::SubmitDirtyRects(CDirtyRectGrid* grid, CTransform2D parent, const RECT* clip) {
-    if (dirty_) {
-        DirtyOwnArea(parent, clip);
-        for (const RECT* own : {&committedRect_, &dirtyRect_}) {
-            if (IsEmptyRect(*own)) continue;
-            const RECT area = MapDrawnRect(parent, *own);
-            grid->AddRect(clip ? IntersectRects(area, *clip) : area);
-        }
+void CNode::AddDrawnRect(const RECT& r) { drawnRect_ = UniteRects(drawnRect_, r); }
+
+void CNode::GetDrawnRect(const CTransform2D& parent, RECT* out) {
+    GetLocalRect(out);
+    *out = MapDrawnRect(parent, *out);
+}
+
+void CNode::SubmitOwnArea(CDirtyRectGrid* grid, CTransform2D parent, const RECT* clip) {
+    if (!dirty_) return;
+    drawnRect_ = EmptyRect();
+    DirtyOwnArea(parent, clip);
+    if (!IsEmptyRect(dirtyRect_)) AddDrawnRect(MapDrawnRect(parent, dirtyRect_));
+    if (clip) drawnRect_ = IntersectRects(drawnRect_, *clip);
+    for (const RECT* area : {&committedRect_, &drawnRect_}) {
+        if (!IsEmptyRect(*area)) grid->AddRect(*area);
     }
+}
+
+void CNode::SubmitDirtyRects(CDirtyRectGrid* grid, CTransform2D parent, const RECT* clip) {
+    SubmitOwnArea(grid, parent, clip);
     const CTransform2D composed = ChildTransform(parent);
     VisitChildren([&](const std::string&, CNode* child) {
         child->SubmitDirtyRects(grid, composed, clip);
@@ -83,8 +98,9 @@ void CNode::SubmitDirtyRects(CDirtyRectGrid* grid, CTransform2D parent, const RE
 }
 
 void CNode::CommitDirty() {
-    if (dirty_) committedRect_ = dirtyRect_;
+    if (dirty_) committedRect_ = drawnRect_;
     dirtyRect_ = EmptyRect();
+    drawnRect_ = EmptyRect();
     dirty_ = 0;
     redrawList_.clear();
     VisitChildren([](const std::string&, CNode* child) {
@@ -93,19 +109,16 @@ void CNode::CommitDirty() {
     });
 }
 
-void CNode::FlushCommittedRect(RECT* accumulator, CTransform2D toAccumulator, const RECT* clip) {
-    BeginChange(nullptr);
+void CNode::FlushCommittedRect(RECT* accumulator) {
+    BeginChange();
     if (IsEmptyRect(committedRect_)) return;
-    const RECT old = MapDrawnRect(toAccumulator, committedRect_);
+    *accumulator = UniteRects(*accumulator, committedRect_);
     committedRect_ = EmptyRect();
-    *accumulator = UniteRects(*accumulator, clip ? IntersectRects(old, *clip) : old);
 }
 
-void CNode::BeginChange(const RECT* clip) {
-    CTransform2D own = GetPlacement();
-    const CTransform2D toParent = *GetTransform(&own);
+void CNode::BeginChange() {
     VisitChildren([&](const std::string&, CNode* child) {
-        child->FlushCommittedRect(&committedRect_, toParent, clip);
+        child->FlushCommittedRect(&committedRect_);
         return true;
     });
 }

@@ -117,6 +117,22 @@ void CPictureNode::GetLocalRect(RECT* out) {
     }
 }
 
+void CPictureNode::GetDrawnRect(const CTransform2D& parent, RECT* out) {
+    if (!GetSurface()) {
+        *out = EmptyRect();
+        return;
+    }
+    int width = 0;
+    int height = 0;
+    GetSize(&width, &height);
+    *out = ComposedBoxRect(*this, parent, width, height);
+    if (CScreenTransition* transition = transition_.Get()) {
+        RECT bounds;
+        transition->GetSurfaceBounds(&bounds, &GetPlacement(), GetSurface());
+        *out = UniteRects(*out, MapDrawnRect(parent, bounds));
+    }
+}
+
 bool CPictureNode::IsVisible(const CTransform2D& parent) { return IsDrawnVisible(*this, parent); }
 
 bool CPictureNode::IsOpaque(const CTransform2D& parent) {

@@ -51,6 +51,7 @@ public:
     // (0, 0, width, height) mapped by the own placement, united with the
     // transition's bounds when one is attached; empty without a picture.
     void GetLocalRect(RECT* out) override;
+    void GetDrawnRect(const CTransform2D& parent, RECT* out) override;
     // Composed opacity and zooms above 0.001.
     bool IsVisible(const CTransform2D& parent) override;
     // Unturned, at an opacity of 0.999 or more, with a picture without alpha

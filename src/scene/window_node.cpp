@@ -80,31 +80,11 @@ void CWindowNode::CullOccluded(CTransform2D parent, std::vector<RECT>* pending,
 }
 
 void CWindowNode::SubmitDirtyRects(CDirtyRectGrid* grid, CTransform2D parent, const RECT* clip) {
-    if (GetDirtyFlag()) {
-        DirtyOwnArea(parent, clip);
-        for (const RECT* own : {&GetCommittedRect(), &GetDirtyRect()}) {
-            if (IsEmptyRect(*own)) continue;
-            RECT area = *own;
-            parent.MapRect(area);
-            grid->AddRect(clip ? IntersectRects(area, *clip) : area);
-        }
-    }
+    SubmitOwnArea(grid, parent, clip);
     const RECT window = ScreenRect(parent, clip);
     const CTransform2D children = ChildTransform(parent);
     VisitChildren([&](const std::string&, CNode* child) {
         child->SubmitDirtyRects(grid, children, &window);
         return true;
     });
-}
-
-void CWindowNode::BeginChange(const RECT* clip) {
-    RECT window;
-    GetLocalRect(&window);
-    if (clip) window = IntersectRects(window, *clip);
-    CSceneNode::BeginChange(&window);
-}
-
-const RECT* CWindowNode::RemovalClip(RECT* storage) {
-    GetLocalRect(storage);
-    return storage;
 }

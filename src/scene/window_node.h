@@ -29,14 +29,9 @@ public:
     // The children cull inside the window's rectangle; the window takes
     // nothing from what lies beneath it.
     void CullOccluded(CTransform2D parent, std::vector<RECT>* pending, const RECT* clip) override;
-    // The window's own areas as any node's; the children's cut to the window.
+    // The window's own areas as any node's; the children's cut to the
+    // window, so the old areas they leave lie inside it too.
     void SubmitDirtyRects(CDirtyRectGrid* grid, CTransform2D parent, const RECT* clip) override;
-    // The children's old areas are gathered inside the window's rectangle.
-    void BeginChange(const RECT* clip) override;
-
-protected:
-    // A removed child's old area is cut to the window's rectangle.
-    const RECT* RemovalClip(RECT* storage) override;
 
 private:
     // The window's rectangle on the screen under the parent transform, cut

@@ -50,7 +50,8 @@ TEST_F(Redraw, MovingAGroupRedrawsItsChildrensOldAndNewPlaces) {
     second.ClearDraws();
 
     // The children's old areas are gathered into the group's committed
-    // rectangle, their bounding box (100, 100, 332, 332); the new areas are
+    // rectangle, their bounding box (100, 100, 332, 332); the new areas,
+    // committed where they were drawn on the screen, are
     // (110, 100, 142, 132) and (310, 300, 342, 332). The grid merges rows 1
     // to 3 into column 3 and row 4 on its own.
     group.SetPosition(10, 0);
@@ -59,7 +60,7 @@ TEST_F(Redraw, MovingAGroupRedrawsItsChildrensOldAndNewPlaces) {
     EXPECT_TRUE(RectsAre(Frame(), {{100, 100, 332, 300}, {100, 300, 342, 332}}));
     EXPECT_TRUE(RectsAre(first.Draws(), {{110, 100, 142, 132}}));
     EXPECT_TRUE(RectsAre(second.Draws(), {{310, 300, 342, 332}}));
-    EXPECT_TRUE(SameRect(first.GetCommittedRect(), {100, 100, 132, 132}));
+    EXPECT_TRUE(SameRect(first.GetCommittedRect(), {110, 100, 142, 132}));
     EXPECT_TRUE(SameRect(group.GetCommittedRect(), {0, 0, 0, 0}));
     EXPECT_TRUE(MatchesFullRedraw(root, target));
 }

@@ -95,16 +95,10 @@ protected:
 
     void RandomChange() {
         CNode* node = PickNode();
-        int action = node ? Random(0, 8) : 7;
+        const int action = node ? Random(0, 8) : 7;
         if (action == 8) {
             if (node->GetNodeKind() != kNodeKindWindow) AttachTransition(*node);
             return;
-        }
-        // Windows are not turned: the node base maps a child's rectangle
-        // through a turned parent by its corners' bounding box, which leaves
-        // out the pixel a corner lying exactly on a whole pixel paints.
-        if (node && node->GetNodeKind() == kNodeKindWindow && action == 3) {
-            action = 0;
         }
         switch (action) {
             case 0: node->SetPosition(Random(-40, 760) + Fraction(), Random(-40, 560) + Fraction()); break;

@@ -145,6 +145,19 @@ void CMaskNode::GetLocalRect(RECT* out) {
     GetPlacement().MapRect(*out);
 }
 
+void CMaskNode::GetDrawnRect(const CTransform2D& parent, RECT* out) {
+    int width = 0;
+    int height = 0;
+    GetSize(&width, &height);
+    *out = ComposedBoxRect(*this, parent, width, height);
+    if (CScreenTransition* transition = transition_.Get()) {
+        // Either road may draw, whichever the composed placement chooses.
+        RECT bounds;
+        transition->GetSurfaceBounds(&bounds, &GetPlacement(), &work_);
+        *out = UniteRects(*out, MapDrawnRect(parent, bounds));
+    }
+}
+
 CTransform2D* CMaskNode::GetTransform(CTransform2D* out) {
     *out = childrenFollow_ ? GetPlacement() : kIdentity;
     return out;
@@ -186,14 +199,21 @@ void CMaskNode::DrawRects(CMemorySurface& target, CTransform2D parent) {
     for (const RECT& piece : GetRedrawList()) DrawSelf(target, parent, &piece);
 }
 
+void CMaskNode::SubmitDirtyRects(CDirtyRectGrid* grid, CTransform2D parent, const RECT* clip) {
+    SubmitOwnArea(grid, parent, clip);
+    RECT area;
+    GetDrawnRect(parent, &area);
+    if (clip) area = IntersectRects(area, *clip);
+    const CTransform2D children = ChildTransform(parent);
+    VisitChildren([&](const std::string&, CNode* child) {
+        child->SubmitDirtyRects(grid, children, &area);
+        return true;
+    });
+}
+
 void CMaskNode::DirtyOwnArea(CTransform2D parent, const RECT*) { DirtyVisibleArea(*this, parent); }
 
 void CMaskNode::RemoveChildAt(ChildMap::iterator position) {
     CSceneNode::RemoveChildAt(position);
     composed_ = false;
-}
-
-const RECT* CMaskNode::RemovalClip(RECT* storage) {
-    GetLocalRect(storage);
-    return storage;
 }

@@ -40,6 +40,7 @@ public:
     // The mask picture's rectangle under the own placement, or the
     // transition's bounds of the work picture.
     void GetLocalRect(RECT* out) override;
+    void GetDrawnRect(const CTransform2D& parent, RECT* out) override;
     // The own placement when the children follow, else the identity.
     CTransform2D* GetTransform(CTransform2D* out) override;
     int GetNodeKind() override;
@@ -55,6 +56,9 @@ public:
     // The mask alone takes its pieces: the children never draw on screen.
     void CullOccluded(CTransform2D parent, std::vector<RECT>* pending, const RECT* clip) override;
     void DrawRects(CMemorySurface& target, CTransform2D parent) override;
+    // The children are seen only through the mask: what they submit is cut
+    // to the mask's drawn area, and so is what they leave when removed.
+    void SubmitDirtyRects(CDirtyRectGrid* grid, CTransform2D parent, const RECT* clip) override;
     void DirtyOwnArea(CTransform2D parent, const RECT* clip) override;
     // A removed child leaves the composition: it is made again.
     void RemoveChildAt(ChildMap::iterator position) override;
@@ -65,8 +69,6 @@ public:
 
 protected:
     CMaskNode(const CMaskNode& other);
-    // A removed child's old area is redrawn only inside the mask.
-    const RECT* RemovalClip(RECT* storage) override;
 
 private:
     // The children drawn into the cleared work picture, the mask as alpha.

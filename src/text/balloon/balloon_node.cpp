@@ -134,7 +134,7 @@ void CBalloonNode::Update(int milliseconds) {
         if (CNode* parent = GetParent()) parent->RemoveChild(this);
         return;
     }
-    if (step.beginChange) BeginChange(nullptr);
+    if (step.beginChange) BeginChange();
     if (step.invalidate) InvalidateAll();
     if (step.startTyping) TellText("Typing");
 }
