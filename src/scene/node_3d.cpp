@@ -73,7 +73,8 @@ void CNode3D::UpdateTransform(CTransform2D parent) {
         const CTransform2D t = ComposedPlacement(*this, parent);
         renderer_.SetCamera(kCameraPosition, CVector3(0, 0, static_cast<float>(t.rotation * kRadiansPerDegree)));
         renderer_.ResetFrame();
-        renderer_.Project(OriginCoordinate(t.x), OriginCoordinate(t.y));
+        origin_ = {OriginCoordinate(t.x), OriginCoordinate(t.y)};
+        renderer_.Project(origin_.x, origin_.y);
     }
     CSceneNode::UpdateTransform(parent);
 }
@@ -132,6 +133,18 @@ void CNode3D::GetLocalRect(RECT* out) {
     *out = RECT{r.left + x - 1, r.top + y - 1, r.right + x + 1, r.bottom + y + 1};
 }
 
+// The projection already holds the parent's place and turn and no zoom: the
+// drawn area is the projected one where it was projected, one pixel wider
+// all round for the edges the triangles' spans reach.
+void CNode3D::GetDrawnRect(const CTransform2D&, RECT* out) {
+    const RECT& r = renderer_.GetDirtyRect();
+    if (IsEmptyRect(r)) {
+        *out = EmptyRect();
+        return;
+    }
+    *out = RECT{r.left + origin_.x - 1, r.top + origin_.y - 1, r.right + origin_.x + 1, r.bottom + origin_.y + 1};
+}
+
 int CNode3D::GetNodeKind() { return kNodeKind3D; }
 
 bool CNode3D::IsVisible(const CTransform2D& parent) { return IsDrawnVisible(*this, parent); }
@@ -179,8 +192,8 @@ bool CNode3D::HitTestSelf(double x, double y, CTransform2D parent) {
     return x >= 0 && x < width && y >= 0 && y < height;
 }
 
-void CNode3D::DirtyOwnArea(CTransform2D, const RECT*) {
+void CNode3D::DirtyOwnArea(CTransform2D parent, const RECT*) {
     RECT area;
-    GetLocalRect(&area);
-    AddDirtyRect(area);
+    GetDrawnRect(parent, &area);
+    AddDrawnRect(area);
 }

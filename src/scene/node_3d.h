@@ -44,6 +44,7 @@ public:
     // The projected area at the node's position, one pixel wider on every
     // side for the truncation of the projection origin.
     void GetLocalRect(RECT* out) override;
+    void GetDrawnRect(const CTransform2D& parent, RECT* out) override;
     int GetNodeKind() override;
     bool IsVisible(const CTransform2D& parent) override;
     bool IsOpaque(const CTransform2D& parent) override;
@@ -68,6 +69,9 @@ private:
 
     std::string file_;
     CMeshRenderer renderer_;
+    // The screen point of the last projection, which the renderer's dirty
+    // rectangle is relative to.
+    POINT origin_ = {0, 0};
     std::unique_ptr<CMeshAction> positionAction_;
     std::unique_ptr<CMeshAction> zoomAction_;
     std::unique_ptr<CMeshAction> rotationAction_;

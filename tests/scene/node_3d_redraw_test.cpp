@@ -1,7 +1,7 @@
-// A turning, moving, growing and fading 3D object among rectangles: after
-// every frame the incrementally redrawn target equals a full redraw, so the
-// area the node reports covers everything it draws, before and after each
-// change.
+// A turning, moving, growing and fading 3D object among rectangles, held by
+// a group that moves, zooms and turns too: after every frame the
+// incrementally redrawn target equals a full redraw, so the area the node
+// reports covers everything it draws, before and after each change.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -28,6 +28,12 @@ protected:
 
     int Random(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
+    void NextFrame() {
+        root.Update(17);
+        root.UpdateTransform(CTransform2D(0, 0, 1, 1, 1, 0));
+        Frame();
+    }
+
     CTempFolder temp_;
     CBaseDirectoryScope base_{temp_.Path()};
     std::mt19937 random_{31};
@@ -36,12 +42,12 @@ protected:
 TEST_F(Node3DRedraw, IncrementalFramesEqualAFullRedraw) {
     AddRect(root, "Bottom", 0, 0, -1, 800, 600, 0x203040, true);
     AddRect(root, "Over", 300, 200, 5, 120, 90, 0x806040, false);
-    CNode3D& solid = Add(root, "Solid", new CNode3D(400, 300, 2, "obj/torus.lwo"));
+    CSceneNode& holder = Add(root, "Holder", new CSceneNode(0, 0, 2));
+    CNode3D& solid = Add(holder, "Solid", new CNode3D(400, 300, 2, "obj/torus.lwo"));
     ASSERT_GT(solid.GetMesh()->PolygonCount(), 0u);
-    const CTransform2D identity(0, 0, 1, 1, 1, 0);
-    for (int frame = 0; frame < 120; ++frame) {
+    for (int frame = 0; frame < 200; ++frame) {
         SCOPED_TRACE("frame " + std::to_string(frame));
-        switch (Random(0, 7)) {
+        switch (Random(0, 10)) {
             case 0: {
                 CRotate3DAnimator turn(Random(-180, 180), Random(-180, 180), Random(-90, 90), Random(0, 300),
                                        nullptr);
@@ -64,11 +70,42 @@ TEST_F(Node3DRedraw, IncrementalFramesEqualAFullRedraw) {
             case 4: solid.SetRotation(Random(-360, 360)); break;
             case 5: solid.SetOpacity(Random(0, 4) / 4.0); break;
             case 6: solid.SetZoom(Random(1, 8) / 4.0, Random(1, 8) / 4.0); break;
+            case 7: holder.SetPosition(Random(-200, 200) + Random(0, 3) / 4.0, Random(-150, 150)); break;
+            case 8: holder.SetZoom(Random(1, 8) / 4.0, Random(1, 8) / 4.0); break;
+            case 9: holder.SetRotation(Random(-180, 180) + Random(0, 3) / 4.0); break;
             default: break;
         }
-        root.Update(17);
-        root.UpdateTransform(identity);
-        Frame();
+        NextFrame();
+        ASSERT_TRUE(MatchesFullRedraw(root, target));
+    }
+}
+
+// The object is projected at its place on the screen, unzoomed: a zoomed
+// parent neither shrinks nor grows the area it is drawn in, and a turned
+// parent turns the place, not the area.
+TEST_F(Node3DRedraw, TheAreaUnderAZoomedOrTurnedParentIsWhereTheObjectIsDrawn) {
+    struct Case {
+        double zoomX, zoomY, turn;
+    };
+    const Case cases[] = {{0.5, 0.5, 0}, {2, 2, 0}, {1, 1, 90}, {0.5, 1.5, 30}};
+    AddRect(root, "Bottom", 0, 0, -1, 800, 600, 0x203040, true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE("zoom " + std::to_string(c.zoomX) + " x " + std::to_string(c.zoomY) + ", turn " +
+                     std::to_string(c.turn));
+        CSceneNode& holder = Add(root, "Holder", new CSceneNode(400, 300, 2));
+        holder.SetZoom(c.zoomX, c.zoomY);
+        holder.SetRotation(c.turn);
+        CNode3D& solid = Add(holder, "Solid", new CNode3D(60, 40, 0, "obj/torus.lwo"));
+        NextFrame();
+        ASSERT_TRUE(MatchesFullRedraw(root, target));
+        solid.SetPosition(-80, 20);
+        NextFrame();
+        ASSERT_TRUE(MatchesFullRedraw(root, target));
+        holder.SetPosition(300, 250);
+        NextFrame();
+        ASSERT_TRUE(MatchesFullRedraw(root, target));
+        root.RemoveAt("Holder");
+        NextFrame();
         ASSERT_TRUE(MatchesFullRedraw(root, target));
     }
 }
