@@ -9,6 +9,7 @@
 
 #include "chapter_game.h"
 #include "demo_colours.h"
+#include "support/real_cursor.h"
 
 namespace {
 
@@ -80,6 +81,8 @@ TEST_F(DemoChoiceProcessTest, ThePointerLeavingTheWindowTakesTheFocusAway) {
     ASSERT_TRUE(HoverUntil(window, kLake, [](const std::vector<Color32>& s) { return PixelAt(s, kLake) == kDemoLake; }));
     // Out beside the window: both choices wait dimmed again.
     EXPECT_TRUE(LeaveUntil(window, BesideWindow(window), ChoicesShown));
+    // The tests that follow start with the cursor on a game's window.
+    PlaceCursor(window, kLake.x, kLake.y);
 }
 
 }  // namespace
