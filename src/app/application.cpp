@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "platform/message_box.h"
+
 namespace {
 CApplication* g_application = nullptr;
 CDisplayDevice* g_displayDevice = nullptr;
@@ -39,10 +41,12 @@ int CApplication::Run() {
     }
     SetApplication(this);
     AddAppMessageListener(this);
+    SetErrorBoxOwner(window_.Handle());
     // Stops being current on every way out, also when an error unwinds.
     struct CurrentScope {
         CApplication* application;
         ~CurrentScope() {
+            SetErrorBoxOwner(nullptr);
             RemoveAppMessageListener(application);
             ClearApplication();
         }

@@ -3,3 +3,5 @@
 #include "app/application.h"
 
 POINT GetCursorClientPos() { return GetCursorClientPos(GetMainWindowHandle(), IsFullScreen()); }
+
+bool IsCursorOnClientArea() { return IsCursorOnClientArea(GetMainWindowHandle(), IsFullScreen()); }

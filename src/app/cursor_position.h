@@ -7,3 +7,5 @@
 
 // Over the current application's main window and screen mode.
 POINT GetCursorClientPos();
+// Whether the cursor lies on the main window's client area.
+bool IsCursorOnClientArea();

@@ -29,7 +29,8 @@ CMainWindow::CMainWindow()
       hasMenuResource_(false),
       restylePending_(false),
       minimised_(false),
-      fullScreen_(false) {}
+      fullScreen_(false),
+      trackingLeave_(false) {}
 
 CMainWindow::~CMainWindow() {
     broadcaster_.RemoveListener(this);
@@ -168,6 +169,17 @@ int CMainWindow::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam)
             if (wParam) {
                 minimised_ = false;
             }
+            return 0;
+        case WM_MOUSEMOVE:
+            // Mouse moves stop at the client area's edge; the system's leave
+            // message tells the listeners that the pointer went out.
+            if (!trackingLeave_) {
+                TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, handle_, 0};
+                trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+            }
+            return 0;
+        case WM_MOUSELEAVE:
+            trackingLeave_ = false;
             return 0;
         case WM_MOVING:
             // In full screen the window cannot be dragged.

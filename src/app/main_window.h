@@ -62,6 +62,8 @@ private:
     bool restylePending_;
     bool minimised_;
     bool fullScreen_;
+    // A leave message has been asked for since the pointer last came in.
+    bool trackingLeave_;
     CCriticalSection lock_;
 };
 

@@ -6,3 +6,10 @@ POINT GetCursorClientPos(HWND window, bool fullScreen) {
     if (!fullScreen && window) ScreenToClient(window, &p);
     return p;
 }
+
+bool IsCursorOnClientArea(HWND window, bool fullScreen) {
+    if (!window) return true;
+    const POINT p = GetCursorClientPos(window, fullScreen);
+    RECT client;
+    return GetClientRect(window, &client) && PtInRect(&client, p);
+}

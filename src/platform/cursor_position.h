@@ -8,3 +8,6 @@
 // returned. The game's own window is filled in by the app layer's
 // GetCursorClientPos().
 POINT GetCursorClientPos(HWND window, bool fullScreen);
+// Whether that position lies on the window's client area; without a window,
+// always.
+bool IsCursorOnClientArea(HWND window, bool fullScreen);

@@ -67,7 +67,7 @@ void ErrorReport(ErrorKind kind, int module, int place, long code) {
 }
 
 void ShowErrorBox(const ErrorBox& box) {
-    MessageBoxA(nullptr, box.text.c_str(), box.caption.c_str(),
+    MessageBoxA(GetErrorBoxOwner(), box.text.c_str(), box.caption.c_str(),
                 MB_ICONHAND | MB_SYSTEMMODAL | MB_SETFOREGROUND);
 }
 

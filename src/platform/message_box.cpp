@@ -2,6 +2,7 @@
 
 namespace {
 MessageBoxFunction g_function = SystemMessageBox;
+HWND g_errorBoxOwner = nullptr;
 }  // namespace
 
 int SystemMessageBox(const MessageBoxRequest& request) {
@@ -28,3 +29,7 @@ MessageBoxFunction SetMessageBoxFunction(MessageBoxFunction function) {
     g_function = function ? function : SystemMessageBox;
     return previous;
 }
+
+void SetErrorBoxOwner(HWND owner) { g_errorBoxOwner = owner; }
+
+HWND GetErrorBoxOwner() { return g_errorBoxOwner; }

@@ -29,3 +29,10 @@ int SystemMessageBox(const MessageBoxRequest& request);
 int ShowMessageBox(const MessageBoxRequest& request);
 // Installs a function (null: SystemMessageBox again); the previous one.
 MessageBoxFunction SetMessageBoxFunction(MessageBoxFunction function);
+
+// The window that the fatal error boxes belong to; null (none) until the
+// application sets its main window. A box that belongs to the window stays
+// above it even when the window is raised while the box is up, as a topmost
+// window is: a box without an owner can end up beneath it, unpainted.
+void SetErrorBoxOwner(HWND owner);
+HWND GetErrorBoxOwner();

@@ -174,6 +174,7 @@ int CButtonNode::HandleMessage(HWND, UINT message, WPARAM, LPARAM) {
     }
     switch (message) {
         case WM_MOUSEMOVE:
+        case WM_MOUSELEAVE:
             EvaluateHover();
             return 0;
         case WM_LBUTTONDOWN: {

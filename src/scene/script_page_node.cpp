@@ -20,6 +20,7 @@ bool IsClickOrKey(UINT message) {
         case WM_KEYDOWN:
         case WM_KEYUP:
         case WM_MOUSEMOVE:
+        case WM_MOUSELEAVE:
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_RBUTTONDOWN:

@@ -70,6 +70,7 @@ CScene::CScene(const CScene& other)
       changedArea_(other.changedArea_),
       previousChangedArea_(other.previousChangedArea_),
       cursor_(other.cursor_),
+      cursorOnClient_(other.cursorOnClient_),
       hoverPath_(other.hoverPath_),
       hoverKnown_(other.hoverKnown_) {
     // The copied nodes belong to this scene: links first, so the children
@@ -88,7 +89,8 @@ int CScene::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 int CScene::HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_MOUSEMOVE) TakeCursor();
+    // The system's leave message is the move that took the pointer out.
+    if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) TakeCursor();
     return CMessageBroadcaster::HandleMessage(window, message, wParam, lParam);
 }
 
@@ -148,7 +150,7 @@ void CScene::Pause() {
 void CScene::Resume() {
     Reattach();
     canvas_->Activate();
-    cursor_ = GetCursorClientPos();
+    ReadCursor();
 }
 
 void CScene::Invalidate() { canvas_->InvalidateAll(); }
@@ -222,7 +224,8 @@ void CScene::RunScript(int ms) {
 void CScene::GetHoverPath(std::string* out) {
     if (!hoverKnown_) {
         hoverPath_.clear();
-        canvas_->HitTestPath(cursor_.x, cursor_.y, kIdentity, &hoverPath_);
+        // A pointer off the client area is over nothing of the picture.
+        if (cursorOnClient_) canvas_->HitTestPath(cursor_.x, cursor_.y, kIdentity, &hoverPath_);
         hoverKnown_ = true;
     }
     *out = hoverPath_;
@@ -231,7 +234,12 @@ void CScene::GetHoverPath(std::string* out) {
 void CScene::TakeCursor() {
     hoverPath_.clear();
     hoverKnown_ = false;
+    ReadCursor();
+}
+
+void CScene::ReadCursor() {
     cursor_ = GetCursorClientPos();
+    cursorOnClient_ = IsCursorOnClientArea();
 }
 
 void CScene::SetScriptEnabled(bool enabled) {

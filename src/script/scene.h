@@ -135,6 +135,8 @@ protected:
 private:
     // Forgets the hover path and reads the cursor position.
     void TakeCursor();
+    // The cursor's position and whether it lies on the client area.
+    void ReadCursor();
 
     std::unique_ptr<CColorNode> canvas_;
     CScriptCache scripts_;
@@ -150,6 +152,7 @@ private:
     RECT changedArea_;
     RECT previousChangedArea_;
     POINT cursor_;
+    bool cursorOnClient_ = false;
     std::string hoverPath_;
     bool hoverKnown_ = false;
 };

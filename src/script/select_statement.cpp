@@ -73,7 +73,8 @@ bool CSelectStatement::IsInstant() const { return false; }
 int CSelectStatement::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM) {
     if (state_ != State::kWaiting || !listening_) return 0;
     switch (message) {
-        case WM_MOUSEMOVE: SetFocus(ChoiceAtCursor()); return 0;
+        case WM_MOUSEMOVE:
+        case WM_MOUSELEAVE: SetFocus(ChoiceAtCursor()); return 0;
         case WM_LBUTTONDOWN: return Select(ChoiceAtCursor()) ? 1 : 0;
         case WM_KEYDOWN: break;
         default: return 0;
@@ -95,6 +96,7 @@ int CSelectStatement::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM) {
 }
 
 std::string CSelectStatement::ChoiceAtCursor() const {
+    if (!IsCursorOnClientArea()) return std::string();
     const POINT cursor = GetCursorClientPos();
     std::string path;
     if (!root_->HitTestPath(cursor.x, cursor.y, CTransform2D(0, 0, 1, 1, 1, 0), &path)) return std::string();

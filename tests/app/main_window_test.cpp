@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/application.h"
+#include "support/real_cursor.h"
 #include "support/test_application.h"
 
 namespace {
@@ -135,6 +136,47 @@ TEST(MainWindow, SizeAndActivationMessagesFollowTheMinimisedState) {
         SendMessageA(window, WM_SIZE, SIZE_MINIMIZED, 0);
         SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 600));
         EXPECT_FALSE(main.IsMinimised());
+    });
+}
+
+// Counts the leave messages the window hands its listeners.
+class CLeaveCounter : public CMessageListener {
+public:
+    int HandleMessage(HWND, UINT message, WPARAM, LPARAM) override {
+        if (message == WM_MOUSELEAVE) ++leaves;
+        return 0;
+    }
+    int leaves = 0;
+};
+
+// Waits, pumping the window's messages, until the counter has heard of a
+// leave; false after two seconds.
+bool PumpUntilLeave(TestApplication& app, const CLeaveCounter& counter) {
+    const DWORD start = GetTickCount();
+    while (counter.leaves == 0 && GetTickCount() - start < 2000) {
+        app.PumpMessages();
+        Sleep(10);
+    }
+    return counter.leaves != 0;
+}
+
+TEST(MainWindow, APointerThatMovedInAndLeavesTheClientAreaReachesTheListenersAsALeave) {
+    RunWith(kCaptionedWindowStyle, [](TestApplication& app, HWND window) {
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+        CLeaveCounter counter;
+        app.MainWindow().Broadcaster().AddListener(&counter);
+        // Out over the caption and over the desktop beside the window: each
+        // time after a move inside, the listeners hear of one leave.
+        for (POINT outside : {POINT{400, -5}, POINT{-30, 300}}) {
+            counter.leaves = 0;
+            ASSERT_TRUE(PlaceCursor(window, 400, 300));
+            SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(400, 300));
+            app.PumpMessages();
+            EXPECT_EQ(counter.leaves, 0);
+            ASSERT_TRUE(PlaceCursor(window, outside.x, outside.y));
+            EXPECT_TRUE(PumpUntilLeave(app, counter)) << outside.x << ", " << outside.y;
+        }
+        app.MainWindow().Broadcaster().RemoveListener(&counter);
     });
 }
 

@@ -57,3 +57,17 @@ bool HoverUntil(HWND window, POINT p, const ScreenTest& test) {
         return false;
     });
 }
+
+POINT BesideWindow(HWND window) {
+    RECT outer;
+    GetWindowRect(window, &outer);
+    // Right of the window where the screen leaves room, else below it.
+    POINT p = {outer.right + 20, (outer.top + outer.bottom) / 2};
+    if (p.x >= GetSystemMetrics(SM_CXSCREEN)) p = {(outer.left + outer.right) / 2, outer.bottom + 20};
+    ScreenToClient(window, &p);
+    return p;
+}
+
+bool LeaveUntil(HWND window, POINT outside, const ScreenTest& test) {
+    return PlaceCursor(window, outside.x, outside.y) && WaitUntilScreen(window, test);
+}

@@ -62,6 +62,12 @@ void PressKey(HWND window, WPARAM key);
 // moved until the test holds (the display server may report an earlier
 // cursor position a moment later). False on a time-out.
 bool HoverUntil(HWND window, POINT p, const ScreenTest& test);
+// A point of the desktop beside the window, in its client coordinates.
+POINT BesideWindow(HWND window);
+// The real cursor put on a point off the client area (in client
+// coordinates), with no message from the test: the game has to find out
+// itself that the pointer left. False when the test never holds.
+bool LeaveUntil(HWND window, POINT outside, const ScreenTest& test);
 // The pixel of a screen read at a point, 0 for an empty read.
 inline Color32 PixelAt(const std::vector<Color32>& shown, POINT p) {
     return shown.empty() ? 0 : shown[p.y * 800 + p.x];

@@ -1,13 +1,15 @@
 // The demo's choice chapter played by the game program itself, the story
 // archive holding the chapter alone: one run chooses "Lake" by moving the
 // mouse onto it and clicking, a second chooses "Hill" with the arrow keys
-// and Return; the window then shows the branch's picture.
+// and Return; the window then shows the branch's picture. A pointer that
+// leaves the window lets go of the choice under it.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "chapter_game.h"
 #include "demo_colours.h"
+#include "support/real_cursor.h"
 
 namespace {
 
@@ -68,6 +70,19 @@ TEST_F(DemoChoiceProcessTest, TheKeysChooseTheHill) {
     }));
     PressKey(window, VK_RETURN);
     EXPECT_TRUE(WaitUntilScreen(window, [](const std::vector<Color32>& s) { return BranchShown(s, kDemoSummit); }));
+}
+
+// Kept last: the keys test has always run with the cursor that the mouse
+// test left on a choice, and this one leaves it beside the window.
+TEST_F(DemoChoiceProcessTest, ThePointerLeavingTheWindowTakesTheFocusAway) {
+    const HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntilScreen(window, ChoicesShown));
+    ASSERT_TRUE(HoverUntil(window, kLake, [](const std::vector<Color32>& s) { return PixelAt(s, kLake) == kDemoLake; }));
+    // Out beside the window: both choices wait dimmed again.
+    EXPECT_TRUE(LeaveUntil(window, BesideWindow(window), ChoicesShown));
+    // The tests that follow start with the cursor on a game's window.
+    PlaceCursor(window, kLake.x, kLake.y);
 }
 
 }  // namespace

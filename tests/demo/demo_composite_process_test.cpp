@@ -2,7 +2,8 @@
 // archive holding the chapter alone: the framed panel, the porthole mask
 // and the button shown; the real cursor over the invisible hit area lights
 // the bell, over the standard button its "Highlight" picture; a click on the
-// button flashes its "Down" picture and its "OnDown" page turns the lamp on.
+// button flashes its "Down" picture and its "OnDown" page turns the lamp on;
+// the real cursor leaving the window turns the bell and the highlight off.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -23,6 +24,8 @@ constexpr POINT kBell = {670, 90};
 constexpr POINT kPanel = {60, 180};
 constexpr POINT kPortholeMiddle = {430, 115};
 constexpr POINT kPortholeCorner = {333, 43};
+// Off the client area over the window's menu bar.
+constexpr POINT kOverMenuBar = {380, -10};
 
 uint32_t Red(Color32 c) { return (c >> 16) & 0xFF; }
 
@@ -53,6 +56,22 @@ TEST(DemoCompositeProcessTest, TheCursorLightsTheBellAndTheButtonAndAClickTurnsT
     EXPECT_TRUE(WaitUntilScreen(window, [](const std::vector<Color32>& s) {
         return PixelAt(s, kButton) == kDemoBeam && PixelAt(s, kLamp) == kDemoLamp;
     }));
+    EXPECT_FALSE(game.ErrorBoxShown());
+}
+
+TEST(DemoCompositeProcessTest, ThePointerLeavingTheWindowTurnsTheBellAndTheButtonOff) {
+    CChapterGame game{"composite"};
+    const HWND window = game.Start();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntilScreen(window, StageShown));
+    for (POINT outside : {BesideWindow(window), kOverMenuBar}) {
+        ASSERT_TRUE(HoverUntil(window, kBell, [](const std::vector<Color32>& s) { return PixelAt(s, kBell) == kDemoBell; }));
+        EXPECT_TRUE(LeaveUntil(window, outside, [](const std::vector<Color32>& s) { return PixelAt(s, kBell) == kStage; }))
+            << outside.x << ", " << outside.y;
+        ASSERT_TRUE(HoverUntil(window, kButton, [](const std::vector<Color32>& s) { return PixelAt(s, kButton) == kDemoBeam; }));
+        EXPECT_TRUE(LeaveUntil(window, outside, [](const std::vector<Color32>& s) { return PixelAt(s, kButton) == kDemoKnob; }))
+            << outside.x << ", " << outside.y;
+    }
     EXPECT_FALSE(game.ErrorBoxShown());
 }
 

@@ -66,17 +66,31 @@ DWORD CGameProcess::WaitForExit(DWORD timeoutMs) const {
     return code;
 }
 
-std::vector<Color32> ReadScreenOf(HWND window) {
+std::vector<Color32> ReadScreen(const RECT& area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
     CMemorySurface copy;
     copy.SetUseDibSection(true);
-    if (copy.Create(kWidth, kHeight) != 0) return {};
-    POINT origin = {0, 0};
-    ClientToScreen(window, &origin);
+    if (width <= 0 || height <= 0 || copy.Create(width, height) != 0) return {};
     HDC screen = GetDC(nullptr);
-    BitBlt(copy.GetDC(), 0, 0, kWidth, kHeight, screen, origin.x, origin.y, SRCCOPY);
+    BitBlt(copy.GetDC(), 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     ReleaseDC(nullptr, screen);
     GdiFlush();
-    std::vector<Color32> pixels(copy.GetPixels(), copy.GetPixels() + kWidth * kHeight);
+    std::vector<Color32> pixels(copy.GetPixels(), copy.GetPixels() + width * height);
     for (Color32& pixel : pixels) pixel &= 0xFFFFFF;
     return pixels;
+}
+
+std::vector<Color32> ReadScreenOf(HWND window) {
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    return ReadScreen(RECT{origin.x, origin.y, origin.x + kWidth, origin.y + kHeight});
+}
+
+std::vector<Color32> ReadClientOf(HWND window, SIZE* size) {
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    *size = SIZE{client.right - client.left, client.bottom - client.top};
+    return ReadScreen(client);
 }

@@ -33,5 +33,11 @@ private:
     PROCESS_INFORMATION info_ = {};
 };
 
-// The window's 800 x 600 client area as the screen shows it, 0x00RRGGBB.
+// A rectangle of the screen as it is shown, row by row, 0x00RRGGBB; empty
+// when it cannot be read.
+std::vector<Color32> ReadScreen(const RECT& area);
+// The window's 800 x 600 client area as the screen shows it.
 std::vector<Color32> ReadScreenOf(HWND window);
+// The client area of a window of any size as the screen shows it (a message
+// box's face), and its size.
+std::vector<Color32> ReadClientOf(HWND window, SIZE* size);

@@ -55,4 +55,28 @@ TEST(CursorPosition, ClientCoordinatesInAWindowScreenCoordinatesInFullScreen) {
     EXPECT_EQ(none.y, 70);
 }
 
+TEST(CursorPosition, OnTheClientAreaOnlyInsideTheWindowsClientRectangle) {
+    PlacedWindow window(100, 50);
+    ASSERT_NE(window.Handle(), nullptr);
+    struct Case {
+        POINT screen;
+        bool fullScreen;
+        bool onClient;
+    };
+    // The window's client area covers the screen's (100, 50) to (300, 150);
+    // in full screen the screen's (0, 0) to (200, 100).
+    const Case cases[] = {
+        {{100, 50}, false, true},  {{299, 149}, false, true}, {{300, 70}, false, false},
+        {{130, 150}, false, false}, {{99, 70}, false, false},  {{130, 49}, false, false},
+        {{199, 99}, true, true},   {{250, 70}, true, false},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(SetCursorPos(c.screen.x, c.screen.y));
+        EXPECT_EQ(IsCursorOnClientArea(window.Handle(), c.fullScreen), c.onClient)
+            << c.screen.x << ", " << c.screen.y << (c.fullScreen ? " full screen" : "");
+    }
+    // Without a window the whole screen counts.
+    EXPECT_TRUE(IsCursorOnClientArea(nullptr, false));
+}
+
 }  // namespace

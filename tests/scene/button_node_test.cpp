@@ -96,6 +96,12 @@ protected:
         EXPECT_TRUE(PlaceCursor(window, x, y));
         hostPointer->HandleMessage(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
     }
+    // Puts the cursor there, off the window, and hands the scene the
+    // system's leave message.
+    void LeaveTo(int x, int y) {
+        EXPECT_TRUE(PlaceCursor(window, x, y));
+        EXPECT_EQ(hostPointer->HandleMessage(window, WM_MOUSELEAVE, 0, 0), 0);
+    }
     // The cursor is put there first when it is elsewhere.
     int Send(UINT message, int x, int y) {
         POINT now;
@@ -147,6 +153,29 @@ TEST_F(ButtonNodes, APressOnItAndAReleaseOutsideGiveDownAndUp) {
         EXPECT_EQ(Send(WM_LBUTTONUP, 120, 120), 0);
         EXPECT_EQ(Take(), (Log{"1 hover"}));
         EXPECT_EQ(ReadScriptVariable("@2"), 0);
+    });
+}
+
+TEST_F(ButtonNodes, APointerLeavingTheClientAreaLeavesEveryButton) {
+    Run([&] {
+        AddButton("Btn1", 100, 100, 1);
+        // Btn2 sticks out over the window's left edge.
+        AddButton("Btn2", -50, 200, 2);
+        Take();
+        MoveTo(120, 120);
+        LeaveTo(-30, 120);
+        EXPECT_EQ(Take(), (Log{"1 hover", "1 outside"}));
+        // Off the client area, over the part of Btn2 that is not shown.
+        MoveTo(20, 210);
+        LeaveTo(-30, 210);
+        EXPECT_EQ(Take(), (Log{"2 hover", "2 outside"}));
+        // A press there, held while the pointer goes out: moves outside hover
+        // nothing either.
+        MoveTo(20, 210);
+        EXPECT_EQ(Send(WM_LBUTTONDOWN, 20, 210), 1);
+        Send(WM_MOUSEMOVE, -30, 210);
+        EXPECT_EQ(Send(WM_LBUTTONUP, -30, 210), 1);
+        EXPECT_EQ(Take(), (Log{"2 hover", "2 down @2=1", "2 outside", "2 up @3=1"}));
     });
 }
 

@@ -154,6 +154,26 @@ TEST_F(SelectTest, TheMouseFocusesAndPicksAChoice) {
     });
 }
 
+TEST_F(SelectTest, APointerLeavingTheClientAreaTakesTheFocusAway) {
+    InWindow(window, [&] {
+        OpenScene(kYesNo);
+        AddChoice("Yes", 100, 100);
+        // "No" sticks out over the window's left edge.
+        AddChoice("No", -60, 300);
+        host.Update(17);
+
+        Send(WM_MOUSEMOVE, 120, 120);
+        Send(WM_MOUSELEAVE, -30, 120);
+        EXPECT_EQ(Take(), (std::vector<std::string>{"Yes SetFocus", "Yes KillFocus"}));
+        // Off the client area, over the part of "No" that is not shown.
+        Send(WM_MOUSEMOVE, 10, 310);
+        Send(WM_MOUSELEAVE, -30, 310);
+        EXPECT_EQ(Take(), (std::vector<std::string>{"No SetFocus", "No KillFocus"}));
+        EXPECT_EQ(Send(WM_LBUTTONDOWN, -30, 310), 0);
+        EXPECT_TRUE(Take().empty());
+    });
+}
+
 TEST_F(SelectTest, TheKeyboardMovesTheFocusAndPicksIt) {
     InWindow(window, [&] {
         OpenScene(kYesNo);

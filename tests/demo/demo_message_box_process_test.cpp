@@ -1,0 +1,112 @@
+// The game program's message boxes as a player sees them: the exit question
+// over the demo's first picture shows its face with dark text on it, and the
+// game's picture around the box stays as it was; the error box of a start
+// without a story comes up above the game's window.
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <vector>
+
+#include "process_steps.h"
+
+namespace {
+
+// A channel sum below this is text, above the other one the box's face.
+constexpr uint32_t kDarkSum = 3 * 0x60;
+constexpr uint32_t kLightSum = 3 * 0xC0;
+
+uint32_t ChannelSum(Color32 c) { return ((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF); }
+
+// The box's face is mostly light, and its upper half, where the text is
+// (the buttons are below it), carries dark strokes.
+bool FaceShowsText(HWND box) {
+    SIZE size;
+    const std::vector<Color32> face = ReadClientOf(box, &size);
+    if (face.empty()) return false;
+    size_t textDark = 0;
+    size_t light = 0;
+    for (size_t i = 0; i < face.size(); ++i) {
+        const uint32_t sum = ChannelSum(face[i]);
+        if (sum < kDarkSum && static_cast<LONG>(i / size.cx) < size.cy / 2) ++textDark;
+        if (sum > kLightSum) ++light;
+    }
+    return light * 2 > face.size() && textDark >= 150;
+}
+
+bool WaitUntilFaceShowsText(HWND box) {
+    const DWORD start = GetTickCount();
+    while (!FaceShowsText(box)) {
+        if (GetTickCount() - start >= kShownMs) return false;
+        Sleep(kPollMs);
+    }
+    return true;
+}
+
+// The probes of the game window that the box does not cover.
+std::vector<DemoProbe> ProbesBesideBox(HWND window, HWND box, const DemoProbe* probes, size_t count) {
+    RECT covered;
+    GetWindowRect(box, &covered);
+    std::vector<DemoProbe> beside;
+    for (size_t i = 0; i < count; ++i) {
+        POINT p = {probes[i].x, probes[i].y};
+        ClientToScreen(window, &p);
+        if (!PtInRect(&covered, p)) beside.push_back(probes[i]);
+    }
+    return beside;
+}
+
+TEST(DemoMessageBoxProcess, TheExitQuestionShowsItsTextOverTheGamesPicture) {
+    CChapterGame game;
+    const HWND window = game.Start();
+    ASSERT_NE(window, nullptr);
+    const CGameProcess& process = game.Process();
+    ASSERT_EQ(WaitUntilShown(window, kFirstWait, std::size(kFirstWait)), "");
+
+    PressKey(window, VK_ESCAPE);
+    const HWND box = process.WaitForWindow("#32770", kStartMs);
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(WaitUntilFaceShowsText(box));
+    const std::vector<DemoProbe> beside = ProbesBesideBox(window, box, kFirstWait, std::size(kFirstWait));
+    ASSERT_FALSE(beside.empty());
+    EXPECT_EQ(Mismatches(window, beside.data(), beside.size()), "");
+
+    // "No" keeps the game; the question asked again, "Yes" ends it.
+    PostMessageA(box, WM_COMMAND, IDNO, 0);
+    EXPECT_EQ(process.WaitForExit(1000), static_cast<DWORD>(STILL_ACTIVE));
+    PressKey(window, VK_ESCAPE);
+    const HWND again = process.WaitForWindow("#32770", kStartMs);
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(WaitUntilFaceShowsText(again));
+    PostMessageA(again, WM_COMMAND, IDYES, 0);
+    EXPECT_EQ(process.WaitForExit(kStartMs), 0u);
+}
+
+// Whether the box lies above the window: the window comes after it in the
+// order of the top-level windows.
+bool Above(HWND box, HWND window) {
+    for (HWND w = GetWindow(box, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == window) return true;
+    }
+    return false;
+}
+
+// The window made topmost by Start while the game is still starting raises
+// it when the box's own loop runs: the box has to stay above it all the same.
+TEST(DemoMessageBoxProcess, AnErrorAtTheStartComesUpAboveTheGameWindow) {
+    CChapterGame game;
+    ASSERT_TRUE(DeleteFileA((game.Path() + "S.dat").c_str()));
+    const HWND window = game.Start();
+    ASSERT_NE(window, nullptr);
+    const CGameProcess& process = game.Process();
+
+    const HWND box = process.WaitForWindow("#32770", kStartMs);
+    ASSERT_NE(box, nullptr);
+    // Long enough for the pending raise to have been handled.
+    Sleep(1000);
+    EXPECT_TRUE(Above(box, window));
+
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(process.WaitForExit(kStartMs), 0u);
+}
+
+}  // namespace
