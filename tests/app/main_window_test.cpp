@@ -138,4 +138,27 @@ TEST(MainWindow, SizeAndActivationMessagesFollowTheMinimisedState) {
     });
 }
 
+// The caption's minimise, maximise and close buttons are the glyphs "0", "1"
+// and "r" of the Marlett symbol font, asked for by name in the default
+// character set: without that face they come out as those letters.
+TEST(MainWindow, CaptionButtonsFindTheMarlettSymbolFont) {
+    LOGFONTA request = {};
+    request.lfHeight = -GetSystemMetrics(SM_CYCAPTION);
+    request.lfCharSet = DEFAULT_CHARSET;
+    lstrcpyA(request.lfFaceName, "Marlett");
+    HFONT font = CreateFontIndirectA(&request);
+    ASSERT_NE(font, nullptr);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, font);
+    char face[LF_FACESIZE] = {};
+    GetTextFaceA(dc, LF_FACESIZE, face);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(font);
+    EXPECT_STREQ(face, "Marlett");
+    EXPECT_EQ(metrics.tmCharSet, SYMBOL_CHARSET);
+}
+
 }  // namespace
