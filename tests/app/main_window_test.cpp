@@ -180,4 +180,25 @@ TEST(MainWindow, APointerThatMovedInAndLeavesTheClientAreaReachesTheListenersAsA
     });
 }
 
+// The caption's minimise, maximise and close buttons are the glyphs "0", "1"
+// and "r" of the Marlett symbol font, asked for by name in the default
+// character set: without that face they come out as those letters. A stand-in
+// face still answers to the name asked for, so the character set tells.
+TEST(MainWindow, CaptionButtonsFindTheMarlettSymbolFont) {
+    LOGFONTA request = {};
+    request.lfHeight = -GetSystemMetrics(SM_CYCAPTION);
+    request.lfCharSet = DEFAULT_CHARSET;
+    lstrcpyA(request.lfFaceName, "Marlett");
+    HFONT font = CreateFontIndirectA(&request);
+    ASSERT_NE(font, nullptr);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(font);
+    EXPECT_EQ(metrics.tmCharSet, SYMBOL_CHARSET);
+}
+
 }  // namespace
