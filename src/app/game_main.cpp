@@ -55,6 +55,7 @@ CGameMain::CGameMain(CApplication* application, const CGameServices& services)
       application_(application),
       started_(false),
       active_(false),
+      startupScreen_(FontLineDrawer()),
       display_(kFrameWidth, kFrameHeight, *services.displayDriver, *services.clock,
                *services.cursor),
       lastFrameTime_(0),
@@ -119,7 +120,7 @@ bool CGameMain::Start() {
 
 void CGameMain::RunDiagnosis() {
     CWindowDc dc(application_->MainWindow().Handle());
-    CSystemDiagnosis diagnosis(machine_, clock_, FontLineDrawer());
+    CSystemDiagnosis diagnosis(machine_, clock_, startupScreen_);
     if (GetConfig().IsDiagnosis()) {
         diagnosis.RunStartupChecks(dc.Get());
         WriteDiagnosisReport(kDiagnosisReportPath, machine_);

@@ -13,6 +13,7 @@
 
 #include "app/display_device.h"
 #include "app/game_services.h"
+#include "app/startup_screen.h"
 #include "media/noise_cut_buffer.h"
 #include "platform/frame_limiter.h"
 #include "platform/message_listener.h"
@@ -112,6 +113,8 @@ private:
     CApplication* application_;
     bool started_;
     bool active_;
+    // Painted until the game has started.
+    CStartupScreen startupScreen_;
     CDisplayDevice display_;
     CNoiseCutBuffer noiseCut_;
     uint32_t lastFrameTime_;

@@ -66,7 +66,10 @@ int CGameMain::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_PAINT: {
             PAINTSTRUCT paint;
             BeginPaint(window, &paint);
-            if (started_) Repaint();
+            if (started_)
+                Repaint();
+            else
+                startupScreen_.Redraw(paint.hdc, paint.rcPaint);
             EndPaint(window, &paint);
             return 1;
         }

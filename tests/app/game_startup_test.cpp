@@ -122,6 +122,35 @@ TEST_F(GameStartupTest, PleaseWaitAppearsWhiteOnTheWindowAndDecidesTheSound) {
     EXPECT_FALSE(FileExists(game_.Path() + "UserData\\Debug.txt"));
 }
 
+// A paint before the first frame (the window exposed, restyled or uncovered
+// while the game is still starting) shows "Please Wait ..." on black again
+// instead of leaving whatever was on the window.
+TEST_F(GameStartupTest, APaintBeforeTheFirstFrameShowsPleaseWaitAgain) {
+    bool paintedBack = false;
+    bool textShown = false;
+    COLORREF middle = RGB(1, 2, 3);
+    rig_.clock.onPause = [&] {
+        if (paintedBack) return;
+        paintedBack = true;
+        const HWND window = GetMainWindowHandle();
+        HDC dc = GetDC(window);
+        RECT all = {0, 0, 800, 600};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+        ReleaseDC(window, dc);
+        InvalidateRect(window, nullptr, TRUE);
+        UpdateWindow(window);
+        textShown = HasWhitePixel(window, 4, 12, 120, 30);
+        dc = GetDC(window);
+        middle = GetPixel(dc, 400, 300);
+        ReleaseDC(window, dc);
+    };
+    RunGame(rig_, [&](CGameMain&, TestApplication&, int) { return false; });
+    rig_.clock.onPause = nullptr;
+    ASSERT_TRUE(paintedBack);
+    EXPECT_TRUE(textShown);
+    EXPECT_EQ(middle, RGB(0, 0, 0));
+}
+
 TEST_F(GameStartupTest, WithDiagnosisTheChecksPauseOnTheGameClockAndTheReportIsWritten) {
     GetConfig().SetDiagnosis(true);
     SetSoundAvailable(false);
