@@ -84,6 +84,7 @@ bool CGameMain::Start() {
     const HWND window = application_->MainWindow().Handle();
     const CConfig& config = GetConfig();
     RunDiagnosis();
+    AnswerPendingMessages();
     if (!displayDriver_.IsAvailable()) {
         ShowWindow(window, SW_HIDE);
         MessageBoxRequest box;
@@ -109,6 +110,7 @@ bool CGameMain::Start() {
     timeBeginPeriod(1);
     DetachImeContext();
     EnableMenuItems();
+    AnswerPendingMessages();
     sceneHost_.AttachScene(std::make_unique<CInGameMenu>("S/Main.txt"));
     ShowCursor(TRUE);
     limiter_.SetFrameRate(config.GetBaseFPS());
@@ -127,6 +129,12 @@ void CGameMain::RunDiagnosis() {
     } else {
         diagnosis.ShowPleaseWait(dc.Get());
     }
+}
+
+void CGameMain::AnswerPendingMessages() {
+    // A close asked for meanwhile clears the running flag; the frame loop
+    // then ends at once.
+    application_->PumpMessages();
 }
 
 void CGameMain::RunFrame() {

@@ -80,6 +80,11 @@ private:
     // With IsDiagnosis the checks on the window and the report, otherwise
     // "Please Wait ..."; either decides whether sound is available.
     void RunDiagnosis();
+    // Start-up does not run the frame loop yet: the messages that came
+    // meanwhile (a paint, the window raised) are answered at the points
+    // where start-up shows something, so a box that comes next starts with
+    // nothing pending and paints its face over a screen that is painted.
+    void AnswerPendingMessages();
     void RunFrame();
     // The frame's drawing, or the whole screen after a paint: draws into the
     // back buffer and presents, when the display has one.

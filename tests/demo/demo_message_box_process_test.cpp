@@ -109,4 +109,50 @@ TEST(DemoMessageBoxProcess, AnErrorAtTheStartComesUpAboveTheGameWindow) {
     EXPECT_EQ(process.WaitForExit(kStartMs), 0u);
 }
 
+// Where start-up writes "Please Wait ..." on the window's client area.
+constexpr RECT kPleaseWaitArea = {0, 0, 160, 40};
+
+// The white strokes of "Please Wait ..." on the window, which the box must
+// not cover.
+size_t PleaseWaitStrokes(HWND window) {
+    const std::vector<Color32> shown = ReadScreenOf(window);
+    size_t strokes = 0;
+    for (LONG y = kPleaseWaitArea.top; y < kPleaseWaitArea.bottom; ++y) {
+        for (LONG x = kPleaseWaitArea.left; x < kPleaseWaitArea.right; ++x) {
+            if (ChannelSum(shown[y * 800 + x]) > kLightSum) ++strokes;
+        }
+    }
+    return strokes;
+}
+
+bool BoxCoversPleaseWait(HWND window, HWND box) {
+    RECT area = kPleaseWaitArea;
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    RECT covered;
+    GetWindowRect(box, &covered);
+    RECT overlap;
+    return IntersectRect(&overlap, &area, &covered) != 0;
+}
+
+// The same raise while the game is still starting: once it has been handled,
+// the error box's face carries its text and the window still says
+// "Please Wait ..." around the box.
+TEST(DemoMessageBoxProcess, AnErrorAtTheStartShowsItsTextOverPleaseWait) {
+    CChapterGame game;
+    ASSERT_TRUE(DeleteFileA((game.Path() + "S.dat").c_str()));
+    const HWND window = game.Start();
+    ASSERT_NE(window, nullptr);
+    const CGameProcess& process = game.Process();
+
+    const HWND box = process.WaitForWindow("#32770", kStartMs);
+    ASSERT_NE(box, nullptr);
+    Sleep(1000);
+    EXPECT_TRUE(WaitUntilFaceShowsText(box));
+    ASSERT_FALSE(BoxCoversPleaseWait(window, box));
+    EXPECT_GE(PleaseWaitStrokes(window), 40u);
+
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(process.WaitForExit(kStartMs), 0u);
+}
+
 }  // namespace
