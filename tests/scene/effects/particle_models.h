@@ -142,7 +142,10 @@ struct LookUpRainModel {
     void Launch(EffectParticle& d) const {
         d.x = width / 2 * 256;
         d.y = height / 2 * 256;
-        const double a = (std::rand() % 360) * 3.14159265358979323846 / 180.0;
+        // Degrees times pi / 180, rounded as the painter rounds it: at angles
+        // such as 210 degrees the truncations below sit on an integer, and
+        // another rounding of the angle can move them by one.
+        const double a = (std::rand() % 360) * (3.14159265358979323846 / 180.0);
         const int v = std::rand() % 10 + 5;
         d.vx = static_cast<int32_t>(std::cos(a) * v * 256);
         d.vy = static_cast<int32_t>(std::sin(a) * v * 256);
