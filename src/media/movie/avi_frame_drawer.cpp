@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "media/movie/movie_base.h"
 #include "platform/error_report.h"
@@ -10,6 +11,25 @@ namespace {
 
 constexpr int kPlaceNoFrameDc = 183;
 constexpr int kOwnSize = -1;
+
+// Compressed pictures are stored bottom-up: a compressed format that claims a
+// top-down picture (a negative height) is damaged. Codecs differ on it, some
+// refusing it and some decoding it anyway, so the player refuses it itself
+// and behaves alike on every system.
+bool IsTopDownCompressed(PAVISTREAM stream) {
+    LONG size = 0;
+    const LONG start = AVIStreamStart(stream);
+    if (AVIStreamReadFormat(stream, start, nullptr, &size) != 0 ||
+        size < static_cast<LONG>(sizeof(BITMAPINFOHEADER))) {
+        return false;
+    }
+    std::vector<BYTE> format(static_cast<size_t>(size));
+    if (AVIStreamReadFormat(stream, start, format.data(), &size) != 0) return false;
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, format.data(), sizeof(header));
+    return header.biHeight < 0 && header.biCompression != BI_RGB &&
+           header.biCompression != BI_BITFIELDS;
+}
 
 }  // namespace
 
@@ -47,6 +67,7 @@ int CAviFrameDrawer::Open(PAVIFILE file) {
         stream_ = nullptr;
         return kNoPictureStream;
     }
+    if (IsTopDownCompressed(stream_)) return kNoFirstFrame;
     getFrame_ = AVIStreamGetFrameOpen(stream_, nullptr);
     if (!getFrame_) return kNoFirstFrame;
     auto* first = static_cast<const BITMAPINFOHEADER*>(

@@ -34,7 +34,8 @@ public:
     // Opens the file's first picture stream and decodes its first frame to
     // learn the size; an OpenResult. The surfaces take the frame's absolute
     // height (top-down frames report a negative one); a zero size is
-    // kNoVideoSurface.
+    // kNoVideoSurface. A compressed format claiming a top-down picture is
+    // kNoFirstFrame, whatever its codec would make of it.
     int Open(PAVIFILE file);
     // Releases the decompressor, the stream and DrawDib.
     virtual void Close();

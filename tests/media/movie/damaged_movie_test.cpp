@@ -45,7 +45,9 @@ const Damage kDamages[] = {
     {"no idx1", "silent.avi", [](Bytes& a) { a.resize(Find(a, "idx1")); }, 90, false, false, 99},
     {"rate 0", "video1_pcm16.avi", [](Bytes& a) { Put32(a, Find(a, "strh") + 8 + 24, 0); }, 140, false, false, 0},
     {"scale 0", "video1_pcm16.avi", [](Bytes& a) { Put32(a, Find(a, "strh") + 8 + 20, 0); }, 140, false, false, 0},
-    {"negative frame height", "video1_pcm16.avi", [](Bytes& a) { Put32(a, Find(a, "strf") + 8 + 8, -120); }, 0, true, true, 0},
+    // A compressed picture cannot be top-down: the picture is refused, the
+    // sound still plays.
+    {"negative frame height", "video1_pcm16.avi", [](Bytes& a) { Put32(a, Find(a, "strf") + 8 + 8, -120); }, 0, false, true, 0},
     {"zero-length picture stream", "video1_pcm16.avi", [](Bytes& a) { Put32(a, Find(a, "strh") + 8 + 32, 0); }, 0, true, true, 0},
 };
 
