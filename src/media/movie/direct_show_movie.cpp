@@ -19,6 +19,8 @@ const IID kIidMultiMediaStream = {0xB502D1BC, 0x9A57, 0x11D0, {0x8F, 0xDE, 0x00,
 const IID kIidDirectDrawMediaStream = {0xF4104FCE, 0x9A70, 0x11D0, {0x8F, 0xDE, 0x00, 0xC0, 0x4F, 0xD9, 0x18, 0x9D}};
 const IID kIidBasicAudio = {0x56A868B3, 0x0AD4, 0x11CE, {0xB0, 0x3A, 0x00, 0x20, 0xAF, 0x0B, 0xA7, 0x70}};
 const CLSID kClsidSystemClock = {0xE436EBB1, 0x524F, 0x11CE, {0x9F, 0x53, 0x00, 0x20, 0xAF, 0x0B, 0xA7, 0x70}};
+// Wine's filter that reads and decodes every stream of a file.
+const CLSID kClsidDecodingParser = {0xF9D8D64E, 0xA144, 0x47DC, {0x8E, 0xE0, 0xF5, 0x34, 0x98, 0x37, 0x2C, 0x29}};
 
 constexpr HRESULT kBusy = static_cast<HRESULT>(0x80040406);
 constexpr HRESULT kNoStream = static_cast<HRESULT>(0x80040403);
@@ -100,7 +102,7 @@ int CDirectShowMovie::Open(const char* path) {
     hasVideo_ = true;
     hasAudio_ = true;
 
-    Check(stream_->Initialize(STREAMTYPE_READ, 0, nullptr), kPlaceInitialize);
+    Check(stream_->Initialize(STREAMTYPE_READ, 0, GraphToOffer()), kPlaceInitialize);
     if (stream_->AddMediaStream(GetDirectDraw(), &kMspidPrimaryVideo, 0, nullptr) < 0) hasVideo_ = false;
     if (stream_->AddMediaStream(nullptr, &kMspidPrimaryAudio, AMMSF_ADDDEFAULTRENDERER, nullptr) < 0) {
         hasAudio_ = false;
@@ -111,6 +113,7 @@ int CDirectShowMovie::Open(const char* path) {
         mediaStream_ = nullptr;
         Check(multiMediaStream_->GetMediaStream(kMspidPrimaryAudio, &mediaStream_), kPlaceNoPrimaryStream);
     }
+    OfferDecodingParser();
     HRESULT opened = stream_->OpenFile(wide, 0);
     if (opened != 0) {
         Close();
@@ -137,11 +140,33 @@ int CDirectShowMovie::Open(const char* path) {
     return 0;
 }
 
+IGraphBuilder* CDirectShowMovie::GraphToOffer() {
+    CComPtr<IGraphBuilder> held;
+    if (stream_->GetFilterGraph(held.Put()) >= 0 && held) return nullptr;
+    return graph_.Take();
+}
+
+// Opening the file renders it with the graph's intelligent connect, which
+// tries the filters already in the graph before the registered ones. With
+// Wine's decoding parser in the graph no registered filter is looked at as
+// long as the parser takes every stream of the file, and Wine 8 keeps a
+// registry key open for every filter it looks at, about 38 for every file.
+// Where the parser does not exist, the graph chooses its filters as always.
+void CDirectShowMovie::OfferDecodingParser() {
+    CComPtr<IGraphBuilder> graph;
+    CComPtr<IBaseFilter> parser;
+    if (stream_->GetFilterGraph(graph.Put()) < 0 || !graph) return;
+    if (CoCreateInstance(kClsidDecodingParser, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter, parser.PutVoid()) < 0) {
+        return;
+    }
+    graph->AddFilter(parser.Get(), nullptr);
+}
+
 // The graph would take the sound renderer's clock, and Wine's renderer never
 // lets its clock go: the clock's timer thread, started by the first picture
 // that waits for its time, and its handles would outlive every movie. A
-// system clock of the graph's own instead goes with the graph when the
-// movie closes. Without one the graph keeps the clock it would choose.
+// system clock of the graph's own instead goes when the movie gives its graph
+// back. When none can be made the graph is left as it is.
 void CDirectShowMovie::RunOnOwnClock(IGraphBuilder* graph) {
     CComPtr<IMediaFilter> timing;
     CComPtr<IReferenceClock> clock;

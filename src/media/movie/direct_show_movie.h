@@ -2,7 +2,8 @@
 // renders its sound through the default audio renderer and decodes its
 // pictures into a system-memory DirectDraw surface through a stream sample;
 // each new picture is copied into a 32-bit DIB-section surface for the scene
-// graph. After a display-mode switch (WM_USER+3) the picture surfaces are
+// graph. The stream's filter graph is one the program keeps from movie to
+// movie. After a display-mode switch (WM_USER+3) the picture surfaces are
 // built again. Main thread only; DirectShow runs its own threads.
 #pragma once
 
@@ -16,6 +17,7 @@
 #include "graphics/memory_surface.h"
 #include "graphics/video_surface.h"
 #include "media/movie/movie_base.h"
+#include "media/movie/pooled_filter_graph.h"
 #include "media/multimedia_stream_probe.h"
 #include "platform/message_listener.h"
 
@@ -79,6 +81,10 @@ private:
     // The surfaces and the sample at the format's size, when it has one.
     HRESULT CreatePicture();
     void ReleasePicture();
+    // The graph for Initialize: a kept one when the stream holds none yet.
+    IGraphBuilder* GraphToOffer();
+    // Puts Wine's decoding parser into the stream's graph, where it exists.
+    void OfferDecodingParser();
     // Gives the graph a reference clock that lives exactly as long as it.
     static void RunOnOwnClock(IGraphBuilder* graph);
     bool IsRunning();
@@ -97,6 +103,8 @@ private:
     bool muted_;
     bool newFrame_;
     bool listening_;
+    // Before the probe, so the stream lets the graph go before it is kept.
+    CPooledFilterGraph graph_;
     std::unique_ptr<CMultiMediaStreamProbe> probe_;
     IAMMultiMediaStream* stream_;
     IMultiMediaStream* multiMediaStream_;
