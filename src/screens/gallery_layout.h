@@ -54,8 +54,11 @@ constexpr int kThumbImageX = 12;
 constexpr int kThumbImageY = 19;
 constexpr int kNumberX = 16;
 constexpr int kNumberY = 91;
+// The comment and date: centred on this x and standing on the number's top
+// edge, since the big number fills the panel's lower left corner and two
+// lines of text around its height would run over it.
 constexpr int kCommentCentreX = 65;
-constexpr int kCommentCentreY = 95;
+constexpr int kCommentBottom = kNumberY;
 
 // The balloon beside a hovered panel, and what lies inside it.
 constexpr int kBalloonDX = 92;

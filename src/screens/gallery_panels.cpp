@@ -92,7 +92,7 @@ void CGalleryScreen::AddPanelTexts(CNode* node, int32_t entry) {
     auto* comment = AddNode(node, "Comment", new CTextNode(0, 0, kTextZ, 800, 600, "<FONT color=white face='G'>" + text));
     int width = 0, height = 0;
     comment->GetSize(&width, &height);
-    comment->SetPosition(kCommentCentreX - width / 2, kCommentCentreY - height / 2);
+    comment->SetPosition(kCommentCentreX - width / 2, kCommentBottom - height);
 }
 
 void CGalleryScreen::AddWave(CNode* node, int32_t entry) {

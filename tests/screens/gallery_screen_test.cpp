@@ -137,14 +137,16 @@ TEST_F(GalleryScreenTest, APanelShowsWhatItsEntryHas) {
         const POINT thumb = PositionOf(root->FindNode("Data01/Thumb/Image"));
         EXPECT_EQ(thumb.x, 12);
         EXPECT_EQ(thumb.y, 19);
-        // The comment is centred on (65, 95) of its panel.
+        // The comment is centred on x 65 of its panel and ends where the
+        // number at (16, 91) begins.
         CNode* comment = root->FindNode("Data03/Comment");
         int width = 0, height = 0;
         comment->GetSize(&width, &height);
         EXPECT_GT(width, 0);
         const POINT at = PositionOf(comment);
         EXPECT_EQ(at.x, 65 - width / 2);
-        EXPECT_EQ(at.y, 95 - height / 2);
+        EXPECT_EQ(at.y, 91 - height);
+        EXPECT_EQ(PositionOf(root->FindNode("Data03/Number")).y, 91);
 
         // Hovering the body of entry 1 shows its balloon beside it; entry 0
         // has no balloon text.
