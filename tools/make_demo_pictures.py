@@ -96,32 +96,59 @@ def framed(width, height, inner, border=6):
     return pixel
 
 
-# A 5 x 7 pixel font for the few words drawn into button pictures whose
-# label the engine gives no place for: each letter is seven rows of five
-# bits, the leftmost pixel the highest bit.
+# A 5 x 7 pixel font for the few words drawn into pictures whose label the
+# engine gives no place for: each letter is seven rows of five bits, the
+# leftmost pixel the highest bit.
 LETTERS = {
+    " ": (0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00),
     "A": (0x0E, 0x11, 0x11, 0x1F, 0x11, 0x11, 0x11),
     "B": (0x1E, 0x11, 0x11, 0x1E, 0x11, 0x11, 0x1E),
     "C": (0x0E, 0x11, 0x10, 0x10, 0x10, 0x11, 0x0E),
+    "D": (0x1E, 0x11, 0x11, 0x11, 0x11, 0x11, 0x1E),
+    "E": (0x1F, 0x10, 0x10, 0x1E, 0x10, 0x10, 0x1F),
+    "G": (0x0E, 0x11, 0x10, 0x17, 0x11, 0x11, 0x0F),
     "K": (0x11, 0x12, 0x14, 0x18, 0x14, 0x12, 0x11),
+    "L": (0x10, 0x10, 0x10, 0x10, 0x10, 0x10, 0x1F),
+    "O": (0x0E, 0x11, 0x11, 0x11, 0x11, 0x11, 0x0E),
+    "P": (0x1E, 0x11, 0x11, 0x1E, 0x10, 0x10, 0x10),
+    "R": (0x1E, 0x11, 0x11, 0x1E, 0x14, 0x12, 0x11),
+    "S": (0x0F, 0x10, 0x10, 0x0E, 0x01, 0x01, 0x1E),
+    "V": (0x11, 0x11, 0x11, 0x11, 0x11, 0x0A, 0x04),
+    "1": (0x04, 0x0C, 0x04, 0x04, 0x04, 0x04, 0x0E),
+    "2": (0x0E, 0x11, 0x01, 0x02, 0x04, 0x08, 0x1F),
+    "3": (0x1F, 0x02, 0x04, 0x02, 0x01, 0x11, 0x0E),
 }
+# The colours of every word drawn with it.
+LABEL_INK = 0xF0F0F0
+LABEL_SHADOW = 0x202020
 
 
-def lettered(width, height, base, word, colour, scale=2):
-    """The picture base(x, y) with the word written over its middle in the
-    colour, each font pixel drawn as a scale x scale square."""
+def lettered(width, height, base, word, left=0, top=0, right=None, bottom=None):
+    """The picture base(x, y) with the word written in LABEL_INK, centred in
+    the area (left, top)-(right, bottom) (the whole picture by default), each
+    font pixel drawn as a square as large as still fits with a margin, and
+    a dark shadow one pixel below and right of it, so that the word reads on
+    light faces too."""
+    right = width if right is None else right
+    bottom = height if bottom is None else bottom
+    scale = max(1, min((right - left - 4) // (6 * len(word) - 1), (bottom - top - 4) // 7, 3))
     advance = 6 * scale
-    left = (width - (advance * len(word) - scale)) // 2
-    top = (height - 7 * scale) // 2
-    ink = rgb(colour)
+    left += (right - left - (advance * len(word) - scale)) // 2
+    top += (bottom - top - 7 * scale) // 2
 
-    def pixel(x, y):
+    def inked(x, y):
         column, row = (x - left) // scale, (y - top) // scale
         index, bit = divmod(column, 6)
-        if x >= left and y >= top and row < 7 and index < len(word) and bit < 5:
-            if LETTERS[word[index]][row] & (0x10 >> bit):
-                return ink
-        return base(x, y)
+        return (x >= left and y >= top and row < 7 and index < len(word) and bit < 5
+                and LETTERS[word[index]][row] & (0x10 >> bit))
+
+    def pixel(x, y):
+        under = base(x, y)
+        if inked(x, y):
+            return rgb(LABEL_INK) + under[3:]
+        if inked(x - 1, y - 1):
+            return rgb(LABEL_SHADOW) + under[3:]
+        return under
     return pixel
 
 
@@ -306,6 +333,11 @@ def write_menu_panels(mn):
     write_png(os.path.join(mn, "SkipMark.png"), 12, 12, framed(12, 12, COLOURS["skip"], 2))
 
 
+# A slot's thumbnail: low enough that the comment and date fit between it
+# and the slot's number below it.
+THUMB_W, THUMB_H = 84, 36
+
+
 def write_thumbnails(system):
     """The save points' thumbnails, one per chapter: above the comment and
     date in a slot's panel, and at half size beside them in the caution."""
@@ -315,7 +347,7 @@ def write_thumbnails(system):
                          ("Composite", COLOURS["boat"]), ("Log", COLOURS["parchment"]),
                          ("Balloons", COLOURS["speaker"]), ("Movies", COLOURS["coin"]),
                          ("Effects", COLOURS["night"])):
-        write_png(os.path.join(system, "Thumb%s.png" % name), 84, 56, framed(84, 56, colour, 4))
+        write_png(os.path.join(system, "Thumb%s.png" % name), THUMB_W, THUMB_H, framed(THUMB_W, THUMB_H, colour, 4))
 
 
 def outline(width, height, colour, border):
@@ -328,6 +360,10 @@ def outline(width, height, colour, border):
     return pixel
 
 
+# The pages' colours: each page's tab and title.
+PAGE_COLOURS = (0x4C7FC0, 0x4CA070, 0xC0904C)
+
+
 def write_gallery(system):
     """The load and save screens: their backdrop, tabs, titles, buttons,
     panels as wide as the 107 x 107 squares, the empty slot's thumbnail, the
@@ -337,27 +373,40 @@ def write_gallery(system):
         write_png(os.path.join(system, name), width, height, pixel, alpha)
 
     png("GalleryBack.png", 800, 600, lambda x, y: rgb(0x1E2630))
-    for page, colour in enumerate((0x4C7FC0, 0x4CA070, 0xC0904C), 1):
-        png("graphic_tab%02d.png" % page, 110, 24, framed(110, 24, colour, 3))
-        png("save_page%02d.png" % page, 240, 32, framed(240, 32, colour, 3))
-    png("load_title.png", 220, 36, framed(220, 36, 0x5C8060, 3))
-    png("save_title.png", 220, 36, framed(220, 36, 0x8A5CC0, 3))
+    # The three page tabs stand at one place, so each picture holds its own
+    # tab at its own height of a column left of the pad and is clear
+    # elsewhere: every tab shows and takes its own clicks.
+    tab_w, tab_h, tab_step = 50, 24, 28
+    for page, colour in enumerate(PAGE_COLOURS):
+        top = page * tab_step
+        tab = framed(tab_w, tab_h, colour, 3)
+
+        def tab_pixel(x, y, top=top, tab=tab):
+            if top <= y < top + tab_h:
+                return tab(x, y - top) + (255,)
+            return (0, 0, 0, 0)
+        png("graphic_tab%02d.png" % (page + 1), tab_w, tab_step * 2 + tab_h,
+            lettered(tab_w, tab_step * 2 + tab_h, tab_pixel, str(page + 1), 0, top, tab_w, top + tab_h), alpha=True)
+        png("save_page%02d.png" % (page + 1), 200, 32,
+            lettered(200, 32, framed(200, 32, colour, 3), "PAGE %d" % (page + 1)))
+    png("load_title.png", 200, 36, lettered(200, 36, framed(200, 36, 0x5C8060, 3), "LOAD"))
+    png("save_title.png", 200, 36, lettered(200, 36, framed(200, 36, 0x8A5CC0, 3), "SAVE"))
     for state, pixel in item_states(100, 20, PANEL_COLOURS["config"]).items():
-        png("position_s_%s.png" % state, 100, 20, pixel)
+        png("position_s_%s.png" % state, 100, 20, lettered(100, 20, pixel, "SAVE ORDER"))
     for state, pixel in item_states(100, 20, PANEL_COLOURS["exit"]).items():
-        png("exit_s_%s.png" % state, 100, 20, lettered(100, 20, pixel, "BACK", 0xF0F0F0))
+        png("exit_s_%s.png" % state, 100, 20, lettered(100, 20, pixel, "BACK"))
     png("bar_i.png", 100, 20, striped(100, 20))
     # A panel is a row step tall, so the slot's number and its comment and
     # date below the thumbnail stay on it.
     png("save_panel.png", 107, 115, framed(107, 115, 0x5C6C80, 5))
     png("save_panel2.png", 107, 115, framed(107, 115, 0xB08A5C, 5))
     png("save_clippanel.png", 107, 115, framed(107, 115, 0x5CA08A, 5))
-    png("thumb_save_nodata.png", 84, 56, framed(84, 56, 0x30343C, 4))
+    png("thumb_save_nodata.png", THUMB_W, THUMB_H, framed(THUMB_W, THUMB_H, 0x30343C, 4))
     png("flash_panel.png", 107, 115, lambda x, y: (255, 255, 255))
     png("balloon_base.png", 220, 70, framed(220, 70, 0xF0E6D2, 3))
     png("playdata_logo.png", 80, 16, framed(80, 16, 0x5C8AC0, 2))
     png("Wave.png", 107, 115, outline(107, 115, 0xF0C040, 4), alpha=True)
-    png("Focus.png", 92, 64, outline(92, 64, 0xF0F0F0, 2), alpha=True)
+    png("Focus.png", THUMB_W + 8, THUMB_H + 8, outline(THUMB_W + 8, THUMB_H + 8, 0xF0F0F0, 2), alpha=True)
     # Light, under the screens' dark blue confirmation texts.
     png("Caution.png", 400, 160, framed(400, 160, 0xE8E4D8, 4))
     for state, pixel in item_states(80, 32, PANEL_COLOURS["question"]).items():
@@ -478,6 +527,8 @@ def write_header(path):
         lines.append("constexpr uint32_t kDemoPanel%s = 0x%06X;" % (name.capitalize(), value))
     lines.append("constexpr uint32_t kDemoPanelBack = 0x%06X;" % PANEL_BACK)
     lines.append("constexpr uint32_t kDemoCautionBack = 0x%06X;" % CAUTION_BACK)
+    # The words drawn into pictures.
+    lines.append("constexpr uint32_t kDemoLabelInk = 0x%06X;" % LABEL_INK)
     lines.append("constexpr uint32_t kDemoBars[] = {%s};" % ", ".join("0x%06X" % c for c in BARS))
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w") as f:

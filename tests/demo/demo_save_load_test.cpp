@@ -3,13 +3,15 @@
 // into a slot and flashes the slot's panel; after a later save point the
 // load screen brings that slot back, the story starts again from "Main" and
 // resumes at the slot's chapter, and a quick save then holds the slot's
-// caption and values. The labels of the exit panel and the screens' back
-// button.
+// caption and values. The labels of the exit panel and of the screens'
+// titles, tabs and buttons, as the screens draw them.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "demo_colours.h"
 #include "demo_game.h"
 #include "graphics/memory_surface.h"
 #include "graphics/png_image.h"
@@ -17,6 +19,7 @@
 #include "platform/global_state.h"
 #include "platform/save_data.h"
 #include "scene/node.h"
+#include "screens/gallery_layout.h"
 #include "screens/in_game_menu.h"
 #include "screens/menu_state.h"
 #include "screens/quick_save.h"
@@ -162,6 +165,111 @@ TEST_F(DemoSaveLoadTest, TheExitPanelsItemsAndTheScreensBackButtonAreLabelled) {
         }
         EXPECT_GT(light, 60);
     }
+}
+
+// What the load and save screens draw: each screen's title and every page
+// title read as words in the label ink, the two screens' titles read
+// differently, every tab shows where it takes its own clicks and carries
+// its label, the buttons carry theirs and the pad its lines.
+class DemoSaveScreensTest : public testing::Test {
+protected:
+    // The screen's picture, drawn whole as the display shows it.
+    static void Draw(CNode* root, CMemorySurface& screen) {
+        ASSERT_EQ(screen.Create(800, 600), 0);
+        root->Draw(screen, CTransform2D(0, 0, 1, 1, 1, 0), nullptr);
+    }
+    // The label ink's pixels inside the rectangle, as a mask.
+    static std::vector<bool> Ink(const CMemorySurface& screen, RECT area) {
+        std::vector<bool> mask;
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                mask.push_back((screen.GetPixel(x, y) & 0xFFFFFF) == kDemoLabelInk);
+            }
+        }
+        return mask;
+    }
+    static int Count(const std::vector<bool>& mask) {
+        int count = 0;
+        for (bool inked : mask) count += inked;
+        return count;
+    }
+    static RECT Around(CNode* node) {
+        double x = 0, y = 0;
+        node->GetPosition(&x, &y);
+        int width = 0, height = 0;
+        node->GetSize(&width, &height);
+        const LONG left = static_cast<LONG>(x), top = static_cast<LONG>(y);
+        return RECT{left, top, left + width, top + height};
+    }
+
+    CDemoFolder game_;
+    CMenuGlobalsScope globals_;
+};
+
+TEST_F(DemoSaveScreensTest, TitlesTabsButtonsAndThePadAreLabelled) {
+    using namespace gallery_layout;
+    std::vector<bool> titles[2];
+    for (int load = 0; load < 2; ++load) {
+        SCOPED_TRACE(load ? "load" : "save");
+        CSceneHost host;
+        std::unique_ptr<CSlotScreen> owned;
+        if (load) {
+            owned = std::make_unique<CLoadScreen>();
+        } else {
+            owned = std::make_unique<CSaveScreen>();
+        }
+        CSlotScreen* slots = owned.get();
+        host.AttachScene(std::move(owned));
+        for (int frame = 0; frame < 60; ++frame) host.Update(kFrame);  // the pad's lines typed out
+        CNode* root = slots->GetRootNode();
+        CMemorySurface screen;
+        Draw(root, screen);
+        titles[load] = Ink(screen, Around(root->FindNode("Logo")));
+        EXPECT_GT(Count(titles[load]), 100);
+        const RECT saveOrder{kPanelSaveX, kPanelSaveY, kPanelSaveX + 100, kPanelSaveY + 20};
+        const RECT back{kExitX, kExitY, kExitX + 100, kExitY + 20};
+        EXPECT_GT(Count(Ink(screen, saveOrder)), 40);
+        EXPECT_GT(Count(Ink(screen, back)), 40);
+        // The pad's lines: light pixels on its dark strip, where no tab
+        // lies over it.
+        int light = 0;
+        for (int y = kPadTop; y < kPadBottom; ++y) {
+            for (int x = kPadLeft; x < kPadRight; ++x) {
+                std::string path;
+                root->HitTestPath(x, y, CTransform2D(0, 0, 1, 1, 1, 0), &path);
+                light += path.compare(0, 3, "Tab") != 0 && (screen.GetPixel(x, y) & 0xFF) > 0x90;
+            }
+        }
+        EXPECT_GT(light, 40) << light;
+
+        // Each tab: the points of the top right corner where a click reaches
+        // it, the label ink among them, and its page once it is pressed.
+        std::vector<bool> pageTitles[3];
+        for (int page = 0; page < 3; ++page) {
+            SCOPED_TRACE(page);
+            const std::string tab = "Tab0" + std::to_string(page);
+            int hits = 0, inked = 0;
+            for (int y = 0; y < 200; ++y) {
+                for (int x = 600; x < 800; ++x) {
+                    std::string path;
+                    if (!root->HitTestPath(x, y, CTransform2D(0, 0, 1, 1, 1, 0), &path)) continue;
+                    if (path.compare(0, tab.size(), tab) != 0) continue;
+                    ++hits;
+                    inked += (screen.GetPixel(x, y) & 0xFFFFFF) == kDemoLabelInk;
+                }
+            }
+            EXPECT_GT(hits, 200);
+            EXPECT_GT(inked, 10);
+            root->Request(tab, "ButtonDown");
+            EXPECT_EQ(slots->GetCurrentPage(), page);
+            CMemorySurface shown;
+            Draw(root, shown);
+            pageTitles[page] = Ink(shown, Around(root->FindNode("PageTitle")));
+            EXPECT_GT(Count(pageTitles[page]), 100);
+        }
+        EXPECT_TRUE(pageTitles[0] != pageTitles[1] && pageTitles[1] != pageTitles[2]) << "the page titles read alike";
+    }
+    EXPECT_TRUE(titles[0] != titles[1]) << "the two screens' titles read alike";
 }
 
 }  // namespace

@@ -65,13 +65,20 @@ TEST_F(DemoSavePointsTest, EveryChapterBeginsAtItsOwnSavePoint) {
     EXPECT_TRUE(RecordedErrors().empty());
 }
 
-// The comment and date sit centred below the slot's number and thumbnail
-// place: they must fit on the panel's picture, under the thumbnail.
-TEST_F(DemoSavePointsTest, ASlotsCommentAndDateLieOnItsPanelBelowTheThumbnail) {
+// The comment and date stand below the thumbnail and clear of the slot's
+// big number: they must fit on the panel's picture and share no pixel with
+// either, for the widest date of a year and every slot number of a page.
+TEST_F(DemoSavePointsTest, ASlotsCommentAndDateLieOnItsPanelClearOfThumbnailAndNumber) {
+    SaveStamp wide;  // 2088/08/28 20:08
+    wide.fields[5] = 188;
+    wide.fields[4] = 7;
+    wide.fields[3] = 28;
+    wide.fields[2] = 20;
+    wide.fields[1] = 8;
     for (int chapter = 0; chapter < kChapterCount; ++chapter) {
         CPlayData data;
         data.vars.caption = kChapters[chapter];
-        ASSERT_TRUE(data.Save(game_.Path() + "UserData\\" + PlayDataSlotPath(chapter + 1).substr(9)));
+        game_.Write(PlayDataSlotPath(chapter + 1).c_str(), data.Encode(wide));
     }
     CSceneHost host;
     auto owned = std::make_unique<CSaveScreen>();
@@ -87,15 +94,22 @@ TEST_F(DemoSavePointsTest, ASlotsCommentAndDateLieOnItsPanelBelowTheThumbnail) {
         CNode* comment = root->FindNode(panel + "/Comment");
         CNode* picture = root->FindNode(panel + "/Frame/Image");
         CNode* thumbnail = root->FindNode(panel + "/Thumb/Image");
+        CNode* number = root->FindNode(panel + "/Number");
         ASSERT_NE(comment, nullptr);
         ASSERT_NE(picture, nullptr);
         ASSERT_NE(thumbnail, nullptr);
+        ASSERT_NE(number, nullptr);
         const RECT text = NodeRect(comment);
         const RECT face = NodeRect(picture);
         EXPECT_GE(text.left, face.left);
         EXPECT_LE(text.right, face.right);
         EXPECT_GE(text.top, NodeRect(thumbnail).bottom);
         EXPECT_LE(text.bottom, face.bottom);
+        RECT overlap;
+        const RECT digits = NodeRect(number);
+        EXPECT_FALSE(IntersectRect(&overlap, &text, &digits))
+            << "comment " << text.left << "," << text.top << "-" << text.right << "," << text.bottom << " number "
+            << digits.left << "," << digits.top << "-" << digits.right << "," << digits.bottom;
     }
     EXPECT_TRUE(RecordedErrors().empty());
 }
