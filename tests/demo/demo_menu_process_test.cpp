@@ -93,7 +93,7 @@ TEST(DemoMenuProcess, QuickSaveQuickLoadQuestionVolumeAndExitByTheMenu) {
     ClickThenSee(window, 740, 580, {31, 90, kDemoPanelConfig, "configuration panel"});
     ClickThenSee(window, 502, 90, {525, 200, kDemoPanelSaveload, "save and load panel"});
     ClickThenSee(window, 644, 277, {201, 280, kDemoPanelQuestion, "quick-load caution"});
-    const DemoProbe thumbnail = {293, 238, kDemoDusk, "the slot's thumbnail at half size"};
+    const DemoProbe thumbnail = {293, 229, kDemoDusk, "the slot's thumbnail at half size"};
     EXPECT_EQ(WaitUntilShown(window, &thumbnail, 1), "");
     EXPECT_TRUE(ShowsOtherThan(window, {320, 222, 560, 236}, kDemoCautionBack)) << "comment";
     EXPECT_TRUE(ShowsOtherThan(window, {320, 239, 560, 253}, kDemoCautionBack)) << "date";
