@@ -1,6 +1,6 @@
 #include "game_process.h"
 
-#include "graphics/memory_surface.h"
+#include "support/display_screen.h"
 
 namespace {
 
@@ -66,20 +66,7 @@ DWORD CGameProcess::WaitForExit(DWORD timeoutMs) const {
     return code;
 }
 
-std::vector<Color32> ReadScreen(const RECT& area) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    CMemorySurface copy;
-    copy.SetUseDibSection(true);
-    if (width <= 0 || height <= 0 || copy.Create(width, height) != 0) return {};
-    HDC screen = GetDC(nullptr);
-    BitBlt(copy.GetDC(), 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    GdiFlush();
-    std::vector<Color32> pixels(copy.GetPixels(), copy.GetPixels() + width * height);
-    for (Color32& pixel : pixels) pixel &= 0xFFFFFF;
-    return pixels;
-}
+std::vector<Color32> ReadScreen(const RECT& area) { return ReadDisplayScreen(area); }
 
 std::vector<Color32> ReadScreenOf(HWND window) {
     POINT origin = {0, 0};

@@ -33,8 +33,8 @@ private:
     PROCESS_INFORMATION info_ = {};
 };
 
-// A rectangle of the screen as it is shown, row by row, 0x00RRGGBB; empty
-// when it cannot be read.
+// A rectangle of the screen as the display shows it (the X server's frame
+// buffer), row by row, 0x00RRGGBB; empty when it cannot be read.
 std::vector<Color32> ReadScreen(const RECT& area);
 // The window's 800 x 600 client area as the screen shows it.
 std::vector<Color32> ReadScreenOf(HWND window);
