@@ -113,11 +113,8 @@ void CColorNode::GetLocalRect(RECT* out) {
 
 void CColorNode::GetDrawnRect(const CTransform2D& parent, RECT* out) {
     *out = ComposedBoxRect(*this, parent, width_, height_);
-    if (CScreenTransition* transition = transition_.Get()) {
-        RECT bounds;
-        transition->GetBounds(&bounds, &GetPlacement(), width_, height_);
-        *out = UniteRects(*out, MapDrawnRect(parent, bounds));
-    }
+    // Either road may draw, whichever the composed placement chooses.
+    *out = UniteRects(*out, transition_.Reach(ComposedPlacement(*this, parent), width_, height_));
 }
 
 int CColorNode::GetNodeKind() { return kNodeKindColor; }

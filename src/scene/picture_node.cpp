@@ -126,11 +126,10 @@ void CPictureNode::GetDrawnRect(const CTransform2D& parent, RECT* out) {
     int height = 0;
     GetSize(&width, &height);
     *out = ComposedBoxRect(*this, parent, width, height);
-    if (CScreenTransition* transition = transition_.Get()) {
-        RECT bounds;
-        transition->GetSurfaceBounds(&bounds, &GetPlacement(), GetSurface());
-        *out = UniteRects(*out, MapDrawnRect(parent, bounds));
-    }
+    // Either road may draw, whichever the composed placement chooses; the
+    // transition draws the whole picture.
+    GetSurface()->GetSize(width, height);
+    *out = UniteRects(*out, transition_.Reach(ComposedPlacement(*this, parent), width, height));
 }
 
 bool CPictureNode::IsVisible(const CTransform2D& parent) { return IsDrawnVisible(*this, parent); }

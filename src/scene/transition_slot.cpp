@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "scene/drawn_node_rules.h"
+#include "scene/rect_math.h"
 #include "scene/scene_node.h"
 #include "transitions/screen_transition.h"
 
@@ -24,6 +25,13 @@ void CTransitionSlot::Remove() {
 
 bool CTransitionSlot::Draws(const CTransform2D& composed) const {
     return transition_ && IsUntransformed(composed);
+}
+
+RECT CTransitionSlot::Reach(const CTransform2D& composed, int width, int height) const {
+    if (!transition_) return EmptyRect();
+    RECT reach;
+    transition_->GetBounds(&reach, &composed, width, height);
+    return reach;
 }
 
 void CTransitionSlot::Update(const CTransform2D& ownPlacement, int milliseconds) {

@@ -5,6 +5,8 @@
 // draws through it; otherwise it is held still and the node draws plainly.
 #pragma once
 
+#include <windows.h>
+
 #include "platform/transform2d.h"
 #include "scene/node_kind.h"
 
@@ -30,6 +32,11 @@ public:
     // The node draws through the transition: one is attached and the
     // composed placement is untransformed.
     bool Draws(const CTransform2D& composed) const;
+    // Every pixel the transition may draw for a width x height box under the
+    // composed placement, in that placement's outer (screen) coordinates;
+    // empty without a transition. The transition draws at the composed
+    // placement, so its reach is measured there and not level by level.
+    RECT Reach(const CTransform2D& composed, int width, int height) const;
     // Steps the transition while the node's own placement is untransformed.
     void Update(const CTransform2D& ownPlacement, int milliseconds);
     // For the selectors "any" and the effect one: the transition runs on an

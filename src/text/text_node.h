@@ -85,6 +85,10 @@ public:
     // animated rectangles; otherwise the laid-out box (and a transition's
     // reach); all mapped by the own placement.
     void GetLocalRect(RECT* out) override;
+    // The same areas under the composed placement, where the glyphs and the
+    // text surface are drawn: zoomed and turned as a whole, not the local
+    // rectangle mapped level by level.
+    void GetDrawnRect(const CTransform2D& parent, RECT* out) override;
     int GetNodeKind() override;
     // Composed opacity and zooms above 0.001, and not in mode Erase.
     bool IsVisible(const CTransform2D& parent) override;

@@ -107,11 +107,25 @@ void CTextNode::GetLocalRect(RECT* out) {
     }
 }
 
-void CTextNode::DirtyOwnArea(CTransform2D, const RECT*) {
+void CTextNode::GetDrawnRect(const CTransform2D& parent, RECT* out) {
+    const CTransform2D composed = ComposedPlacement(*this, parent);
+    switch (displayMode_) {
+        case kTextErase: *out = EmptyRect(); return;
+        case kTextTyping: *out = TypingRect(composed); return;
+        default: break;
+    }
+    *out = PlacedRect(composed, laidOutWidth_, laidOutHeight_);
+    if (displayMode_ == kTextTransition && surface_) {
+        // Either road may draw, whichever the placements choose.
+        *out = UniteRects(*out, transition_.Reach(composed, laidOutWidth_, laidOutHeight_));
+    }
+}
+
+void CTextNode::DirtyOwnArea(CTransform2D parent, const RECT*) {
     if (parser_.GetTokens().empty() || displayMode_ == kTextErase) return;
     RECT area;
-    GetLocalRect(&area);
-    AddDirtyRect(area);
+    GetDrawnRect(parent, &area);
+    AddDrawnRect(area);
 }
 
 bool CTextNode::IsAnimating(AnimatorSelector which) {

@@ -1,7 +1,7 @@
-// Pictures and outlines under a turned or unevenly zoomed group: the area a
-// child reports holds every pixel the edge table paints for it under the
-// composed placement, also the pixel a turned corner lands on at the right
-// or bottom edge of the bounding box. The group moves, turns and stops; after every
+// Every drawing kind under a turned or unevenly zoomed group: the area a
+// child reports holds every pixel it paints under the composed placement,
+// also the pixel a turned corner lands on at the right or bottom edge of the
+// bounding box. The group moves, turns and stops; after every
 // frame the incremental redraw equals a full one.
 #include <gtest/gtest.h>
 
@@ -9,15 +9,21 @@
 
 #include "redraw_fixture.h"
 #include "scene/color_node.h"
+#include "scene/composite/line_node.h"
 #include "scene/composite/frame_node.h"
 #include "scene/composite/mask_node.h"
 #include "scene/composite/outline_node.h"
 #include "scene/composite/outline_style.h"
+#include "scene/effect_node.h"
 #include "scene/image_node.h"
 #include "scene/window_node.h"
 #include "support/error_recorder.h"
 #include "support/redraw_oracle.h"
 #include "test_pictures.h"
+#include "text/balloon/balloon_node.h"
+#include "text/balloon/balloon_shape.h"
+#include "text/text_node.h"
+#include "transitions/screen_transition.h"
 
 namespace {
 
@@ -136,6 +142,135 @@ TEST_F(TurnedParentRedraw, TurnedContentOfWindowsMasksAndFramesLeavesNoPixelBehi
         root.Update(17);
         Frame();
         ASSERT_TRUE(MatchesFullRedraw(root, target));
+    }
+}
+
+// A transition draws at the composed placement, also when a group zoomed far
+// down and a child zoomed back up make that placement untransformed: what it
+// may shake beyond its picture lies around the child's place on the screen,
+// not around the group's origin.
+TEST_F(TurnedParentRedraw, TransitionsReachingBeyondThePictureLeaveNoPixelBehind) {
+    enum Kind { kImage, kColour, kMask, kBalloon };
+    // Stops at the first frame that differs, and the next kind starts afresh.
+    const auto run = [&](Kind kind) {
+        CSceneNode& group = Add(root, "Group", new CSceneNode(0, 0, 1));
+        group.SetZoom(1.0 / 128, 1.0 / 128);
+        CNode* child = nullptr;
+        switch (kind) {
+            case kImage: child = &Add(group, "Child", new CImageNode(0, 0, 0, "T/frame.bmp", 0)); break;
+            case kColour:
+                child = &Add(group, "Child", new CColorNode(0, 0, 0, 90, 50, 0xE0A040, kColorBlendNormal));
+                break;
+            case kMask: child = &Add(group, "Child", new CMaskNode(0, 0, 0, "T/mask.bmp", true)); break;
+            case kBalloon: {
+                CBalloonNode prototype(0, 0, 0, 90, 50, kShapeRectangle, false, 0, "", 0, 16, kTypeNormal, 50, 100,
+                                       kStyleVivide, 0xFF4080C0, 0xFF000000);
+                child = &Add(group, "Child", static_cast<CBalloonNode*>(prototype.Clone()));
+                break;
+            }
+        }
+        if (kind == kMask) Add(*child, "Strip", new CImageNode(5, 5, 0, "T/strip.abm", 0));
+        child->SetPosition(400 * 128, 280 * 128);
+        child->SetZoom(128, 128);
+        CScreenTransition shake(1000, "ShakeHLine", 500, 1000, nullptr);
+        child->ApplyCommand(&shake);
+        root.Update(17);
+        Frame();
+        ASSERT_TRUE(MatchesFullRedraw(root, target));
+        for (int step = 1; step <= 3; ++step) {
+            group.SetPosition(7.0 * step, -5.0 * step);
+            root.Update(17);
+            Frame();
+            ASSERT_TRUE(MatchesFullRedraw(root, target)) << step;
+        }
+        root.RemoveAt("Group");
+        Frame();
+        ASSERT_TRUE(MatchesFullRedraw(root, target));
+    };
+    for (const Kind kind : {kImage, kColour, kMask, kBalloon}) {
+        SCOPED_TRACE("kind " + std::to_string(kind));
+        run(kind);
+        root.RemoveAt("Group");
+        Frame();
+    }
+}
+
+// Texts while they type and once typed out, balloons popping in, lines and
+// effects, turned inside a group zoomed more one way than the other: each is
+// drawn at the parent composed with its own placement, so the area it
+// reports must be measured there, not by mapping its own turned rectangle
+// into the group's axes.
+class TurnedComposedKindRedraw : public TurnedParentRedraw {
+protected:
+    enum Kind { kTypingText, kTypedText, kBalloon, kLine, kEffect };
+    struct Case {
+        Kind kind;
+        double zoomX, zoomY, groupTurn, childTurn;
+    };
+
+    CNode& AddChild(CNode& group, Kind kind) {
+        switch (kind) {
+            case kTypingText:
+            case kTypedText: {
+                auto* text = new CTextNode(-60, -25, 0, 160, 60, "Turned text, behind", 0, 24, kTypeStretch, 40, 200);
+                text->SetRenderMethod(kRenderSupersampled);
+                Add(group, "Child", text);
+                if (kind == kTypedText) text->ReceiveMessage("TypeOut");
+                return *text;
+            }
+            case kBalloon: {
+                CBalloonNode prototype(-70, -40, 0, 140, 80, kShapeEllipse, true, 30, "Hi", 0, 16, kTypeNormal, 50,
+                                       100, kStyleVivide, 0xFF4080C0, 0xFF000000);
+                return Add(group, "Child", static_cast<CBalloonNode*>(prototype.Clone()));
+            }
+            case kLine: {
+                CLineNode& line = Add(group, "Child", new CLineNode(-10, 5, 0, kLineClosed, 0xFFE040));
+                const double places[][2] = {{-80.5, -30.25}, {60.75, -45.5}, {25.25, 70.75}};
+                for (int v = 0; v < 3; ++v) {
+                    Add(line, "V" + std::to_string(v), new CSceneNode(0, 0, v)).SetPosition(places[v][0], places[v][1]);
+                }
+                return line;
+            }
+            case kEffect: break;
+        }
+        return Add(group, "Child", new CEffectNode(-50, -30, 0, 120, 80, kEffectNegative));
+    }
+
+    void Run(const Case& c) {
+        CSceneNode& group = Add(root, "Group", new CSceneNode(400, 300, 1));
+        group.SetZoom(c.zoomX, c.zoomY);
+        group.SetRotation(c.groupTurn);
+        CNode& child = AddChild(group, c.kind);
+        child.SetRotation(c.childTurn);
+        root.Update(17);
+        Frame();
+        ASSERT_TRUE(MatchesFullRedraw(root, target));
+        for (const double step : {1.5, -2.25, 0.75, 0.0}) {
+            child.SetRotation(child.GetPlacement().rotation + 11 * step);
+            group.SetPosition(group.GetPlacement().x + 3 * step, group.GetPlacement().y - 2 * step);
+            root.Update(60);
+            Frame();
+            ASSERT_TRUE(MatchesFullRedraw(root, target)) << step;
+        }
+        root.RemoveAt("Group");
+        Frame();
+        ASSERT_TRUE(MatchesFullRedraw(root, target));
+    }
+};
+
+TEST_F(TurnedComposedKindRedraw, TextsBalloonsLinesAndEffectsOfAnUnevenlyZoomedGroupLeaveNoPixelBehind) {
+    const Case cases[] = {{kTypingText, 2, 0.75, 0, 40},  {kTypingText, 0.5, 1.75, 25, -70},
+                          {kTypedText, 2, 0.75, 0, 40},   {kTypedText, 1.5, 0.5, -90, 15.5},
+                          {kBalloon, 2, 0.75, 0, 40},     {kBalloon, 0.5, 2, 30, -60},
+                          {kLine, 0.25, 0.3, 0, 0},       {kLine, 2, 0.2, 35, -50},
+                          {kEffect, 2, 0.75, 0, 40},      {kEffect, 0.5, 1.75, -20, 65}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("kind " + std::to_string(c.kind) + ", zoom " + std::to_string(c.zoomX) + " x " +
+                     std::to_string(c.zoomY) + ", turns " + std::to_string(c.groupTurn) + " and " +
+                     std::to_string(c.childTurn));
+        Run(c);
+        root.RemoveAt("Group");
+        Frame();
     }
 }
 

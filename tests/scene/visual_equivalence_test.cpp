@@ -4,7 +4,9 @@
 // on pictures and colours) with fractional positions, zooms, rotations and
 // fades, on a white canvas: after every frame the incrementally drawn target
 // must equal a full redraw, so every node's local rectangle holds every pixel
-// it paints and every opaque node covers all of its rectangle.
+// it paints and every opaque node covers all of its rectangle. A second run
+// adds groups, texts, balloons, lines and filters, all of them turned and
+// zoomed unevenly inside each other.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -14,10 +16,15 @@
 #include "redraw_fixture.h"
 #include "scene/animation_node.h"
 #include "scene/color_node.h"
+#include "scene/composite/line_node.h"
+#include "scene/effect_node.h"
 #include "scene/image_node.h"
 #include "scene/window_node.h"
 #include "support/redraw_oracle.h"
 #include "test_pictures.h"
+#include "text/balloon/balloon_node.h"
+#include "text/balloon/balloon_shape.h"
+#include "text/text_node.h"
 #include "transitions/screen_transition.h"
 
 namespace {
@@ -33,10 +40,11 @@ protected:
     int Random(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
     double Fraction() { return Random(0, 7) / 8.0; }
 
+    // The nodes the test made: a balloon's own text child is its business.
     std::vector<CNode*> Nodes(CNode& parent) {
         std::vector<CNode*> nodes;
         for (const auto& entry : parent.GetChildren()) {
-            if (entry.first == "Canvas") continue;
+            if (entry.first == "Canvas" || entry.first == "Text") continue;
             nodes.push_back(entry.second);
             for (CNode* inner : Nodes(*entry.second)) nodes.push_back(inner);
         }
@@ -65,14 +73,75 @@ protected:
         }
     }
 
+    // Groups, and the kinds that draw at their parent composed with their own
+    // placement: typing and typed-out texts, balloons, lines, filters.
+    CNode* MakeComposedNode() {
+        const int x = Random(-60, 160);
+        const int y = Random(-60, 120);
+        const int z = Random(0, 5);
+        switch (Random(0, 5)) {
+            case 0: {
+                auto* group = new CSceneNode(Random(100, 700), Random(100, 500), z);
+                group->SetZoom(Random(2, 12) / 4.0 + Fraction() / 4, Random(2, 12) / 4.0 + Fraction() / 4);
+                group->SetRotation(Random(-180, 180) + Fraction());
+                return group;
+            }
+            case 1:
+            case 2: {
+                static const int kStyles[] = {kTypeNormal, kTypeBang, kTypeJump, kTypeStretch, kTypeWave};
+                auto* text = new CTextNode(x, y, z, Random(40, 200), Random(30, 90), "Text turns, zooms",
+                                           0, Random(12, 28), kStyles[Random(0, 4)], Random(10, 60), 150);
+                text->SetRenderMethod(Random(0, 1) ? kRenderSupersampled : kRenderPlain);
+                return text;
+            }
+            case 3: {
+                CBalloonNode prototype(x, y, z, Random(40, 160), Random(40, 100), Random(0, 1) ? kShapeEllipse : kShapeRectangle,
+                                       Random(0, 1) == 1, Random(0, 359), "Hi", 0, 14, kTypeNormal, 40, 100,
+                                       kStyleVivide, 0xFF000000 | static_cast<Color32>(random()), 0xFF000000);
+                return prototype.Clone();
+            }
+            case 4: return new CLineNode(x, y, z, Random(0, 2), static_cast<Color32>(random()));
+            default: {
+                static const int kFilters[] = {kEffectNegative, kEffectMonochrome, kEffectTVRaster, kEffectPosterization};
+                return new CEffectNode(x, y, z, Random(10, 150), Random(10, 120), kFilters[Random(0, 3)]);
+            }
+        }
+    }
+
+    // What a new node of the kind needs right after it is added.
+    void Complete(CNode& node) {
+        switch (node.GetNodeKind()) {
+            case kNodeKindAnimation: RandomChip(static_cast<CAnimationNode&>(node)); break;
+            case kNodeKindText:
+                if (Random(0, 1)) node.ReceiveMessage("TypeOut");
+                break;
+            case kNodeKindLine:
+                for (int v = Random(2, 4); v-- > 0;) {
+                    Add(node, "V" + std::to_string(v), new CSceneNode(0, 0, v))
+                        .SetPosition(Random(-80, 80) + Fraction(), Random(-80, 80) + Fraction());
+                }
+                break;
+            default: break;
+        }
+    }
+
+    // Under the root or a window; with the composed kinds mostly under a
+    // group.
     void AddRandomNode() {
         CNode* parent = &root;
+        std::vector<CNode*> groups;
         for (CNode* node : Nodes(root)) {
-            if (node->GetNodeKind() == kNodeKindWindow && Random(0, 2) == 0) parent = node;
+            const int kind = node->GetNodeKind();
+            if (kind == kNodeKindWindow && Random(0, 2) == 0) parent = node;
+            if (kind == kNodeKindScene && node->GetParent()->GetNodeKind() != kNodeKindLine) groups.push_back(node);
         }
-        CNode* node = MakeNode();
+        if (composedKinds && !groups.empty() && Random(0, 3) != 0) {
+            parent = groups[Random(0, static_cast<int>(groups.size()) - 1)];
+        }
+        CNode* node = composedKinds && Random(0, 1) ? MakeComposedNode() : MakeNode();
         Add(*parent, "N" + std::to_string(next++), node);
-        if (node->GetNodeKind() == kNodeKindAnimation) RandomChip(static_cast<CAnimationNode&>(*node));
+        Complete(*node);
+        if (composedKinds) node->SetRotation(Random(-180, 180) + Fraction());
     }
 
     // Cells of 16 x 12 pixels, now and then reaching outside the sheet.
@@ -126,10 +195,26 @@ protected:
     CPictureFolder folder;
     std::mt19937 random{20261211};
     int next = 0;
+    bool composedKinds = false;
 };
 
 TEST_F(VisualEquivalence, IncrementalFramesEqualAFullRedraw) {
     for (int i = 0; i < 16; ++i) AddRandomNode();
+    for (int frame = 0; frame < 300; ++frame) {
+        const int changes = Random(1, 4);
+        for (int i = 0; i < changes; ++i) RandomChange();
+        root.Update(17);
+        Frame();
+        ASSERT_TRUE(MatchesFullRedraw(root, target)) << "frame " << frame;
+    }
+}
+
+// Groups turned and zoomed unevenly, holding texts, balloons, lines and
+// filters that turn and zoom too: what each of them reports is where it
+// draws under the composed placement.
+TEST_F(VisualEquivalence, ComposedKindsInTurnedGroupsEqualAFullRedraw) {
+    composedKinds = true;
+    for (int i = 0; i < 20; ++i) AddRandomNode();
     for (int frame = 0; frame < 300; ++frame) {
         const int changes = Random(1, 4);
         for (int i = 0; i < changes; ++i) RandomChange();

@@ -14,6 +14,8 @@ constexpr Color32 kColorBits = 0x00FFFFFF;
 constexpr Color32 kOpaque = 0xFF000000;
 // Pixels around a vertex's place that its drawing can reach.
 constexpr LONG kVertexMargin = 2;
+// How far a sloped line's blended neighbour lies beyond the pixels it joins.
+constexpr LONG kNeighbourReach = 1;
 
 // The pixel a place lies on, kept inside the int range.
 LONG ToPixel(double v) {
@@ -41,19 +43,25 @@ void CLineNode::Update(int milliseconds) {
     }
 }
 
-void CLineNode::DrawSelf(CMemorySurface& target, CTransform2D parent, const RECT* clip) {
+std::vector<POINT> CLineNode::JoinedPoints(const CTransform2D& placement) const {
     const std::vector<CNode*> vertices = ChildrenInDrawingOrder();
-    if (vertices.size() < 2) return;
-    const CTransform2D placement = ComposedPlacement(*this, parent);
-    // Drawn opaque, so a faded-out line must not draw at all.
-    if (!IsPlacementVisible(placement)) return;
     std::vector<POINT> points;
+    if (vertices.size() < 2) return points;
     points.reserve(vertices.size());
     for (CNode* vertex : vertices) {
         CTransform2D at = placement;
         at.Compose(vertex->GetPlacement());
         points.push_back({static_cast<LONG>(at.x), static_cast<LONG>(at.y)});
     }
+    return points;
+}
+
+void CLineNode::DrawSelf(CMemorySurface& target, CTransform2D parent, const RECT* clip) {
+    const CTransform2D placement = ComposedPlacement(*this, parent);
+    // Drawn opaque, so a faded-out line must not draw at all.
+    if (!IsPlacementVisible(placement)) return;
+    const std::vector<POINT> points = JoinedPoints(placement);
+    if (points.empty()) return;
     const Color32 colour = color_ | kOpaque;
     for (size_t i = 1; i < points.size(); ++i) {
         // Separate segments take the vertices in pairs.
@@ -85,6 +93,15 @@ void CLineNode::GetLocalRect(RECT* out) {
         const LONG y = ToPixel(at.y);
         area = UniteRects(area, RECT{x - kVertexMargin, y - kVertexMargin, x + kVertexMargin + 1,
                                      y + kVertexMargin + 1});
+    }
+    *out = area;
+}
+
+void CLineNode::GetDrawnRect(const CTransform2D& parent, RECT* out) {
+    RECT area = EmptyRect();
+    for (const POINT& point : JoinedPoints(ComposedPlacement(*this, parent))) {
+        area = UniteRects(area, RECT{point.x - kNeighbourReach, point.y - kNeighbourReach,
+                                     point.x + kNeighbourReach + 1, point.y + kNeighbourReach + 1});
     }
     *out = area;
 }

@@ -3,6 +3,10 @@
 // node's opacity only decides whether it shows at all.
 #pragma once
 
+#include <windows.h>
+
+#include <vector>
+
 #include "graphics/color32.h"
 #include "scene/scene_node.h"
 
@@ -27,6 +31,11 @@ public:
     // Each vertex's place under the own placement, grown by the pixels its
     // drawing can reach around it.
     void GetLocalRect(RECT* out) override;
+    // The pixels the drawing joins on the screen, each grown by the
+    // neighbour a sloped line blends: the vertices are placed by the parent
+    // composed with the own placement and each vertex's, so under a parent
+    // zoomed down the local margin would shrink below a pixel.
+    void GetDrawnRect(const CTransform2D& parent, RECT* out) override;
     int GetNodeKind() override;
     bool IsVisible(const CTransform2D& parent) override;
     bool HitTestSelf(double x, double y, CTransform2D parent) override;
@@ -39,6 +48,10 @@ protected:
     CLineNode(const CLineNode& other);
 
 private:
+    // The vertices' pixels under the placement in drawing order, as the
+    // drawing truncates them; none with fewer than two vertices.
+    std::vector<POINT> JoinedPoints(const CTransform2D& placement) const;
+
     int style_;
     Color32 color_;
 };

@@ -150,12 +150,10 @@ void CMaskNode::GetDrawnRect(const CTransform2D& parent, RECT* out) {
     int height = 0;
     GetSize(&width, &height);
     *out = ComposedBoxRect(*this, parent, width, height);
-    if (CScreenTransition* transition = transition_.Get()) {
-        // Either road may draw, whichever the composed placement chooses.
-        RECT bounds;
-        transition->GetSurfaceBounds(&bounds, &GetPlacement(), &work_);
-        *out = UniteRects(*out, MapDrawnRect(parent, bounds));
-    }
+    // Either road may draw, whichever the composed placement chooses; the
+    // transition draws the work picture.
+    work_.GetSize(width, height);
+    *out = UniteRects(*out, transition_.Reach(ComposedPlacement(*this, parent), width, height));
 }
 
 CTransform2D* CMaskNode::GetTransform(CTransform2D* out) {

@@ -58,6 +58,10 @@ public:
     // The picture's box under the animated placement, or the held
     // transition's reach.
     void GetLocalRect(RECT* out) override;
+    // Empty while hidden; otherwise the picture's box under the parent
+    // composed with the animated placement, united with the transition's
+    // reach there.
+    void GetDrawnRect(const CTransform2D& parent, RECT* out) override;
     // The placement composed with the zoom about the centre, the opacity and
     // the downward shift of the balloon's clocks.
     CTransform2D* GetTransform(CTransform2D* out) override;

@@ -88,9 +88,17 @@ unsigned CBalloonNode::GetAnimationTimeLeft(AnimatorSelector which) {
     return left;
 }
 
-void CBalloonNode::DirtyOwnArea(CTransform2D parent, const RECT*) {
-    if (!IsVisible(parent)) return;
-    RECT area;
-    GetLocalRect(&area);
-    AddDirtyRect(area);
+void CBalloonNode::GetDrawnRect(const CTransform2D& parent, RECT* out) {
+    if (width_ == 0 || height_ == 0 || motion_.State() == kBalloonHidden) {
+        *out = EmptyRect();
+        return;
+    }
+    const CTransform2D composed = Composed(parent);
+    int width = 0;
+    int height = 0;
+    picture_.GetSize(width, height);
+    // Either road may draw, whichever the composed placement chooses.
+    *out = UniteRects(PlacedRect(composed, width, height), transition_.Reach(composed, width, height));
 }
+
+void CBalloonNode::DirtyOwnArea(CTransform2D parent, const RECT*) { DirtyVisibleArea(*this, parent); }
