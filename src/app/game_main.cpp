@@ -116,6 +116,9 @@ bool CGameMain::Start() {
     limiter_.SetFrameRate(config.GetBaseFPS());
     started_ = true;
     active_ = true;
+    // A screen mode chosen from the window's menu while start-up showed its
+    // screen was stored then, but the display could not take it yet.
+    if (config.GetScreenMode() != kScreenWindow) ApplyScreenMode(config.GetScreenMode());
     lastFrameTime_ = clock_.Now();
     return true;
 }

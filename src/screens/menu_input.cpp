@@ -62,12 +62,12 @@ int CInGameMenu::OnKeyDown(HWND window, WPARAM key, LPARAM lParam) {
                 SendCommand("Cancel");
                 return taken;
             }
+            // One "Cancel": hiding ends, a panel closes, a question goes
+            // back to its panel and the menu stays open.
             if (IsModalState(arrived)) {
                 SendCommand("Cancel");
                 return 1;
             }
-            // One "Cancel": a question goes back to its panel and the menu
-            // stays open.
             break;
         case VK_SHIFT:
             SendCommand(arrived == kMenuStatePlay || arrived == kMenuStateSelection ? "Hide" : "Cancel");

@@ -38,5 +38,13 @@ inline bool IsSkipState(int32_t state) { return state >= kMenuStateSkip1 && stat
 inline bool IsPanelState(int32_t state) {
     return (state >= kMenuStateOpen && state <= kMenuStateExit) || state == kMenuStateSaveLoad;
 }
-// Hidden, or the menu and its panels: keys and clicks go to the menu.
-inline bool IsModalState(int32_t state) { return state == kMenuStateHidden || IsPanelState(state); }
+// The four questions, waiting for "Yes" or "No".
+inline bool IsQuestionState(int32_t state) {
+    return state == kMenuStateAskGoTitle || state == kMenuStateAskEndGame || state == kMenuStateAskRestart ||
+           state == kMenuStateAskClipLoad;
+}
+// Hidden, the menu and its panels, or a question: keys go to the menu, and
+// one that only cancels never reaches the story's key wait.
+inline bool IsModalState(int32_t state) {
+    return state == kMenuStateHidden || IsPanelState(state) || IsQuestionState(state);
+}

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/menu_ids.h"
 #include "app/published_game.h"
 #include "game_fixture.h"
 #include "graphics/display_modes.h"
@@ -149,6 +150,30 @@ TEST_F(GameStartupTest, APaintBeforeTheFirstFrameShowsPleaseWaitAgain) {
     ASSERT_TRUE(paintedBack);
     EXPECT_TRUE(textShown);
     EXPECT_EQ(middle, RGB(0, 0, 0));
+}
+
+// The window's menu works while start-up shows its screen; a screen mode
+// chosen then is stored at once and taken by the display once the game runs.
+TEST_F(GameStartupTest, AScreenModeChosenDuringStartUpAppliesOnceTheGameRuns) {
+    bool chosen = false;
+    rig_.clock.onPause = [&] {
+        if (chosen) return;
+        chosen = true;
+        SendMessageA(GetMainWindowHandle(), WM_COMMAND, kMenuFullScreen16, 0);
+    };
+    bool fullScreen = false;
+    std::vector<std::string> calls;
+    RunGame(rig_, [&](CGameMain& game, TestApplication&, int) {
+        fullScreen = game.GetDisplay().InFullScreen();
+        calls = rig_.driver.calls;
+        return false;
+    });
+    rig_.clock.onPause = nullptr;
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(GetConfig().GetScreenMode(), kScreenFull16);
+    EXPECT_TRUE(fullScreen);
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back(), "SetDisplayMode 800 600 16");
 }
 
 TEST_F(GameStartupTest, WithDiagnosisTheChecksPauseOnTheGameClockAndTheReportIsWritten) {

@@ -5,7 +5,8 @@
 // the save and load panel's quick-load entry asks with the slot's
 // thumbnail, comment and date; a music volume is chosen on its panel; the
 // exit panel's question ends the game, and the chosen volume is in the
-// settings file afterwards.
+// settings file afterwards. Each entry of the configuration row clicked
+// twice keeps the game going.
 #include <gtest/gtest.h>
 
 #include <iterator>
@@ -120,6 +121,56 @@ TEST(DemoMenuProcess, QuickSaveQuickLoadQuestionVolumeAndExitByTheMenu) {
     ASSERT_TRUE(settings.Load("UserData/Config.ini"));
     EXPECT_TRUE(settings.IsPlayBGM());
     EXPECT_EQ(settings.GetBGMVolume(), -1000);
+}
+
+// Every entry of the configuration row clicked twice, going along the row
+// and back: each time its panel shows and the game goes on, with no error
+// box (a second click on an entry finds its panel already built).
+TEST(DemoMenuProcess, EachConfigurationEntryClickedTwiceKeepsTheGameGoing) {
+    CChapterGame game;
+    const HWND window = game.Start();
+    ASSERT_NE(window, nullptr);
+    const CGameProcess& process = game.Process();
+    ASSERT_EQ(WaitUntilShown(window, kFirstWait, std::size(kFirstWait)), "");
+
+    struct Entry {
+        int x;
+        DemoProbe panel;
+    };
+    const Entry row[] = {
+        {86, {126, 200, kDemoPanelSe, "sound panel"}},
+        {190, {226, 200, kDemoPanelBgm, "music panel"}},
+        {294, {326, 200, kDemoPanelGraphic, "effects panel"}},
+        {398, {426, 200, kDemoPanelScreen, "screen panel"}},
+        {502, {525, 200, kDemoPanelSaveload, "save and load panel"}},
+        {606, {26, 200, kDemoPanelExit, "exit panel"}},
+    };
+    std::vector<const Entry*> order;
+    for (const Entry& entry : row) order.push_back(&entry);
+    for (auto it = std::rbegin(row); it != std::rend(row); ++it) order.push_back(&*it);
+
+    // A click that comes while the menu changes from one panel to the next
+    // is not taken: the entry is clicked until its panel shows.
+    auto open = [&](const Entry& entry) {
+        for (int tries = 0; tries < kInputTries; ++tries) {
+            ClickAt(window, entry.x, 90);
+            const DWORD start = GetTickCount();
+            while (GetTickCount() - start < 1000) {
+                if (Mismatches(window, &entry.panel, 1).empty()) return true;
+                Sleep(kPollMs);
+            }
+        }
+        return false;
+    };
+    ClickThenSee(window, 740, 580, {31, 90, kDemoPanelConfig, "configuration panel"});
+    for (const Entry* entry : order) {
+        SCOPED_TRACE(entry->panel.what);
+        ASSERT_TRUE(open(*entry));
+        ClickAt(window, entry->x, 90);
+        EXPECT_EQ(process.WaitForWindow("#32770", 1000), nullptr);
+        ASSERT_EQ(process.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+        ASSERT_EQ(WaitUntilShown(window, &entry->panel, 1), "");
+    }
 }
 
 }  // namespace

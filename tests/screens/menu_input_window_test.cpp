@@ -124,28 +124,46 @@ TEST(MenuInputWindowTest, AShortSkipRunsTheStoryFastUntilItsNextKeyWait) {
     }
 }
 
-TEST(MenuInputWindowTest, AKeyThatEndsHideOrClosesAPanelDoesNotReachTheStory) {
+// Hiding, the menu, its panels and its questions each end with a key; none
+// of those keys goes on to the story's key wait, whichever key it is.
+TEST(MenuInputWindowTest, AKeyThatEndsHideOrClosesAPanelOrAQuestionDoesNotReachTheStory) {
     struct Case {
         std::vector<const char*> commands;
         int32_t state;
+        std::vector<int32_t> after;  // the states the keys lead through, back to play
     };
-    const Case cases[] = {{{"Hide"}, kMenuStateHidden},
-                          {{"Menu"}, kMenuStateOpen},
-                          {{"Menu", "Menu_SE"}, kMenuStateSEVolume}};
+    const Case cases[] = {
+        {{"Hide"}, kMenuStateHidden, {}},
+        {{"Menu"}, kMenuStateOpen, {}},
+        {{"Menu", "Menu_SE"}, kMenuStateSEVolume, {}},
+        {{"Menu", "Menu_Exit", "ExitGame"}, kMenuStateAskEndGame, {kMenuStateExit}},
+        {{"Menu", "Menu_Exit", "Restart"}, kMenuStateAskRestart, {kMenuStateExit}},
+        {{"Menu", "Menu_Exit", "GoTitle"}, kMenuStateAskGoTitle, {kMenuStateExit}},
+        {{"Menu", "Menu_SaveLoad", "ClipLoad"}, kMenuStateAskClipLoad, {kMenuStateSaveLoad}},
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.state);
-        RunInWindow(MenuScript::Plain, "S/Waits.txt", [&c](CWindowGame& game) {
-            game.Frames(85);  // 100 ms of story to the first key wait
-            ASSERT_TRUE(game.menu->IsKeyWaitActive());
-            for (const char* command : c.commands) game.menu->OnEvent(command);
-            game.Frames(250);
-            ASSERT_EQ(game.menu->GetState(), c.state);
-            game.Press('A');
-            game.Frames(250);
-            EXPECT_EQ(game.menu->GetState(), kMenuStatePlay);
-            EXPECT_TRUE(game.menu->IsKeyWaitActive());
-            EXPECT_EQ(ReadScriptVariable("@2"), 0);
-        });
+        for (WPARAM key : {WPARAM('A'), WPARAM(VK_RETURN)}) {
+            SCOPED_TRACE(testing::Message() << "state " << c.state << ", key " << key);
+            RunInWindow(MenuScript::Plain, "S/Waits.txt", [&c, key](CWindowGame& game) {
+                game.Frames(85);  // 100 ms of story to the first key wait
+                ASSERT_TRUE(game.menu->IsKeyWaitActive());
+                for (const char* command : c.commands) {
+                    game.menu->OnEvent(command);
+                    game.Frames(250);
+                }
+                ASSERT_EQ(game.menu->GetState(), c.state);
+                for (int32_t state : c.after) {
+                    game.Press(key);
+                    game.Frames(250);
+                    ASSERT_EQ(game.menu->GetState(), state);
+                }
+                game.Press(key);
+                game.Frames(250);
+                EXPECT_EQ(game.menu->GetState(), kMenuStatePlay);
+                EXPECT_TRUE(game.menu->IsKeyWaitActive());
+                EXPECT_EQ(ReadScriptVariable("@2"), 0);
+            });
+        }
     }
 }
 
