@@ -99,6 +99,10 @@ protected:
         for (int tries = 0; tries < kKeyTries; ++tries) {
             PressKey(window_, VK_SPACE);
             bool changed = false;
+            // A state between the ends counts as shown once two polls in a
+            // row saw it: a screen caught while the X server is still
+            // writing a picture (its process paused under load) is seen once.
+            Probes lastStray;
             const DWORD start = GetTickCount();
             while (GetTickCount() - start < kEffectMs + kSettleMs) {
                 const Probes now = ProbeScreen(window_);
@@ -107,7 +111,10 @@ protected:
                 for (const Probes& end : step.ends) atAnEnd = atAnEnd || now == end;
                 if (!atAnEnd) {
                     seen->between = true;
-                    seen->strays.push_back(now);
+                    if (now == lastStray) seen->strays.push_back(now);
+                    lastStray = now;
+                } else {
+                    lastStray.clear();
                 }
                 Sleep(5);
             }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 #include "platform/file_handles.h"
 
@@ -66,9 +67,8 @@ bool ReadFrame(FILE* file, Frame* frame) {
     return true;
 }
 
-}  // namespace
-
-std::vector<Color32> ReadDisplayScreen(const RECT& area) {
+// One read of the rectangle from the frame buffer file.
+std::vector<Color32> ReadOnce(const RECT& area) {
     const StdioFile file(std::fopen(MIRL_DISPLAY_SCREEN_FILE, "rb"));
     Frame frame;
     if (!file || !ReadFrame(file.get(), &frame)) return {};
@@ -95,4 +95,21 @@ std::vector<Color32> ReadDisplayScreen(const RECT& area) {
         }
     }
     return pixels;
+}
+
+}  // namespace
+
+std::vector<Color32> ReadDisplayScreen(const RECT& area) {
+    // The X server goes on writing the frame buffer while the file is read,
+    // so one read can hold part of one picture and part of the next, a mix
+    // that was never on the screen; a picture read twice alike was there
+    // whole. A screen that changes at every read gives its last read.
+    constexpr int kReads = 8;
+    std::vector<Color32> last = ReadOnce(area);
+    for (int read = 1; read < kReads && !last.empty(); ++read) {
+        std::vector<Color32> again = ReadOnce(area);
+        if (again == last) break;
+        last = std::move(again);
+    }
+    return last;
 }

@@ -11,7 +11,7 @@
 
 #include "graphics/color32.h"
 
-// A rectangle of the screen in screen coordinates, row by row, 0x00RRGGBB;
-// empty when the frame buffer cannot be read or does not hold the whole
-// rectangle.
+// A rectangle of the screen in screen coordinates, row by row, 0x00RRGGBB,
+// as the screen showed it whole; empty when the frame buffer cannot be read
+// or does not hold the whole rectangle.
 std::vector<Color32> ReadDisplayScreen(const RECT& area);
