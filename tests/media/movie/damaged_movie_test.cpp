@@ -135,7 +135,7 @@ TEST_F(DamagedMovie, TheDirectShowPlayerRefusesWithItsBoxOrOpens) {
 const char* const kMoviesWithSound[] = {"video1_pcm16.avi", "video1_msadpcm.avi", "cinepak_ima.avi"};
 
 TEST_F(DamagedMovie, BothPlayersRefuseEveryStructuralDamageBeforeReadingIt) {
-    for (const char* name : kMoviesWithSound) {
+    for (const char* name : {"video1_pcm16.avi", "video1_msadpcm.avi", "cinepak_ima.avi", "opendml.avi"}) {
         const Bytes whole = ReadBytes(MoviePath(name));
         for (const avi_damage::Damage& damage : avi_damage::StructuralDamages()) {
             if (damage.needs != avi_damage::Codec::Any && damage.needs != avi_damage::SoundCodec(whole)) continue;
@@ -153,6 +153,46 @@ TEST_F(DamagedMovie, BothPlayersRefuseEveryStructuralDamageBeforeReadingIt) {
             }
             DeleteFileA(path.c_str());
         }
+    }
+}
+
+// An OpenDML file's own parts: its per-stream indexes and its second part.
+// The picture stream's index of indexes names the first part's standard
+// index, then the second's.
+TEST_F(DamagedMovie, BothPlayersRefuseADamagedOpenDmlIndexOrPart) {
+    const Bytes whole = ReadBytes(MoviePath("opendml.avi"));
+    const size_t second = Find(whole, "AVIX") - 8;
+    const size_t superIndex = Find(whole, "indx");
+    const size_t secondIndex = Find(whole, "ix00", second);
+    ASSERT_NE(secondIndex, std::string::npos);
+    const size_t firstEntry = secondIndex + 8 + 24;
+    const struct {
+        const char* name;
+        std::function<void(Bytes&)> apply;
+    } damages[] = {
+        {"second part cut", [&](Bytes& a) { a.resize((second + secondIndex) / 2); }},
+        {"second standard index past the file",
+         [&](Bytes& a) { Put32(a, superIndex + 8 + 24 + 16, static_cast<int32_t>(a.size() + 64)); }},
+        {"standard index entry past its movi", [&](Bytes& a) { Put32(a, firstEntry, 0x7FFFFFF0); }},
+        {"standard index entry of another size",
+         [&](Bytes& a) { a[firstEntry + 4] = static_cast<uint8_t>(a[firstEntry + 4] + 1); }},
+        {"standard index of another stream", [&](Bytes& a) { a[secondIndex + 8 + 8 + 1] = '1'; }},
+        {"index of indexes of more entries than it holds", [&](Bytes& a) { Put32(a, superIndex + 8 + 4, 3); }},
+    };
+    for (const auto& damage : damages) {
+        SCOPED_TRACE(damage.name);
+        Bytes avi = whole;
+        damage.apply(avi);
+        const std::string path = temp_.Write("damaged.avi", avi);
+        {
+            CAviFileMovie movie;
+            ExpectMovieBox([&] { movie.Open(path.c_str()); }, 1003, 90, AVIERR_BADFORMAT);
+        }
+        {
+            CDirectShowMovie movie;
+            ExpectMovieBox([&] { movie.Open(path.c_str()); }, 1005, 99, VFW_E_INVALID_FILE_FORMAT);
+        }
+        DeleteFileA(path.c_str());
     }
 }
 
