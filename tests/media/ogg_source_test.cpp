@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -261,11 +262,10 @@ TEST(OggSourceDamage, TheSoundPlaysOnPastAGapAndAgainAfterARewind) {
         EXPECT_GE(first.size() + row.missingBytes, reference.size()) << "the sound after the gap is heard";
         EXPECT_LE(first.size(), source.GetDataBytes());
         // What follows the gap is the file's own sound, to its end.
-        const size_t tail = reference.size() / 4;
-        ASSERT_GE(first.size(), tail);
+        const size_t tail = std::min(reference.size() / 4, first.size());
         EXPECT_LE(MaxSampleDifference(Bytes(first.end() - tail, first.end()), Bytes(reference.end() - tail, reference.end())),
                   1);
-        ASSERT_EQ(source.Rewind(), 1);
+        EXPECT_EQ(source.Rewind(), 1);
         EXPECT_EQ(Drain(source), first) << "played again from the start, through the gap";
         Bytes more(4096);
         EXPECT_EQ(source.Read(more.data(), 4096), 0u) << "and ends at the end";
