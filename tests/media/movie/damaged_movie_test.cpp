@@ -5,6 +5,7 @@
 
 #include <vfwmsgs.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <random>
@@ -95,6 +96,20 @@ protected:
             EXPECT_EQ(RecordedErrors()[0].module, module);
         }
         ClearRecordedErrors();
+    }
+
+    // Each player ends the file in its box or opens it and plays a moment.
+    void OpensOrRefuses(const Bytes& avi) {
+        const std::string path = temp_.Write("fuzzed.avi", avi);
+        {
+            CAviFileMovie movie;
+            if (OpenPlace(movie, path, 1003) == 0) PlayAMoment(movie, 1003);
+        }
+        {
+            CDirectShowMovie movie;
+            if (OpenPlace(movie, path, 1005) == 0) PlayAMoment(movie, 1005);
+        }
+        DeleteFileA(path.c_str());
     }
 
     CTempFolder temp_;
@@ -233,16 +248,39 @@ TEST_F(DamagedMovie, Fuzz) {
         SCOPED_TRACE("seed " + std::to_string(kSeed) + ", index " + std::to_string(index));
         Bytes avi = ReadBytes(MoviePath(kMoviesWithSound[index % 3]));
         avi_damage::Mutate(avi, random);
-        const std::string path = temp_.Write("fuzzed.avi", avi);
-        {
-            CAviFileMovie movie;
-            if (OpenPlace(movie, path, 1003) == 0) PlayAMoment(movie, 1003);
+        OpensOrRefuses(avi);
+        if (HasFailure()) break;
+    }
+}
+
+// Seeded damage of an OpenDML file: one to three longs of its indexes of
+// indexes and standard indexes, and half of the time the fields the other
+// fuzz changes as well.
+TEST_F(DamagedMovie, FuzzOpenDml) {
+    const uint32_t kSeed = 20261212;
+    const int kInputs = 60;
+    std::mt19937 random(kSeed);
+    const Bytes whole = ReadBytes(MoviePath("opendml.avi"));
+    std::vector<size_t> longs;
+    for (const char* id : {"indx", "ix00", "ix01"}) {
+        for (size_t at = Find(whole, id); at != std::string::npos; at = Find(whole, id, at + 4)) {
+            const size_t end = std::min<size_t>(at + 8 + avi_damage::Get32(whole, at + 4), whole.size());
+            for (size_t field = at + 8; field + 4 <= end && field < at + 8 + 4 * 64; field += 4) longs.push_back(field);
         }
-        {
-            CDirectShowMovie movie;
-            if (OpenPlace(movie, path, 1005) == 0) PlayAMoment(movie, 1005);
+    }
+    ASSERT_GE(longs.size(), 4 * 6u);
+    for (int index = 0; index < kInputs; ++index) {
+        SCOPED_TRACE("seed " + std::to_string(kSeed) + ", index " + std::to_string(index));
+        Bytes avi = whole;
+        for (int changes = 1 + static_cast<int>(random() % 3); changes > 0; --changes) {
+            const size_t at = longs[random() % longs.size()];
+            const uint32_t old = avi_damage::Get32(avi, at);
+            const uint32_t values[] = {0, 1, 0xFFFFFFFFu, 0x7FFFFFFFu, 0x80000000u, old + 1, old - 1, old + 8,
+                                       old * 2, old / 2, static_cast<uint32_t>(random())};
+            avi_damage::Put32(avi, at, values[random() % (sizeof values / sizeof values[0])]);
         }
-        DeleteFileA(path.c_str());
+        if (random() % 2) avi_damage::Mutate(avi, random);
+        OpensOrRefuses(avi);
         if (HasFailure()) break;
     }
 }
