@@ -44,6 +44,11 @@ constexpr uint32_t kStandardEntryBytes = 8;
 // key frame.
 constexpr uint32_t kNotKeyFrame = 0x80000000;
 
+// The rates a sound can be played at; DirectShow's sound path waits for ever
+// on a stream whose rate is far beyond them.
+constexpr uint32_t kLowestRate = 100;
+constexpr uint32_t kHighestRate = 200000;
+
 constexpr uint16_t kMsAdpcm = 0x0002;
 constexpr uint16_t kImaAdpcm = 0x0011;
 
@@ -135,7 +140,7 @@ bool IsConsistentSoundFormat(const std::vector<uint8_t>& format) {
     uint32_t rate = Get32(f + 4);
     uint32_t blockAlign = Get16(f + 12);
     uint32_t bits = Get16(f + 14);
-    if (channels == 0 || rate == 0 || blockAlign == 0) return false;
+    if (channels == 0 || rate < kLowestRate || rate > kHighestRate || blockAlign == 0) return false;
     if (tag != kMsAdpcm && tag != kImaAdpcm) return true;
     if (channels > 2 || bits != 4 || format.size() < 20) return false;
     uint32_t extra = Get16(f + 16);
