@@ -74,7 +74,8 @@ public:
     uint64_t Size() const { return size_; }
 
     bool Read(uint64_t at, void* dst, size_t bytes) {
-        return file_ && at <= size_ && bytes <= size_ - at && _fseeki64(file_.get(), static_cast<int64_t>(at), SEEK_SET) == 0 &&
+        return file_ && at <= size_ && bytes <= size_ - at &&
+               _fseeki64(file_.get(), static_cast<int64_t>(at), SEEK_SET) == 0 &&
                std::fread(dst, 1, bytes, file_.get()) == bytes;
     }
 
@@ -202,7 +203,8 @@ bool IsStreamChunkId(uint32_t id) { return IsStreamDigit(id & 0xFF) && IsStreamD
 // Each entry names a stream of the file and a chunk of movi with that id and
 // size. Offsets count from the "movi" code, unless every one so far lies past
 // it: then they count from the file's start.
-bool ReadIndex(CAviReader& reader, const Chunk& movie, const Chunk& index, std::vector<std::vector<AviChunk>>* streams) {
+bool ReadIndex(CAviReader& reader, const Chunk& movie, const Chunk& index,
+               std::vector<std::vector<AviChunk>>* streams) {
     std::vector<uint8_t> entries;
     if (index.size < kIndexEntryBytes || !reader.ReadData(index, &entries)) return false;
     uint64_t moviCode = movie.DataStart();
@@ -287,7 +289,8 @@ bool ReadOpenDmlIndex(CAviReader& reader, const Chunk& superIndex, uint32_t stre
             uint64_t data = base + Get32(entry);
             uint32_t size = Get32(entry + 4) & ~kNotKeyFrame;
             Chunk chunk;
-            if (data < base || data < 8 || !ReadMovieChunk(reader, movies, data - 8, stream, &chunk) || chunk.size != size)
+            if (data < base || data < 8 || !ReadMovieChunk(reader, movies, data - 8, stream, &chunk) ||
+                chunk.size != size)
                 return false;
             chunks->push_back({chunk.DataStart(), size});
         }
