@@ -83,11 +83,11 @@ def build(avih, streams, chunks):
         entries = []
         for n in range(count):
             mine = [p for p in places if p[0][:2] == ids[n]]
-            base = movi_at
-            table = b"".join(struct.pack("<II", p[2] - base, p[3] | (0 if p[1] & AVIIF_KEYFRAME else 0x80000000))
+            # Entries count from the part's movi list.
+            table = b"".join(struct.pack("<II", p[2] - movi_at, p[3] | (0 if p[1] & AVIIF_KEYFRAME else 0x80000000))
                              for p in mine)
             chunk_id = mine[0][0] if mine else ids[n] + b"wb"
-            ix = chunk(b"ix" + ids[n], struct.pack("<HBBI4sQI", 2, 0, 1, len(mine), chunk_id, base, 0) + table)
+            ix = chunk(b"ix" + ids[n], struct.pack("<HBBI4sQI", 2, 0, 1, len(mine), chunk_id, movi_at, 0) + table)
             duration = sum(p[3] // sizes[n] for p in mine) if sizes[n] else len(mine)
             entries.append((movi_at + 8 + len(body), len(ix), duration))
             body += ix
@@ -95,7 +95,7 @@ def build(avih, streams, chunks):
 
     def headers(supers):
         # The main header counts the pictures of the first part, "dmlh" all.
-        main = avih[:16] + struct.pack("<I", split and len([c for c in parts[0] if is_picture(c)])) + avih[20:]
+        main = avih[:16] + struct.pack("<I", len(picture_at) // 2) + avih[20:]
         strls = []
         for n in range(count):
             table = b"".join(struct.pack("<QII", *e) for e in supers[n])
