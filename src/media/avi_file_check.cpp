@@ -10,6 +10,7 @@ namespace {
 constexpr uint32_t kRiff = AviFourCc("RIFF");
 constexpr uint32_t kList = AviFourCc("LIST");
 constexpr uint32_t kAviForm = AviFourCc("AVI ");
+constexpr uint32_t kExtensionForm = AviFourCc("AVIX");
 constexpr uint32_t kHeaderList = AviFourCc("hdrl");
 constexpr uint32_t kMainHeader = AviFourCc("avih");
 constexpr uint32_t kStreamList = AviFourCc("strl");
@@ -17,6 +18,7 @@ constexpr uint32_t kStreamHeader = AviFourCc("strh");
 constexpr uint32_t kStreamFormat = AviFourCc("strf");
 constexpr uint32_t kMovieList = AviFourCc("movi");
 constexpr uint32_t kIndex = AviFourCc("idx1");
+constexpr uint32_t kSuperIndex = AviFourCc("indx");
 constexpr uint32_t kRecord = AviFourCc("rec ");
 constexpr uint32_t kSound = AviFourCc("auds");
 constexpr uint32_t kPicture = AviFourCc("vids");
@@ -31,12 +33,28 @@ constexpr uint32_t kIndexEntryBytes = 16;
 // Index entries of this stream number are padding, not stream data.
 constexpr uint32_t kPaddingStream = 0x7F;
 constexpr uint32_t kLargestSample = 0x7FFFFFFF;
+// Both OpenDML index kinds: 16-bit longs per entry, sub-type, type, entries
+// in use, chunk id, then 12 bytes of their own.
+constexpr uint32_t kOpenDmlHeaderBytes = 24;
+constexpr uint8_t kIndexOfIndexes = 0;
+constexpr uint8_t kIndexOfChunks = 1;
+constexpr uint32_t kSuperEntryBytes = 16;
+constexpr uint32_t kStandardEntryBytes = 8;
+// The top bit of a standard index entry's size marks a frame that is not a
+// key frame.
+constexpr uint32_t kNotKeyFrame = 0x80000000;
+
+// The rates a sound can be played at; DirectShow's sound path waits for ever
+// on a stream whose rate is far beyond them.
+constexpr uint32_t kLowestRate = 100;
+constexpr uint32_t kHighestRate = 200000;
 
 constexpr uint16_t kMsAdpcm = 0x0002;
 constexpr uint16_t kImaAdpcm = 0x0011;
 
 uint16_t Get16(const uint8_t* at) { return uint16_t(at[0] | at[1] << 8); }
 uint32_t Get32(const uint8_t* at) { return Get16(at) | uint32_t(Get16(at + 2)) << 16; }
+uint64_t Get64(const uint8_t* at) { return Get32(at) | uint64_t(Get32(at + 4)) << 32; }
 
 struct Chunk {
     uint64_t at = 0;    // where its header starts
@@ -56,7 +74,8 @@ public:
     uint64_t Size() const { return size_; }
 
     bool Read(uint64_t at, void* dst, size_t bytes) {
-        return file_ && at + bytes <= size_ && _fseeki64(file_.get(), static_cast<int64_t>(at), SEEK_SET) == 0 &&
+        return file_ && at <= size_ && bytes <= size_ - at &&
+               _fseeki64(file_.get(), static_cast<int64_t>(at), SEEK_SET) == 0 &&
                std::fread(dst, 1, bytes, file_.get()) == bytes;
     }
 
@@ -122,7 +141,7 @@ bool IsConsistentSoundFormat(const std::vector<uint8_t>& format) {
     uint32_t rate = Get32(f + 4);
     uint32_t blockAlign = Get16(f + 12);
     uint32_t bits = Get16(f + 14);
-    if (channels == 0 || rate == 0 || blockAlign == 0) return false;
+    if (channels == 0 || rate < kLowestRate || rate > kHighestRate || blockAlign == 0) return false;
     if (tag != kMsAdpcm && tag != kImaAdpcm) return true;
     if (channels > 2 || bits != 4 || format.size() < 20) return false;
     uint32_t extra = Get16(f + 16);
@@ -143,11 +162,15 @@ bool IsConsistentSoundFormat(const std::vector<uint8_t>& format) {
     return coefficients >= 7 && extra >= 4 + 4 * coefficients;
 }
 
-bool ReadStreamList(CAviReader& reader, const Chunk& list, AviStreamLayout* stream) {
+// The stream's header values and format; superIndex is the stream's OpenDML
+// index of indexes, or has id 0 when the stream has none.
+bool ReadStreamList(CAviReader& reader, const Chunk& list, AviStreamLayout* stream, Chunk* superIndex) {
     std::vector<Chunk> chunks;
     if (!reader.ReadList(list, &chunks)) return false;
     const Chunk* header = FindChunk(chunks, kStreamHeader);
     const Chunk* format = FindChunk(chunks, kStreamFormat);
+    const Chunk* index = FindChunk(chunks, kSuperIndex);
+    *superIndex = index ? *index : Chunk();
     std::vector<uint8_t> values;
     if (!header || header->size < kStreamHeaderBytes || !reader.ReadData(*header, &values)) return false;
     if (!format || !reader.ReadData(*format, &stream->format)) return false;
@@ -158,8 +181,10 @@ bool ReadStreamList(CAviReader& reader, const Chunk& list, AviStreamLayout* stre
     if (stream->start > kLargestSample || stream->length > kLargestSample - stream->start) return false;
     if (stream->type == kSound) {
         if (!IsConsistentSoundFormat(stream->format)) return false;
-        // A sound stream's samples are its blocks, whatever its header says.
-        stream->sampleSize = Get16(stream->format.data() + 12);
+        // A sound stream's samples are its blocks, whatever size its header
+        // gives them; a size of 0 makes each chunk one sample, of whatever
+        // size it has (blocks that vary, as MP3's do).
+        if (stream->sampleSize != 0) stream->sampleSize = Get16(stream->format.data() + 12);
     }
     return stream->type != kPicture || stream->format.size() >= kBitmapHeaderBytes;
 }
@@ -173,10 +198,13 @@ uint32_t StreamOf(uint32_t id) {
 
 bool IsStreamDigit(uint32_t c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
 
+bool IsStreamChunkId(uint32_t id) { return IsStreamDigit(id & 0xFF) && IsStreamDigit(id >> 8 & 0xFF); }
+
 // Each entry names a stream of the file and a chunk of movi with that id and
 // size. Offsets count from the "movi" code, unless every one so far lies past
 // it: then they count from the file's start.
-bool ReadIndex(CAviReader& reader, const Chunk& movie, const Chunk& index, AviLayout* layout) {
+bool ReadIndex(CAviReader& reader, const Chunk& movie, const Chunk& index,
+               std::vector<std::vector<AviChunk>>* streams) {
     std::vector<uint8_t> entries;
     if (index.size < kIndexEntryBytes || !reader.ReadData(index, &entries)) return false;
     uint64_t moviCode = movie.DataStart();
@@ -190,7 +218,7 @@ bool ReadIndex(CAviReader& reader, const Chunk& movie, const Chunk& index, AviLa
         uint32_t id = Get32(entry);
         uint32_t stream = StreamOf(id);
         if (id == kRecord || stream == kPaddingStream) continue;
-        if (!IsStreamDigit(id & 0xFF) || !IsStreamDigit(id >> 8 & 0xFF) || stream >= layout->streams.size()) return false;
+        if (!IsStreamChunkId(id) || stream >= streams->size()) return false;
         uint32_t offset = Get32(entry + 8);
         uint32_t size = Get32(entry + 12);
         if (absolute && offset < moviCode) absolute = false;
@@ -199,16 +227,82 @@ bool ReadIndex(CAviReader& reader, const Chunk& movie, const Chunk& index, AviLa
         if (position < dataStart || !reader.ReadChunk(position, &chunk) || chunk.End() > dataEnd ||
             chunk.id != id || chunk.size != size)
             return false;
-        layout->streams[stream].chunks.push_back({static_cast<uint32_t>(chunk.DataStart()), size});
+        (*streams)[stream].push_back({chunk.DataStart(), size});
     }
     return true;
 }
 
-// The index holds every sample the stream's header claims.
-bool IndexHoldsStream(const AviStreamLayout& stream) {
-    if (stream.sampleSize == 0) return uint64_t(stream.start) + stream.length <= stream.chunks.size();
+// The movi lists of the further parts ("RIFF AVIX") that follow the first;
+// whatever else follows the parts is not read.
+bool ReadFurtherParts(CAviReader& reader, const Chunk& first, std::vector<Chunk>* movies) {
+    for (uint64_t at = first.End() + (first.size & 1); at < reader.Size();) {
+        Chunk part;
+        bool whole = reader.ReadChunk(at, &part);
+        if (part.id != kRiff || part.listType != kExtensionForm) return true;
+        std::vector<Chunk> chunks;
+        if (!whole || !ListsNest(reader, part, 1) || !reader.ReadList(part, &chunks)) return false;
+        const Chunk* movie = FindChunk(chunks, kList, kMovieList);
+        if (!movie) return false;
+        movies->push_back(*movie);
+        at = part.End() + (part.size & 1);
+    }
+    return true;
+}
+
+// A chunk of the stream, its header at `at`, wholly inside the data of one
+// of the movi lists.
+bool ReadMovieChunk(CAviReader& reader, const std::vector<Chunk>& movies, uint64_t at, uint32_t stream, Chunk* chunk) {
+    if (!reader.ReadChunk(at, chunk) || !IsStreamChunkId(chunk->id) || StreamOf(chunk->id) != stream) return false;
+    for (const Chunk& movie : movies)
+        if (at >= movie.DataStart() + 4 && chunk->End() <= movie.End()) return true;
+    return false;
+}
+
+// The stream's chunks as its OpenDML indexes list them: the index of indexes
+// names one standard index per part, and each entry of those the data of a
+// chunk of the stream, as an offset from the standard index's base.
+bool ReadOpenDmlIndex(CAviReader& reader, const Chunk& superIndex, uint32_t stream, const std::vector<Chunk>& movies,
+                      std::vector<AviChunk>* chunks) {
+    std::vector<uint8_t> super;
+    if (superIndex.size < kOpenDmlHeaderBytes || !reader.ReadData(superIndex, &super)) return false;
+    uint32_t parts = Get32(&super[4]);
+    if (Get16(&super[0]) != kSuperEntryBytes / 4 || super[3] != kIndexOfIndexes || parts == 0 ||
+        parts > (super.size() - kOpenDmlHeaderBytes) / kSuperEntryBytes)
+        return false;
+    for (uint32_t part = 0; part < parts; ++part) {
+        Chunk index;
+        std::vector<uint8_t> entries;
+        if (!reader.ReadChunk(Get64(&super[kOpenDmlHeaderBytes + part * kSuperEntryBytes]), &index) ||
+            index.listType || index.size < kOpenDmlHeaderBytes || !reader.ReadData(index, &entries))
+            return false;
+        uint32_t count = Get32(&entries[4]);
+        uint32_t id = Get32(&entries[8]);
+        uint64_t base = Get64(&entries[12]);
+        // Field indexes (sub-type 1) hold three longs per entry; they are not
+        // read, so refused.
+        if (Get16(&entries[0]) != kStandardEntryBytes / 4 || entries[2] != 0 || entries[3] != kIndexOfChunks ||
+            !IsStreamChunkId(id) || StreamOf(id) != stream ||
+            count > (entries.size() - kOpenDmlHeaderBytes) / kStandardEntryBytes)
+            return false;
+        for (uint32_t n = 0; n < count; ++n) {
+            const uint8_t* entry = &entries[kOpenDmlHeaderBytes + n * kStandardEntryBytes];
+            uint64_t data = base + Get32(entry);
+            uint32_t size = Get32(entry + 4) & ~kNotKeyFrame;
+            Chunk chunk;
+            if (data < base || data < 8 || !ReadMovieChunk(reader, movies, data - 8, stream, &chunk) ||
+                chunk.size != size)
+                return false;
+            chunks->push_back({chunk.DataStart(), size});
+        }
+    }
+    return true;
+}
+
+// The chunks hold every sample the stream's header claims.
+bool IndexHoldsStream(const AviStreamLayout& stream, const std::vector<AviChunk>& chunks) {
+    if (stream.sampleSize == 0) return uint64_t(stream.start) + stream.length <= chunks.size();
     uint64_t bytes = 0;
-    for (const AviChunk& chunk : stream.chunks) bytes += chunk.size;
+    for (const AviChunk& chunk : chunks) bytes += chunk.size;
     return uint64_t(stream.length) * stream.sampleSize <= bytes;
 }
 
@@ -216,6 +310,7 @@ bool IndexHoldsStream(const AviStreamLayout& stream) {
 
 bool ReadAviLayout(const std::string& path, AviLayout* layout) {
     layout->streams.clear();
+    layout->firstIndexHoldsAll = false;
     CAviReader reader(path);
     Chunk riff;
     if (!reader.ReadChunk(0, &riff) || riff.id != kRiff || riff.listType != kAviForm) return false;
@@ -227,7 +322,7 @@ bool ReadAviLayout(const std::string& path, AviLayout* layout) {
     const Chunk* headers = FindChunk(top, kList, kHeaderList);
     const Chunk* movie = FindChunk(top, kList, kMovieList);
     const Chunk* index = FindChunk(top, kIndex);
-    if (!headers || !movie || !index || movie->at < headers->at || index->at < movie->at) return false;
+    if (!headers || !movie || movie->at < headers->at || (index && index->at < movie->at)) return false;
 
     std::vector<Chunk> headerChunks;
     reader.ReadList(*headers, &headerChunks);
@@ -240,18 +335,45 @@ bool ReadAviLayout(const std::string& path, AviLayout* layout) {
     size_t first = static_cast<size_t>(mainHeader - headerChunks.data()) + 1;
     if (streams == 0 || streams > headerChunks.size() - first) return false;
     layout->streams.resize(streams);
+    std::vector<Chunk> superIndexes(streams);
     for (uint32_t n = 0; n < streams; ++n) {
         const Chunk& list = headerChunks[first + n];
-        if (list.id != kList || list.listType != kStreamList || !ReadStreamList(reader, list, &layout->streams[n]))
+        if (list.id != kList || list.listType != kStreamList ||
+            !ReadStreamList(reader, list, &layout->streams[n], &superIndexes[n]))
             return false;
     }
-    if (!ReadIndex(reader, *movie, *index, layout)) return false;
-    for (const AviStreamLayout& stream : layout->streams)
-        if (!IndexHoldsStream(stream)) return false;
+    // The first part's index is checked wherever it is present, as AVIFile
+    // reads it even when the OpenDML indexes are there.
+    std::vector<std::vector<AviChunk>> firstIndex(streams);
+    if (index && !ReadIndex(reader, *movie, *index, &firstIndex)) return false;
+    uint32_t withOpenDmlIndex = 0;
+    for (const Chunk& superIndex : superIndexes)
+        if (superIndex.id != 0) ++withOpenDmlIndex;
+    if (withOpenDmlIndex == 0) {
+        if (!index) return false;
+        for (uint32_t n = 0; n < streams; ++n) layout->streams[n].chunks = firstIndex[n];
+    } else {
+        std::vector<Chunk> movies = {*movie};
+        if (withOpenDmlIndex != streams || !ReadFurtherParts(reader, riff, &movies)) return false;
+        for (uint32_t n = 0; n < streams; ++n)
+            if (!ReadOpenDmlIndex(reader, superIndexes[n], n, movies, &layout->streams[n].chunks)) return false;
+    }
+    layout->firstIndexHoldsAll = index != nullptr;
+    for (uint32_t n = 0; n < streams; ++n) {
+        const AviStreamLayout& stream = layout->streams[n];
+        if (!IndexHoldsStream(stream, stream.chunks)) return false;
+        layout->firstIndexHoldsAll = layout->firstIndexHoldsAll && IndexHoldsStream(stream, firstIndex[n]);
+    }
     return true;
 }
 
-bool IsWholeAviFile(const std::string& path) {
+bool IsWholeAviFile(const std::string& path, AviIndexUse use) {
     AviLayout layout;
-    return ReadAviLayout(path, &layout);
+    return ReadAviLayout(path, &layout) && (use == AviIndexUse::kAny || layout.firstIndexHoldsAll);
+}
+
+bool IsRiffAviFile(const std::string& path) {
+    CAviReader reader(path);
+    uint8_t start[12];
+    return reader.Read(0, start, sizeof start) && Get32(start) == kRiff && Get32(start + 8) == kAviForm;
 }

@@ -6,7 +6,10 @@
 // not add up makes them read or write where they must not, and end the
 // program. The check reads the file's structure first, so only files whose
 // every part agrees reach them, and gives what it read: each stream's header
-// values, format record and the chunks its index lists.
+// values, format record and the chunks its index lists. A file larger than
+// one RIFF list (OpenDML) continues in further "RIFF AVIX" parts and lists
+// its chunks in per-stream indexes ("indx", "ix##"); those are read and
+// checked the same way.
 #pragma once
 
 #include <cstdint>
@@ -21,7 +24,7 @@ constexpr uint32_t AviFourCc(const char (&code)[5]) {
 
 // Where the bytes of one chunk of a stream lie in the file.
 struct AviChunk {
-    uint32_t offset;
+    uint64_t offset;
     uint32_t size;
 };
 
@@ -30,19 +33,37 @@ struct AviStreamLayout {
     uint32_t start = 0;         // the sample the stream starts at
     uint32_t length = 0;        // samples
     // Bytes per sample: a sound stream's block size; 0 where each chunk is
-    // one sample (pictures).
+    // one sample (pictures, and sound whose blocks vary in size, such as
+    // MP3's).
     uint32_t sampleSize = 0;
     std::vector<uint8_t> format;  // the "strf" record
-    std::vector<AviChunk> chunks;  // in the index's order
+    // In the index's order: the OpenDML indexes' where the file has them,
+    // else the "idx1" index's.
+    std::vector<AviChunk> chunks;
 };
 
 struct AviLayout {
     std::vector<AviStreamLayout> streams;
+    // True when the first part's "idx1" index alone lists every sample the
+    // stream headers claim, which is all that AVIFile reads. An OpenDML file
+    // of several parts lists the later ones only in its own indexes.
+    bool firstIndexHoldsAll = false;
 };
 
 // Reads the layout of the file; false when any part of it disagrees with
 // another or with the file (the layout is then incomplete).
 bool ReadAviLayout(const std::string& path, AviLayout* layout);
 
-// True when ReadAviLayout accepts the file.
-bool IsWholeAviFile(const std::string& path);
+// Which index a reader of the file goes by.
+enum class AviIndexUse {
+    kAny,         // the OpenDML indexes where the file has them (DirectShow)
+    kFirstIndex,  // the first part's "idx1" (AVIFile)
+};
+
+// True when ReadAviLayout accepts the file and the index the reader goes by
+// lists every sample.
+bool IsWholeAviFile(const std::string& path, AviIndexUse use);
+
+// True when the file begins as an AVI file ("RIFF", size, "AVI "), whole or
+// not: what the AVI readers take for theirs.
+bool IsRiffAviFile(const std::string& path);

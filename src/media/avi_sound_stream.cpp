@@ -13,7 +13,9 @@ bool CAviSoundStream::Open(const std::string& path) {
     if (!ReadAviLayout(path, &layout)) return false;
     auto sound = std::find_if(layout.streams.begin(), layout.streams.end(),
                               [](const AviStreamLayout& stream) { return stream.type == AviFourCc("auds"); });
-    if (sound == layout.streams.end()) return false;
+    // Blocks of varying size (MP3) cannot be read as samples of one size,
+    // which is what the converter works in.
+    if (sound == layout.streams.end() || sound->sampleSize == 0) return false;
     format_ = sound->format;
     if (format_.size() < sizeof(WAVEFORMATEX)) format_.resize(sizeof(WAVEFORMATEX), 0);
     auto* format = reinterpret_cast<WAVEFORMATEX*>(format_.data());

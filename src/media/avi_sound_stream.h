@@ -18,7 +18,8 @@ class CAviSoundStream {
 public:
     CAviSoundStream();
 
-    // False when the file is damaged or has no sound stream.
+    // False when the file is damaged or has no sound stream of blocks of
+    // one size.
     bool Open(const std::string& path);
     void Close();
     bool IsOpen() const { return file_ != nullptr; }
@@ -38,7 +39,7 @@ public:
 
 private:
     struct Chunk {
-        uint32_t offset;
+        uint64_t offset;
         uint32_t size;
         uint64_t end;  // the stream's bytes up to and with this chunk
     };

@@ -54,6 +54,9 @@ uint32_t COggFileSource::Read(void* dst, uint32_t bytes) {
         int section = 0;
         int remaining = static_cast<int>(bytes - done > 0x40000000u ? 0x40000000u : bytes - done);
         long got = ov_read(&vorbis_, out + done, remaining, 0, 2, 1, &section);
+        // A gap in the data (a lost page, garbage between pages): the decoder
+        // has found the next whole page and goes on from there.
+        if (got == OV_HOLE) continue;
         if (!Succeeded(got)) return 0;
         if (got == 0) break;
         done += static_cast<uint32_t>(got);

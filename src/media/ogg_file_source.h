@@ -17,10 +17,11 @@ public:
 
     // A file that cannot be opened is a box; one that is not Vorbis answers 0.
     int Open(const char* name) override;
-    // After the decoder has answered any error, Rewind and Read answer 0 and
-    // Skip does nothing: the sound has ended.
+    // After the decoder has answered any error but a gap, Rewind and Read
+    // answer 0 and Skip does nothing: the sound has ended. A gap is read past.
     int Rewind() override;
-    // 16-bit little-endian signed samples; 0 on a decoding error.
+    // 16-bit little-endian signed samples; 0 on a decoding error. The sound
+    // after a gap follows the sound before it.
     uint32_t Read(void* dst, uint32_t bytes) override;
     // Whole sample frames from the current position; nothing when the
     // decoder cannot seek there.

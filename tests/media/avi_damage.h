@@ -130,6 +130,7 @@ inline const std::vector<Damage>& StructuralDamages() {
         {"index entry of another stream", Codec::Any,
          [](Bytes& a) { a[FirstSoundEntry(a, Find(a)) + 1] = '7'; }},
         {"sound format of 0 channels", Codec::Any, [](Bytes& a) { Put16(a, Find(a).soundFormat + 8 + 2, 0); }},
+        {"sound rate of 0xFFFFFFFF", Codec::Any, [](Bytes& a) { Put32(a, Find(a).soundFormat + 8 + 4, 0xFFFFFFFFu); }},
         {"MS ADPCM of 0 samples per block", Codec::MsAdpcm,
          [](Bytes& a) { Put16(a, Find(a).soundFormat + 8 + 18, 0); }},
         {"MS ADPCM of more samples per block than its blocks hold", Codec::MsAdpcm,

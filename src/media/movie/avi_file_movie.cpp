@@ -53,7 +53,7 @@ int CAviFileMovie::Open(const char* path) {
     std::string extension = GetExtension(name_);
     MakeLowerCase(extension);
     if (extension != "avi") MovieError(kPlaceNotAvi, 0);
-    if (!IsWholeAviFile(name_)) MovieError(kPlaceNotOpened, AVIERR_BADFORMAT);
+    if (!IsWholeAviFile(name_, AviIndexUse::kFirstIndex)) MovieError(kPlaceNotOpened, AVIERR_BADFORMAT);
     HRESULT opened = AVIFileOpenA(&file_, name_.c_str(), kOpenShareDenyWrite, nullptr);
     if (opened < 0) {
         file_ = nullptr;

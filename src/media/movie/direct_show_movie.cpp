@@ -94,7 +94,9 @@ int CDirectShowMovie::Open(const char* path) {
     if (!stream_) return 3;
     Close();
     name_ = NormalizePath(path);
-    if (!IsWholeAviFile(name_)) {
+    // An AVI file reaches DirectShow only whole; any other kind of movie
+    // (MPEG-1, ...) is DirectShow's to read.
+    if (IsRiffAviFile(name_) && !IsWholeAviFile(name_, AviIndexUse::kAny)) {
         ErrorReport(ErrorKind::Movie, kModuleDirectShowMovie, kPlaceOpenFile, VFW_E_INVALID_FILE_FORMAT);
     }
     WCHAR wide[MAX_PATH] = {};

@@ -5,6 +5,7 @@
 
 #include <vfwmsgs.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <random>
@@ -97,6 +98,20 @@ protected:
         ClearRecordedErrors();
     }
 
+    // Each player ends the file in its box or opens it and plays a moment.
+    void OpensOrRefuses(const Bytes& avi) {
+        const std::string path = temp_.Write("fuzzed.avi", avi);
+        {
+            CAviFileMovie movie;
+            if (OpenPlace(movie, path, 1003) == 0) PlayAMoment(movie, 1003);
+        }
+        {
+            CDirectShowMovie movie;
+            if (OpenPlace(movie, path, 1005) == 0) PlayAMoment(movie, 1005);
+        }
+        DeleteFileA(path.c_str());
+    }
+
     CTempFolder temp_;
 };
 
@@ -135,7 +150,7 @@ TEST_F(DamagedMovie, TheDirectShowPlayerRefusesWithItsBoxOrOpens) {
 const char* const kMoviesWithSound[] = {"video1_pcm16.avi", "video1_msadpcm.avi", "cinepak_ima.avi"};
 
 TEST_F(DamagedMovie, BothPlayersRefuseEveryStructuralDamageBeforeReadingIt) {
-    for (const char* name : kMoviesWithSound) {
+    for (const char* name : {"video1_pcm16.avi", "video1_msadpcm.avi", "cinepak_ima.avi", "opendml.avi"}) {
         const Bytes whole = ReadBytes(MoviePath(name));
         for (const avi_damage::Damage& damage : avi_damage::StructuralDamages()) {
             if (damage.needs != avi_damage::Codec::Any && damage.needs != avi_damage::SoundCodec(whole)) continue;
@@ -153,6 +168,46 @@ TEST_F(DamagedMovie, BothPlayersRefuseEveryStructuralDamageBeforeReadingIt) {
             }
             DeleteFileA(path.c_str());
         }
+    }
+}
+
+// An OpenDML file's own parts: its per-stream indexes and its second part.
+// The picture stream's index of indexes names the first part's standard
+// index, then the second's.
+TEST_F(DamagedMovie, BothPlayersRefuseADamagedOpenDmlIndexOrPart) {
+    const Bytes whole = ReadBytes(MoviePath("opendml.avi"));
+    const size_t second = Find(whole, "AVIX") - 8;
+    const size_t superIndex = Find(whole, "indx");
+    const size_t secondIndex = Find(whole, "ix00", second);
+    ASSERT_NE(secondIndex, std::string::npos);
+    const size_t firstEntry = secondIndex + 8 + 24;
+    const struct {
+        const char* name;
+        std::function<void(Bytes&)> apply;
+    } damages[] = {
+        {"second part cut", [&](Bytes& a) { a.resize((second + secondIndex) / 2); }},
+        {"second standard index past the file",
+         [&](Bytes& a) { Put32(a, superIndex + 8 + 24 + 16, static_cast<int32_t>(a.size() + 64)); }},
+        {"standard index entry past its movi", [&](Bytes& a) { Put32(a, firstEntry, 0x7FFFFFF0); }},
+        {"standard index entry of another size",
+         [&](Bytes& a) { a[firstEntry + 4] = static_cast<uint8_t>(a[firstEntry + 4] + 1); }},
+        {"standard index of another stream", [&](Bytes& a) { a[secondIndex + 8 + 8 + 1] = '1'; }},
+        {"index of indexes of more entries than it holds", [&](Bytes& a) { Put32(a, superIndex + 8 + 4, 3); }},
+    };
+    for (const auto& damage : damages) {
+        SCOPED_TRACE(damage.name);
+        Bytes avi = whole;
+        damage.apply(avi);
+        const std::string path = temp_.Write("damaged.avi", avi);
+        {
+            CAviFileMovie movie;
+            ExpectMovieBox([&] { movie.Open(path.c_str()); }, 1003, 90, AVIERR_BADFORMAT);
+        }
+        {
+            CDirectShowMovie movie;
+            ExpectMovieBox([&] { movie.Open(path.c_str()); }, 1005, 99, VFW_E_INVALID_FILE_FORMAT);
+        }
+        DeleteFileA(path.c_str());
     }
 }
 
@@ -193,16 +248,39 @@ TEST_F(DamagedMovie, Fuzz) {
         SCOPED_TRACE("seed " + std::to_string(kSeed) + ", index " + std::to_string(index));
         Bytes avi = ReadBytes(MoviePath(kMoviesWithSound[index % 3]));
         avi_damage::Mutate(avi, random);
-        const std::string path = temp_.Write("fuzzed.avi", avi);
-        {
-            CAviFileMovie movie;
-            if (OpenPlace(movie, path, 1003) == 0) PlayAMoment(movie, 1003);
+        OpensOrRefuses(avi);
+        if (HasFailure()) break;
+    }
+}
+
+// Seeded damage of an OpenDML file: one to three longs of its indexes of
+// indexes and standard indexes, and half of the time the fields the other
+// fuzz changes as well.
+TEST_F(DamagedMovie, FuzzOpenDml) {
+    const uint32_t kSeed = 20261212;
+    const int kInputs = 60;
+    std::mt19937 random(kSeed);
+    const Bytes whole = ReadBytes(MoviePath("opendml.avi"));
+    std::vector<size_t> longs;
+    for (const char* id : {"indx", "ix00", "ix01"}) {
+        for (size_t at = Find(whole, id); at != std::string::npos; at = Find(whole, id, at + 4)) {
+            const size_t end = std::min<size_t>(at + 8 + avi_damage::Get32(whole, at + 4), whole.size());
+            for (size_t field = at + 8; field + 4 <= end && field < at + 8 + 4 * 64; field += 4) longs.push_back(field);
         }
-        {
-            CDirectShowMovie movie;
-            if (OpenPlace(movie, path, 1005) == 0) PlayAMoment(movie, 1005);
+    }
+    ASSERT_GE(longs.size(), 4 * 6u);
+    for (int index = 0; index < kInputs; ++index) {
+        SCOPED_TRACE("seed " + std::to_string(kSeed) + ", index " + std::to_string(index));
+        Bytes avi = whole;
+        for (int changes = 1 + static_cast<int>(random() % 3); changes > 0; --changes) {
+            const size_t at = longs[random() % longs.size()];
+            const uint32_t old = avi_damage::Get32(avi, at);
+            const uint32_t values[] = {0, 1, 0xFFFFFFFFu, 0x7FFFFFFFu, 0x80000000u, old + 1, old - 1, old + 8,
+                                       old * 2, old / 2, static_cast<uint32_t>(random())};
+            avi_damage::Put32(avi, at, values[random() % (sizeof values / sizeof values[0])]);
         }
-        DeleteFileA(path.c_str());
+        if (random() % 2) avi_damage::Mutate(avi, random);
+        OpensOrRefuses(avi);
         if (HasFailure()) break;
     }
 }

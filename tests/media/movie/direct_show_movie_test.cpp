@@ -11,24 +11,6 @@ namespace {
 
 class DirectShowMovie : public MovieTest {};
 
-// Asks for pictures until one shows the shade or the time is up; the order of
-// the shades seen on the way.
-std::string PicturesUntil(CDirectShowMovie& movie, Shade wanted, DWORD limitMs) {
-    std::string seen;
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < limitMs) {
-        movie.UpdateFrame();
-        Sleep(20);
-        CMemorySurface* frame = movie.GetFrameSurface();
-        if (!frame) break;
-        Shade shade = ShadeAt(*frame, 80, 60);
-        char letter = ShadeName(shade)[0];
-        if (seen.empty() || seen.back() != letter) seen += letter;
-        if (shade == wanted) break;
-    }
-    return seen;
-}
-
 TEST_F(DirectShowMovie, OpensThePicturesInTurnAndAnswersTheControls) {
     CDirectShowMovie movie;
     ASSERT_TRUE(CMultiMediaStreamProbe::IsAvailable());

@@ -1,5 +1,7 @@
 #include "movie_fixture.h"
 
+#include "media/movie/movie_base.h"
+
 std::string MovieDir() { return MIRL_MOVIE_DIR; }
 
 std::string MoviePath(const std::string& name) { return MovieDir() + name; }
@@ -27,6 +29,22 @@ const char* ShadeName(Shade shade) {
         case Shade::Black: return "black";
         default: return "other";
     }
+}
+
+std::string PicturesUntil(CMovieBase& movie, Shade wanted, DWORD limitMs) {
+    std::string seen;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < limitMs) {
+        movie.UpdateFrame();
+        Sleep(20);
+        CMemorySurface* frame = movie.GetFrameSurface();
+        if (!frame) break;
+        Shade shade = ShadeAt(*frame, 80, 60);
+        char letter = ShadeName(shade)[0];
+        if (seen.empty() || seen.back() != letter) seen += letter;
+        if (shade == wanted) break;
+    }
+    return seen;
 }
 
 void ExpectMovieBox(const std::function<void()>& call, int module, int place, long code) {

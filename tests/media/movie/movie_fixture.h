@@ -27,6 +27,12 @@ Shade ShadeOf(Color32 pixel);
 Shade ShadeAt(const CMemorySurface& surface, int x, int y);
 const char* ShadeName(Shade shade);
 
+class CMovieBase;
+// Asks a playing movie for pictures until one shows the shade at
+// its middle or the time is up; the first letters of the shades seen on the
+// way, in order.
+std::string PicturesUntil(CMovieBase& movie, Shade wanted, DWORD limitMs);
+
 // Runs the call, which must end in one box of this kind, module, place and
 // code.
 void ExpectMovieBox(const std::function<void()>& call, int module, int place, long code);
