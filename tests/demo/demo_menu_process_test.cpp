@@ -40,9 +40,8 @@ bool WaitUntilGone(HWND window, const DemoProbe& probe) {
 }
 
 void RightClickAt(HWND window, int x, int y) {
-    PostMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
-    PostMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
-    Sleep(100);
+    SendMouse(window, WM_RBUTTONDOWN, MK_RBUTTON, x, y);
+    SendMouse(window, WM_RBUTTONUP, 0, x, y);
 }
 
 // Clicks there, then waits until the probe shows.

@@ -45,13 +45,14 @@ bool Near(Color32 colour, uint32_t expected) {
     return true;
 }
 
-Shown Classify(const std::vector<Color32>& screen) {
-    const Color32 c = PixelAt(screen, kMovieCentre);
+Shown Classify(Color32 c) {
     if (Near(c, kDemoLantern)) return Shown::Lantern;
     if (Near(c, kDemoCoin)) return Shown::Coin;
     if (Near(c, kDemoLeaf)) return Shown::Leaf;
     return Shown::Other;
 }
+
+Shown Classify(const std::vector<Color32>& screen) { return Classify(PixelAt(screen, kMovieCentre)); }
 
 // The music settings a run starts with, and the movie's sound delay.
 struct MusicSettings {
@@ -91,14 +92,18 @@ protected:
     }
 
     // Polls until the movie's place shows `next`; every poll before must
-    // show `current`. False on anything else or a time-out.
-    bool GoesOnTo(Shown current, Shown next) const {
-        Shown seen = current;
-        const bool reached = WaitUntilScreen(window_, [&](const std::vector<Color32>& screen) {
-            seen = Classify(screen);
-            return seen != current;
+    // show `current`. Fails on anything else, with the colour seen, or on a
+    // time-out.
+    testing::AssertionResult GoesOnTo(Shown current, Shown next) const {
+        Color32 seen = 0;
+        const DWORD start = GetTickCount();
+        const bool changed = WaitUntilScreen(window_, [&](const std::vector<Color32>& screen) {
+            seen = PixelAt(screen, kMovieCentre);
+            return Classify(seen) != current;
         });
-        return reached && seen == next;
+        if (changed && Classify(seen) == next) return testing::AssertionSuccess();
+        return testing::AssertionFailure() << (changed ? "went on to " : "still ") << std::hex << seen << std::dec
+                                           << " after " << GetTickCount() - start << " ms";
     }
 
     void Click() const {

@@ -11,12 +11,16 @@
 
 #include "chapter_game.h"
 #include "demo_probes.h"
+#include "support/real_cursor.h"
 
 constexpr DWORD kStartMs = 30000;
 constexpr DWORD kShownMs = 20000;
 constexpr DWORD kPollMs = 20;
 constexpr DWORD kLeaveMs = 300;
 constexpr int kInputTries = 20;
+// Past the 100 ms for which the system answers from its own record of the
+// cursor's last move.
+constexpr DWORD kCursorRecordMs = 120;
 
 // The probes that the screen does not show as expected, one line each.
 inline std::string Mismatches(HWND window, const DemoProbe* probes, size_t count) {
@@ -63,24 +67,42 @@ bool GoOn(HWND window, const DemoProbe* probes, size_t count, Input input) {
     return false;
 }
 
-// A left click at a point of the window, the cursor there first: buttons
-// read the cursor, not the message. The game's process sees the cursor
-// where it was put only a moment later, and takes the click at its next
-// frame: the cursor stays until then.
-inline void ClickAt(HWND window, int x, int y) {
-    POINT point = {x, y};
-    ClientToScreen(window, &point);
-    POINT now = {-1, -1};
-    for (int i = 0; i < 100 && (now.x != point.x || now.y != point.y); ++i) {
-        SetCursorPos(point.x, point.y);
-        Sleep(2);
+// Whether the cursor stays at the point of the window's client area until
+// the display server itself reports it there. For 100 ms after a move the
+// system answers from its own record of it, and a move to an earlier point
+// that the game takes late from the display server sets that record back;
+// after that time it asks the display server, which has by then sent the
+// game every move before, in order.
+inline bool CursorReportedAt(HWND window, POINT p) {
+    ClientToScreen(window, &p);
+    const DWORD start = GetTickCount();
+    for (;;) {
+        POINT now;
         GetCursorPos(&now);
+        if (now.x != p.x || now.y != p.y) return false;
+        if (GetTickCount() - start > kCursorRecordMs) return true;
+        Sleep(kPollMs);
     }
-    PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-    Sleep(100);
-    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    Sleep(100);
+}
+
+// A mouse message handed to the window's procedure; on return the game has
+// taken it.
+inline void SendMouse(HWND window, UINT message, WPARAM keys, int x, int y) {
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, message, keys, MAKELPARAM(x, y), SMTO_NORMAL, kStartMs, &answer);
+}
+
+// A left click at a point of the window, the cursor there first: buttons
+// read the cursor when they take the click, not the message's point, so
+// the game must see the cursor there, not where an earlier step put it,
+// and take the click before the cursor moves on.
+inline void ClickAt(HWND window, int x, int y) {
+    for (int tries = 0; tries < kInputTries; ++tries) {
+        if (PlaceCursor(window, x, y) && CursorReportedAt(window, {x, y})) break;
+    }
+    SendMouse(window, WM_MOUSEMOVE, 0, x, y);
+    SendMouse(window, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+    SendMouse(window, WM_LBUTTONUP, 0, x, y);
 }
 
 inline std::string ReadText(const std::string& path) {

@@ -80,9 +80,10 @@ TEST(AudioStreamer, APausedSoundKeepsItsPositionAndCountsOnAfterResume) {
     ASSERT_EQ(streamer.OpenStream(MoviePath("video1_pcm16.avi")), 0);
     ASSERT_EQ(streamer.Prepare(), 0);
     EXPECT_EQ(streamer.GetPosition(), 0);
+    const auto position = [&] { return streamer.GetPosition(); };
     streamer.Play();
     EXPECT_TRUE(streamer.IsWorkerRunning());
-    Sleep(400);
+    EXPECT_TRUE(PositionPasses(position, 200));
     streamer.Pause();
     EXPECT_FALSE(streamer.IsWorkerRunning());
     const int paused = streamer.GetPosition();
@@ -93,8 +94,7 @@ TEST(AudioStreamer, APausedSoundKeepsItsPositionAndCountsOnAfterResume) {
     streamer.Resume();
     EXPECT_GE(streamer.GetPosition(), paused);
     EXPECT_LT(streamer.GetPosition(), paused + 150);
-    Sleep(300);
-    EXPECT_GT(streamer.GetPosition(), paused + 150);
+    EXPECT_TRUE(PositionPasses(position, paused + 150));
     EXPECT_LT(streamer.GetPosition(), paused + 700);
     const int before = streamer.GetPosition();
     streamer.SetPosition(0);

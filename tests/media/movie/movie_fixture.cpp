@@ -47,6 +47,15 @@ std::string PicturesUntil(CMovieBase& movie, Shade wanted, DWORD limitMs) {
     return seen;
 }
 
+bool PositionPasses(const std::function<int()>& position, int ms) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 5000) {
+        if (position() > ms) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
 void ExpectMovieBox(const std::function<void()>& call, int module, int place, long code) {
     ClearRecordedErrors();
     EXPECT_THROW(call(), CInternalError);

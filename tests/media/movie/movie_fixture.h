@@ -33,6 +33,10 @@ class CMovieBase;
 // way, in order.
 std::string PicturesUntil(CMovieBase& movie, Shade wanted, DWORD limitMs);
 
+// Polls a playing position until it passes `ms`; false when it does not
+// within a few seconds.
+bool PositionPasses(const std::function<int()>& position, int ms);
+
 // Runs the call, which must end in one box of this kind, module, place and
 // code.
 void ExpectMovieBox(const std::function<void()>& call, int module, int place, long code);
