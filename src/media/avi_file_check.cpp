@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "media/avi_picture_format.h"
 #include "platform/file_handles.h"
 
 namespace {
@@ -235,6 +236,7 @@ bool ReadAviLayout(const std::string& path, AviLayout* layout) {
     std::vector<uint8_t> values;
     if (!mainHeader || mainHeader->size != kMainHeaderBytes || !reader.ReadData(*mainHeader, &values)) return false;
     uint32_t streams = Get32(values.data() + 24);
+    layout->size = {Get32(values.data() + 32), Get32(values.data() + 36)};
     // AVIFile takes the chunks that follow the main header as the stream
     // lists, one per stream the main header counts.
     size_t first = static_cast<size_t>(mainHeader - headerChunks.data()) + 1;
@@ -253,5 +255,8 @@ bool ReadAviLayout(const std::string& path, AviLayout* layout) {
 
 bool IsWholeAviFile(const std::string& path) {
     AviLayout layout;
-    return ReadAviLayout(path, &layout);
+    if (!ReadAviLayout(path, &layout)) return false;
+    for (const AviStreamLayout& stream : layout.streams)
+        if (stream.type == kPicture && !IsShowablePicture(stream.format, stream.chunks, layout.size)) return false;
+    return true;
 }

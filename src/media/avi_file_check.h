@@ -36,7 +36,14 @@ struct AviStreamLayout {
     std::vector<AviChunk> chunks;  // in the index's order
 };
 
+// The picture size the file's main header gives; 0 where it gives none.
+struct AviMovieSize {
+    uint32_t width = 0;
+    uint32_t height = 0;
+};
+
 struct AviLayout {
+    AviMovieSize size;
     std::vector<AviStreamLayout> streams;
 };
 
@@ -44,5 +51,6 @@ struct AviLayout {
 // another or with the file (the layout is then incomplete).
 bool ReadAviLayout(const std::string& path, AviLayout* layout);
 
-// True when ReadAviLayout accepts the file.
+// True when ReadAviLayout accepts the file and both movie players can show
+// each of its picture streams.
 bool IsWholeAviFile(const std::string& path);
