@@ -257,6 +257,6 @@ bool IsWholeAviFile(const std::string& path) {
     AviLayout layout;
     if (!ReadAviLayout(path, &layout)) return false;
     for (const AviStreamLayout& stream : layout.streams)
-        if (stream.type == kPicture && !IsShowablePicture(stream.format, stream.chunks, layout.size)) return false;
+        if (stream.type == kPicture && !IsShowablePicture(path, stream, layout.size)) return false;
     return true;
 }

@@ -1,5 +1,9 @@
 #include "media/avi_picture_format.h"
 
+#include <cstdio>
+
+#include "platform/file_handles.h"
+
 namespace {
 
 constexpr uint32_t kBitmapHeaderBytes = 40;
@@ -34,8 +38,8 @@ Bitmap ReadBitmap(const uint8_t* at) {
 }
 
 // How a compression stores a picture: each frame whole, row by row, or in
-// blocks of 4 x 4 pixels.
-enum class Coding { Rows, Blocks };
+// blocks of 4 x 4 pixels; Cinepak's frames start with a header of their own.
+enum class Coding { Rows, Blocks, HeadedBlocks };
 
 // What a compression asks of a picture: its coding and the bit counts it is
 // coded in. Only the compressions a decoder exists for
@@ -57,8 +61,8 @@ const std::vector<Compression>& Compressions() {
         {AviFourCc("MSVC"), Coding::Blocks, {8, 16}},
         {AviFourCc("msvc"), Coding::Blocks, {8, 16}},
         // Cinepak.
-        {AviFourCc("cvid"), Coding::Blocks, {8, 24, 32}},
-        {AviFourCc("CVID"), Coding::Blocks, {8, 24, 32}},
+        {AviFourCc("cvid"), Coding::HeadedBlocks, {8, 24, 32}},
+        {AviFourCc("CVID"), Coding::HeadedBlocks, {8, 24, 32}},
     };
     return known;
 }
@@ -96,6 +100,10 @@ bool ColourTableFits(const Bitmap& bitmap, size_t recordBytes) {
     return bitmap.size + 4 * entries <= recordBytes;
 }
 
+bool IsWholeBlocks(const Bitmap& bitmap) {
+    return bitmap.width % kBlockSide == 0 && Side(bitmap.height) % kBlockSide == 0;
+}
+
 // Each frame of an uncompressed picture holds its every row, each row padded
 // to 4 bytes; an empty chunk repeats the frame before.
 bool FramesHoldPicture(const Bitmap& bitmap, const std::vector<AviChunk>& chunks) {
@@ -106,16 +114,49 @@ bool FramesHoldPicture(const Bitmap& bitmap, const std::vector<AviChunk>& chunks
     return true;
 }
 
+// A Cinepak frame starts with its flags, its length (24 bits) and the
+// picture's width and height (16 bits each), all big-endian. The first frame
+// must be one of this picture: a decoder handed another codec's data under
+// the Cinepak name reads it as one and crashes.
+constexpr uint32_t kCinepakHeadBytes = 10;
+
+uint32_t GetBig(const uint8_t* at, int bytes) {
+    uint32_t value = 0;
+    for (int i = 0; i < bytes; ++i) value = value << 8 | at[i];
+    return value;
+}
+
+bool FirstFrameHeadFits(const std::string& path, const Bitmap& bitmap, const std::vector<AviChunk>& chunks) {
+    for (const AviChunk& chunk : chunks) {
+        if (chunk.size == 0) continue;
+        uint8_t head[kCinepakHeadBytes];
+        StdioFile file(std::fopen(path.c_str(), "rb"));
+        if (chunk.size < kCinepakHeadBytes || !file || _fseeki64(file.get(), chunk.offset, SEEK_SET) != 0 ||
+            std::fread(head, 1, sizeof head, file.get()) != sizeof head) {
+            return false;
+        }
+        const uint32_t length = GetBig(head + 1, 3);
+        return length >= kCinepakHeadBytes && length <= chunk.size && GetBig(head + 4, 2) == uint32_t(bitmap.width) &&
+               GetBig(head + 6, 2) == Side(bitmap.height);
+    }
+    return true;
+}
+
 }  // namespace
 
-bool IsShowablePicture(const std::vector<uint8_t>& format, const std::vector<AviChunk>& chunks, AviMovieSize size) {
+bool IsShowablePicture(const std::string& path, const AviStreamLayout& stream, AviMovieSize size) {
+    const std::vector<uint8_t>& format = stream.format;
     if (format.size() < kBitmapHeaderBytes) return false;
     const Bitmap bitmap = ReadBitmap(format.data());
     if (bitmap.size < kBitmapHeaderBytes || bitmap.size > format.size()) return false;
     if (!IsMovieSized(bitmap, size) || bitmap.planes != 1) return false;
     const Compression* compression = FindCompression(bitmap.compression);
     if (!compression || !Allows(*compression, bitmap.bitCount)) return false;
-    if (compression->coding == Coding::Blocks && (bitmap.width % kBlockSide != 0 || Side(bitmap.height) % kBlockSide != 0)) return false;
     if (!ColourTableFits(bitmap, format.size())) return false;
-    return compression->coding == Coding::Blocks || FramesHoldPicture(bitmap, chunks);
+    switch (compression->coding) {
+        case Coding::Rows: return FramesHoldPicture(bitmap, stream.chunks);
+        case Coding::Blocks: return IsWholeBlocks(bitmap);
+        case Coding::HeadedBlocks: return IsWholeBlocks(bitmap) && FirstFrameHeadFits(path, bitmap, stream.chunks);
+    }
+    return false;
 }

@@ -43,6 +43,11 @@ const PictureDamage kPictureDamages[] = {
     {"height 0", "silent.avi", [](Bytes& a) { Resize(a, 160, 0); }},
     {"colour table far past the record", "silent.avi", [](Bytes& a) { Put(a, kColoursUsed, 0xFFFFFFFCu); }},
     {"MS Video 1 labelled Cinepak", "silent.avi", [](Bytes& a) { Put(a, kCompression, Code("cvid")); }},
+    {"MS Video 1 labelled 32-bit Cinepak", "video1_pcm16.avi",
+     [](Bytes& a) {
+         Put(a, kCompression, Code("cvid"));
+         avi_damage::Put16(a, Bitmap(a) + kBitCount, 32);
+     }},
     {"unknown compression", "silent.avi", [](Bytes& a) { Put(a, kCompression, Code("QZ42")); }},
     {"MS Video 1 of 24 bits", "silent.avi", [](Bytes& a) { avi_damage::Put16(a, Bitmap(a) + kBitCount, 24); }},
     {"uncompressed frames shorter than the picture", "silent_rgb.avi", [](Bytes& a) { Resize(a, 160, -240); }},
