@@ -33,8 +33,7 @@ uint32_t Get32(const uint8_t* at) { return Get16(at) | uint32_t(Get16(at + 2)) <
 
 Bitmap ReadBitmap(const uint8_t* at) {
     return {Get32(at),      static_cast<int32_t>(Get32(at + 4)), static_cast<int32_t>(Get32(at + 8)),
-            Get16(at + 12), Get16(at + 14),                      Get32(at + 16),
-            Get32(at + 32)};
+            Get16(at + 12), Get16(at + 14), Get32(at + 16), Get32(at + 32)};
 }
 
 // How a compression stores a picture: each frame whole, row by row, or in
@@ -42,9 +41,8 @@ Bitmap ReadBitmap(const uint8_t* at) {
 enum class Coding { Rows, Blocks, HeadedBlocks };
 
 // What a compression asks of a picture: its coding and the bit counts it is
-// coded in. Only the compressions a decoder exists for
-// on every system the game runs on are here; the player of a movie in any
-// other could wait for a decoder forever.
+// coded in. Only compressions that both players decode are here: DirectShow
+// waits for a decoder of any other without end.
 struct Compression {
     uint32_t code;
     Coding coding;
@@ -116,8 +114,8 @@ bool FramesHoldPicture(const Bitmap& bitmap, const std::vector<AviChunk>& chunks
 
 // A Cinepak frame starts with its flags, its length (24 bits) and the
 // picture's width and height (16 bits each), all big-endian. The first frame
-// must be one of this picture: a decoder handed another codec's data under
-// the Cinepak name reads it as one and crashes.
+// must be one of this picture: a decoder handed another codec's frames under
+// the Cinepak name reads them as its own and crashes.
 constexpr uint32_t kCinepakHeadBytes = 10;
 
 uint32_t GetBig(const uint8_t* at, int bytes) {
@@ -126,20 +124,19 @@ uint32_t GetBig(const uint8_t* at, int bytes) {
     return value;
 }
 
-bool FirstFrameHeadFits(const std::string& path, const Bitmap& bitmap, const std::vector<AviChunk>& chunks) {
-    for (const AviChunk& chunk : chunks) {
-        if (chunk.size == 0) continue;
-        uint8_t head[kCinepakHeadBytes];
-        StdioFile file(std::fopen(path.c_str(), "rb"));
-        if (chunk.size < kCinepakHeadBytes || !file || _fseeki64(file.get(), chunk.offset, SEEK_SET) != 0 ||
-            std::fread(head, 1, sizeof head, file.get()) != sizeof head) {
-            return false;
-        }
-        const uint32_t length = GetBig(head + 1, 3);
-        return length >= kCinepakHeadBytes && length <= chunk.size && GetBig(head + 4, 2) == uint32_t(bitmap.width) &&
-               GetBig(head + 6, 2) == Side(bitmap.height);
+bool IsCinepakFirstFrame(const std::string& path, const Bitmap& bitmap, const std::vector<AviChunk>& chunks) {
+    auto first = chunks.begin();
+    while (first != chunks.end() && first->size == 0) ++first;
+    if (first == chunks.end()) return true;
+    uint8_t head[kCinepakHeadBytes];
+    StdioFile file(std::fopen(path.c_str(), "rb"));
+    if (first->size < kCinepakHeadBytes || !file || _fseeki64(file.get(), first->offset, SEEK_SET) != 0 ||
+        std::fread(head, 1, sizeof head, file.get()) != sizeof head) {
+        return false;
     }
-    return true;
+    const uint32_t length = GetBig(head + 1, 3);
+    return length >= kCinepakHeadBytes && length <= first->size && GetBig(head + 4, 2) == uint32_t(bitmap.width) &&
+           GetBig(head + 6, 2) == Side(bitmap.height);
 }
 
 }  // namespace
@@ -156,7 +153,7 @@ bool IsShowablePicture(const std::string& path, const AviStreamLayout& stream, A
     switch (compression->coding) {
         case Coding::Rows: return FramesHoldPicture(bitmap, stream.chunks);
         case Coding::Blocks: return IsWholeBlocks(bitmap);
-        case Coding::HeadedBlocks: return IsWholeBlocks(bitmap) && FirstFrameHeadFits(path, bitmap, stream.chunks);
+        case Coding::HeadedBlocks: return IsWholeBlocks(bitmap) && IsCinepakFirstFrame(path, bitmap, stream.chunks);
     }
     return false;
 }
