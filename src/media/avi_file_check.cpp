@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "media/avi_picture_format.h"
 #include "platform/file_handles.h"
 
 namespace {
@@ -330,6 +331,7 @@ bool ReadAviLayout(const std::string& path, AviLayout* layout) {
     std::vector<uint8_t> values;
     if (!mainHeader || mainHeader->size != kMainHeaderBytes || !reader.ReadData(*mainHeader, &values)) return false;
     uint32_t streams = Get32(values.data() + 24);
+    layout->size = {Get32(values.data() + 32), Get32(values.data() + 36)};
     // AVIFile takes the chunks that follow the main header as the stream
     // lists, one per stream the main header counts.
     size_t first = static_cast<size_t>(mainHeader - headerChunks.data()) + 1;
@@ -369,7 +371,12 @@ bool ReadAviLayout(const std::string& path, AviLayout* layout) {
 
 bool IsWholeAviFile(const std::string& path, AviIndexUse use) {
     AviLayout layout;
-    return ReadAviLayout(path, &layout) && (use == AviIndexUse::kAny || layout.firstIndexHoldsAll);
+    if (!ReadAviLayout(path, &layout)) return false;
+    if (use == AviIndexUse::kFirstIndex && !layout.firstIndexHoldsAll) return false;
+    for (const AviStreamLayout& stream : layout.streams) {
+        if (stream.type == kPicture && !IsShowablePicture(path, stream, layout.size)) return false;
+    }
+    return true;
 }
 
 bool IsRiffAviFile(const std::string& path) {

@@ -42,7 +42,14 @@ struct AviStreamLayout {
     std::vector<AviChunk> chunks;
 };
 
+// The picture size the file's main header gives; 0 where it gives none.
+struct AviMovieSize {
+    uint32_t width = 0;
+    uint32_t height = 0;
+};
+
 struct AviLayout {
+    AviMovieSize size;
     std::vector<AviStreamLayout> streams;
     // True when the first part's "idx1" index alone lists every sample the
     // stream headers claim, which is all that AVIFile reads. An OpenDML file
@@ -60,8 +67,9 @@ enum class AviIndexUse {
     kFirstIndex,  // the first part's "idx1" (AVIFile)
 };
 
-// True when ReadAviLayout accepts the file and the index the reader goes by
-// lists every sample.
+// True when ReadAviLayout accepts the file, the index the reader goes by
+// lists every sample, and both movie players can show each of its picture
+// streams.
 bool IsWholeAviFile(const std::string& path, AviIndexUse use);
 
 // True when the file begins as an AVI file ("RIFF", size, "AVI "), whole or

@@ -7,6 +7,7 @@
 #   cinepak_ima.avi    Cinepak, IMA ADPCM stereo
 #   video1_msadpcm.avi MS Video 1, MS ADPCM stereo
 #   silent.avi         MS Video 1 without sound
+#   silent_rgb.avi     uncompressed 24-bit pictures without sound
 #   sound_only.avi     PCM 16-bit stereo without pictures
 #   big_video1.avi     640 x 480, MS Video 1, IMA ADPCM (for the benchmark)
 #   video1_mp3.avi     MS Video 1, MP3 stereo: blocks of varying size, so its
@@ -36,6 +37,7 @@ ff -f lavfi -i "$(tone 44100)" -filter_complex "$(colours 160x120)" -map '[v]' -
 ff -f lavfi -i "$(tone 44100)" -filter_complex "$(colours 160x120)" -map '[v]' -map 0:a \
   -c:v msvideo1 -c:a adpcm_ms -ac 2 "$out/video1_msadpcm.avi"
 ff -filter_complex "$(colours 160x120)" -map '[v]' -c:v msvideo1 "$out/silent.avi"
+ff -filter_complex "$(colours 160x120)" -map '[v]' -c:v rawvideo -pix_fmt bgr24 "$out/silent_rgb.avi"
 ff -f lavfi -i "$(tone 44100)" -c:a pcm_s16le -ac 2 "$out/sound_only.avi"
 ff -f lavfi -i "$(tone 44100)" -filter_complex "$(colours 640x480)" -map '[v]' -map 0:a \
   -c:v msvideo1 -c:a adpcm_ima_wav -ac 2 "$out/big_video1.avi"
