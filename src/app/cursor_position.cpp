@@ -5,3 +5,5 @@
 POINT GetCursorClientPos() { return GetCursorClientPos(GetMainWindowHandle(), IsFullScreen()); }
 
 bool IsCursorOnClientArea() { return IsCursorOnClientArea(GetMainWindowHandle(), IsFullScreen()); }
+
+bool IsOnClientArea(POINT clientPoint) { return IsOnClientArea(GetMainWindowHandle(), clientPoint); }

@@ -9,3 +9,5 @@
 POINT GetCursorClientPos();
 // Whether the cursor lies on the main window's client area.
 bool IsCursorOnClientArea();
+// Whether a position GetCursorClientPos() gave lies on it.
+bool IsOnClientArea(POINT clientPoint);

@@ -164,9 +164,17 @@ inline void BlendPair(const Op& op, const Store& store, const Color32* source, C
     store(dest + x, op.Pair(LoadPair(source + x), LoadPair(dest + x)));
 }
 
+// Whether a pixel lies between two 8-byte boundaries: a pair stored there
+// would straddle one, and a streamed pair that straddles a cache line is
+// split into partial line writes.
+inline bool StartsMidPair(const Color32* pixel) {
+    return (reinterpret_cast<uintptr_t>(pixel) & (sizeof(__m64) - 1)) != 0;
+}
+
 // The one-to-one loop over pairs: the source row read ahead, one pixel first
-// when the width is odd, then kStep pixels (two or four) per step, stored two
-// at a time by Store.
+// where the destination row starts between two 8-byte boundaries, then kStep
+// pixels (two or four) per step, stored two at a time by Store at whole
+// 8-byte places, and one pixel last where one is left over.
 template <class Op, class Store, int kStep>
 void BlendRowsInPairs(const BlitRows& work) {
     static_assert(kStep == 2 || kStep == 4, "pairs or quads");
@@ -178,18 +186,20 @@ void BlendRowsInPairs(const BlitRows& work) {
     for (int y = 0; y < rows.height; ++y) {
         ReadAhead(source, rows.width);
         int x = 0;
-        if (rows.width & 1) {
+        if (rows.width > 0 && StartsMidPair(dest)) {
             dest[0] = op(source[0], dest[0]);
             x = 1;
         }
-        if (kStep == 4 && (rows.width & 2)) {
+        const int pairsEnd = x + ((rows.width - x) & ~1);
+        if (kStep == 4 && ((pairsEnd - x) & 2)) {
             BlendPair(op, store, source, dest, x);
             x += 2;
         }
-        for (; x < rows.width; x += kStep) {
+        for (; x < pairsEnd; x += kStep) {
             BlendPair(op, store, source, dest, x);
             if (kStep == 4) BlendPair(op, store, source, dest, x + 2);
         }
+        if (x < rows.width) dest[x] = op(source[x], dest[x]);
         dest += rows.width + rows.destSkip;
         source += rows.width + rows.sourceSkip;
     }

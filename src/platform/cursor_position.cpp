@@ -7,9 +7,12 @@ POINT GetCursorClientPos(HWND window, bool fullScreen) {
     return p;
 }
 
-bool IsCursorOnClientArea(HWND window, bool fullScreen) {
+bool IsOnClientArea(HWND window, POINT clientPoint) {
     if (!window) return true;
-    const POINT p = GetCursorClientPos(window, fullScreen);
     RECT client;
-    return GetClientRect(window, &client) && PtInRect(&client, p);
+    return GetClientRect(window, &client) && PtInRect(&client, clientPoint);
+}
+
+bool IsCursorOnClientArea(HWND window, bool fullScreen) {
+    return !window || IsOnClientArea(window, GetCursorClientPos(window, fullScreen));
 }

@@ -8,6 +8,9 @@
 // returned. The game's own window is filled in by the app layer's
 // GetCursorClientPos().
 POINT GetCursorClientPos(HWND window, bool fullScreen);
-// Whether that position lies on the window's client area; without a window,
-// always.
+// Whether a position as GetCursorClientPos gives it lies on the window's
+// client area; without a window, always. Reading the cursor is slow (a round
+// trip to the display server), so a caller that needs both reads it once.
+bool IsOnClientArea(HWND window, POINT clientPoint);
+// IsOnClientArea of the cursor's position.
 bool IsCursorOnClientArea(HWND window, bool fullScreen);

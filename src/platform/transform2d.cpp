@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/truncate_toward_zero.h"
+
 namespace {
 
 constexpr double kDegreesToRadians = 0.017453292519943295;
@@ -16,7 +18,7 @@ long TruncateToLong(double v) {
     if (std::isnan(v)) return 0;
     if (v >= 2147483647.0) return std::numeric_limits<long>::max();
     if (v <= -2147483648.0) return std::numeric_limits<long>::min();
-    return static_cast<long>(v);
+    return TruncateTowardZero(v);
 }
 
 long RoundHalfAwayFromZero(double v) { return TruncateToLong(v > 0 ? v + 0.5 : v - 0.5); }
@@ -34,7 +36,10 @@ void Rotate(double degrees, double& u, double& v) {
 }  // namespace
 
 bool CTransform2D::IsRotated() const {
-    return std::fabs(std::fmod(rotation, 360.0)) > kTolerance;
+    // Within one turn the remainder is the angle itself, so the division is
+    // needed only beyond (and for NaN, which stays NaN either way).
+    const double turn = std::fabs(rotation) < 360.0 ? rotation : std::fmod(rotation, 360.0);
+    return std::fabs(turn) > kTolerance;
 }
 
 bool CTransform2D::IsUnscaled() const {

@@ -6,12 +6,15 @@
 
 bool CNode::HitTestPath(double x, double y, CTransform2D parent, std::string* path) {
     if (!hitEnabled_) return false;
-    const CTransform2D composed = ChildTransform(parent);
-    for (size_t i = zOrder_.size(); i-- > 0;) {
-        const ChildMap::iterator entry = zOrder_[i];
-        if (entry->second->HitTestPath(x, y, composed, path)) {
-            *path = path->empty() ? entry->first : entry->first + "/" + *path;
-            return true;
+    // Most nodes of a tree are leaves: they need no transform for children.
+    if (!zOrder_.empty()) {
+        const CTransform2D composed = ChildTransform(parent);
+        for (size_t i = zOrder_.size(); i-- > 0;) {
+            const ChildMap::iterator entry = zOrder_[i];
+            if (entry->second->HitTestPath(x, y, composed, path)) {
+                *path = path->empty() ? entry->first : entry->first + "/" + *path;
+                return true;
+            }
         }
     }
     return HitTestSelf(x, y, parent);

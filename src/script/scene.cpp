@@ -239,7 +239,7 @@ void CScene::TakeCursor() {
 
 void CScene::ReadCursor() {
     cursor_ = GetCursorClientPos();
-    cursorOnClient_ = IsCursorOnClientArea();
+    cursorOnClient_ = IsOnClientArea(cursor_);
 }
 
 void CScene::SetScriptEnabled(bool enabled) {

@@ -4,6 +4,7 @@
 // alive when the cache is cleared or a later compile replaces a class.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -14,6 +15,12 @@ struct CScriptFrame;
 
 class CScriptCache {
 public:
+    CScriptCache() = default;
+    // A copy holds the same entries under the same version. A move copies
+    // too, so that the cache moved from keeps the entries of its version.
+    CScriptCache(const CScriptCache&) = default;
+    CScriptCache& operator=(const CScriptCache&) = default;
+
     // The unit under name, or null.
     std::shared_ptr<CScriptUnit> Find(const std::string& name) const;
     // The entry under name holds unit from now on, in place of any earlier one.
@@ -27,6 +34,15 @@ public:
     // then that unit's GetStatement.
     CStatementRecord* FetchStatement(const CScriptFrame& frame, CScriptCache& classes);
 
+    // Names the entries: every change of them gives a version no cache had
+    // before, so two caches of one version hold the same units under the
+    // same names, and a page looked up under a version is still the one to
+    // use while the cache keeps it.
+    uint64_t GetVersion() const { return version_; }
+
 private:
     std::map<std::string, std::shared_ptr<CScriptUnit>> units_;
+    uint64_t version_ = NextVersion();
+
+    static uint64_t NextVersion();
 };

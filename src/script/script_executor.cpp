@@ -18,6 +18,7 @@ CStatementRecord* CScriptExecutor::StepWith(Fetch fetch) {
         // The page has ended: the caller goes on within this step.
         frame_ = std::move(stack_.back());
         stack_.pop_back();
+        ForgetPage();
     }
     Finish();
     return nullptr;
@@ -36,9 +37,14 @@ CStatementRecord* CScriptExecutor::StepInUnit(CScriptUnit& unit, CScriptCache& s
 
 CStatementRecord* CScriptExecutor::FetchFromFile(const CScriptFrame& frame, CScriptCache& scripts,
                                                  CScriptCache& classes) {
-    const std::shared_ptr<CScriptUnit>& unit = scripts.FetchUnit(frame.fileName, classes);
-    if (running_ != unit) running_ = unit;
-    return running_->GetStatement(frame.pageName, frame.index);
+    if (!page_ || pageVersion_ != scripts.GetVersion()) {
+        const std::shared_ptr<CScriptUnit>& unit = scripts.FetchUnit(frame.fileName, classes);
+        if (running_ != unit) running_ = unit;
+        page_ = &running_->GetPage(frame.pageName);
+        // Read after the fetch, which may have compiled the unit into the cache.
+        pageVersion_ = scripts.GetVersion();
+    }
+    return page_->At(frame.index);
 }
 
 void CScriptExecutor::Execute(CScriptCommand* statement) {
@@ -62,6 +68,7 @@ void CScriptExecutor::Shift(const std::string& page) {
     if (!frame_) return;
     frame_->pageName = page;
     frame_->index = 0;
+    ForgetPage();
 }
 
 void CScriptExecutor::Call(const std::string& page) {
@@ -70,12 +77,14 @@ void CScriptExecutor::Call(const std::string& page) {
     std::string file = frame_->fileName;
     stack_.push_back(std::move(frame_));
     frame_ = CScriptFrame{std::move(file), page, 0};
+    ForgetPage();
 }
 
 void CScriptExecutor::FarCall(const std::string& file, const std::string& page) {
     finished_ = false;
     stack_.push_back(std::move(frame_));
     frame_ = CScriptFrame{file, page, 0};
+    ForgetPage();
 }
 
 void CScriptExecutor::Return() {
@@ -86,6 +95,7 @@ void CScriptExecutor::Return() {
     finished_ = false;
     frame_ = std::move(stack_.back());
     stack_.pop_back();
+    ForgetPage();
 }
 
 void CScriptExecutor::Clear() { Finish(); }
@@ -95,6 +105,7 @@ void CScriptExecutor::Finish() {
     wait_ = 0;
     frame_.reset();
     stack_.clear();
+    ForgetPage();
 }
 
 int CScriptExecutor::IncreaseWait(int ms) {

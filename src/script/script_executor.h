@@ -14,6 +14,7 @@
 
 class CScriptCache;
 class CScriptCommand;
+class CScriptPage;
 class CScriptUnit;
 struct CStatementRecord;
 
@@ -68,6 +69,8 @@ private:
     CStatementRecord* FetchFromFile(const CScriptFrame& frame, CScriptCache& scripts, CScriptCache& classes);
     // Finished, no wait, no frames.
     void Finish();
+    // The current frame is another from now on: its page is looked up afresh.
+    void ForgetPage() { page_ = nullptr; }
 
     std::optional<CScriptFrame> frame_;
     bool finished_ = false;
@@ -78,4 +81,9 @@ private:
     // The unit of the statement Step handed out last, kept alive while the
     // host runs it even if the cache lets go of it meanwhile.
     std::shared_ptr<CScriptUnit> running_;
+    // The current frame's page in running_, as FetchFromFile last found it
+    // in a cache of pageVersion_; null until then and after a change of
+    // frame. The names are looked up once, not for every statement.
+    CScriptPage* page_ = nullptr;
+    uint64_t pageVersion_ = 0;
 };

@@ -14,10 +14,15 @@ void CScriptUnit::AddPage(const std::string& name, std::unique_ptr<CScriptPage> 
 bool CScriptUnit::HasPage(const std::string& name) const { return pages_.count(name) != 0; }
 
 CStatementRecord* CScriptUnit::GetStatement(const std::string& name, int index) {
+    CScriptPage& page = GetPage(name);
+    if (index < 0) ErrorReport(ErrorKind::Script, kModuleScriptUnitStatement, 101);
+    return page.At(index);
+}
+
+CScriptPage& CScriptUnit::GetPage(const std::string& name) {
     auto found = pages_.find(name);
     if (found == pages_.end()) ErrorReport(ErrorKind::Script, kModuleScriptUnitPage, 61);
-    if (index < 0) ErrorReport(ErrorKind::Script, kModuleScriptUnitStatement, 101);
-    return found->second->At(index);
+    return *found->second;
 }
 
 CScriptPage* CScriptUnit::FindPage(const std::string& name) {

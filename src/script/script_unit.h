@@ -23,6 +23,8 @@ public:
     // A missing page is a "Script Error" (2022, 61), a negative index one of
     // (2040, 101).
     CStatementRecord* GetStatement(const std::string& name, int index);
+    // The named page; a missing one is the Script Error above (2022, 61).
+    CScriptPage& GetPage(const std::string& name);
     // The named page, or null (for the compiler, which fills it).
     CScriptPage* FindPage(const std::string& name);
 

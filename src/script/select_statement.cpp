@@ -96,8 +96,8 @@ int CSelectStatement::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM) {
 }
 
 std::string CSelectStatement::ChoiceAtCursor() const {
-    if (!IsCursorOnClientArea()) return std::string();
     const POINT cursor = GetCursorClientPos();
+    if (!IsOnClientArea(cursor)) return std::string();
     std::string path;
     if (!root_->HitTestPath(cursor.x, cursor.y, CTransform2D(0, 0, 1, 1, 1, 0), &path)) return std::string();
     std::string best;

@@ -199,6 +199,56 @@ TEST(BlendBlits, EveryPathGivesThePlainResultExceptWhereDocumented) {
     }
 }
 
+// Parts of a picture drawn at every column parity: the rows of a part start
+// and end between two 8-byte boundaries or on one, in the source and in the
+// destination (whose rows are one pixel wider or narrower than the part's
+// surfaces), at widths the paths store through the cache and widths they
+// stream.
+TEST(BlendBlits, EveryPathGivesThePlainResultAtEveryColumnParity) {
+    PixelSource random(11);
+    constexpr int kHeight = 3;
+    for (const BlitRoutine& routine : kBlitRoutines) {
+        for (const PathSetting& setting : kPathSettings) {
+            for (int width : {5, 6, 33, 34, 35, 36}) {
+                for (int destX = 0; destX < 4; ++destX) {
+                    const int sourceX = destX / 2;
+                    const int destWidth = width + destX + (destX % 2 ? 1 : 0);
+                    const std::vector<Color32> source = random.Pixels((width + 2) * kHeight);
+                    const std::vector<Color32> dest = random.Pixels(destWidth * kHeight);
+                    auto src = SurfaceOf(width + 2, kHeight, source);
+                    auto dst = SurfaceOf(destWidth, kHeight, dest);
+                    const RECT part = {sourceX, 0, sourceX + width, kHeight};
+                    BlitCall call;
+                    call.x = destX;
+                    call.sourceRect = &part;
+                    call.opacity = IsWeightedByOpacity(routine) ? random.Value() : 0;
+                    {
+                        SwitchesSetTo switches(setting);
+                        routine.run(*dst, *src, call);
+                    }
+                    const BlitPath path = PathTaken(setting, routine);
+                    int mismatches = 0;
+                    for (int y = 0; y < kHeight; ++y) {
+                        for (int x = 0; x < destWidth; ++x) {
+                            const Color32 under = dest[y * destWidth + x];
+                            const bool inside = x >= destX && x < destX + width;
+                            const Color32 expected =
+                                inside ? ExpectedBlend(routine.mode, routine.weighting, path,
+                                                       source[y * (width + 2) + sourceX + x - destX],
+                                                       under, call.opacity)
+                                       : under;
+                            mismatches += dst->GetPixels()[y * destWidth + x] != expected;
+                        }
+                    }
+                    EXPECT_EQ(mismatches, 0) << routine.name << ", " << setting.name << ": "
+                                             << width << " wide at column " << destX
+                                             << " of a row of " << destWidth;
+                }
+            }
+        }
+    }
+}
+
 // The edge cases of single pixels, each on the paths it names.
 enum PathMask { kPlain = 1, kMmx = 2, kSse = 4, kSseOnly = 8, kEveryPath = 15 };
 

@@ -74,9 +74,14 @@ TEST(CursorPosition, OnTheClientAreaOnlyInsideTheWindowsClientRectangle) {
         ASSERT_TRUE(SetCursorPos(c.screen.x, c.screen.y));
         EXPECT_EQ(IsCursorOnClientArea(window.Handle(), c.fullScreen), c.onClient)
             << c.screen.x << ", " << c.screen.y << (c.fullScreen ? " full screen" : "");
+        // The same answer from one reading of the cursor.
+        const POINT client = GetCursorClientPos(window.Handle(), c.fullScreen);
+        EXPECT_EQ(IsOnClientArea(window.Handle(), client), c.onClient)
+            << c.screen.x << ", " << c.screen.y << (c.fullScreen ? " full screen" : "");
     }
     // Without a window the whole screen counts.
     EXPECT_TRUE(IsCursorOnClientArea(nullptr, false));
+    EXPECT_TRUE(IsOnClientArea(nullptr, {-5, 100000}));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 const CTransform2D kIdentity(0, 0, 1, 1, 1, 0);
@@ -23,6 +25,10 @@ TEST(Transform2D, RotationCountsOnlyBeyondATolerance) {
     const Case cases[] = {
         {0, false},      {360, false},   {-720, false}, {0.0005, false}, {-0.001, false},
         {720.0005, false}, {359.9995, true}, {0.002, true}, {-90, true},   {180, true},
+        // Either side of the tolerance and of a whole turn, and NaN.
+        {0.001, false},    {0.0010001, true}, {-0.0010001, true}, {-359.9995, true},
+        {359.9999999, true}, {360.0009, false}, {-360.0009, false}, {360.002, true},
+        {std::nan(""), false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Rotated(c.degrees).IsRotated(), c.rotated) << c.degrees;

@@ -250,4 +250,33 @@ TEST_F(ScriptExecutorTest, StepFetchesThroughTheScriptsCache) {
     EXPECT_TRUE(held.expired());
 }
 
+// The page of a file frame is looked up again whenever the frame or the
+// cache's entries change: a unit put in the file's place, or brought in
+// under another name, and a shift to another page of the file.
+TEST_F(ScriptExecutorTest, AFileFramesPageFollowsTheCacheAndTheFrame) {
+    CScriptCache scripts, classes;
+    auto first = std::make_shared<CScriptUnit>();
+    first->AddPage("Main", MarkerPage(0, 6));
+    scripts.Insert("S/Main.txt", first);
+    CScriptExecutor executor;
+    executor.FarCall("S/Main.txt", "Main");
+    EXPECT_EQ(KindOf(executor.Step(scripts, classes)), 0);
+    auto second = std::make_shared<CScriptUnit>();
+    second->AddPage("Main", MarkerPage(70, 6));
+    second->AddPage("Next", MarkerPage(80, 2));
+    scripts.Insert("S/Main.txt", second);
+    EXPECT_EQ(KindOf(executor.Step(scripts, classes)), 71);
+    executor.Shift("Next");
+    EXPECT_EQ(KindOf(executor.Step(scripts, classes)), 80);
+    // Another cache of other entries: the frame's file is looked up there.
+    CScriptCache elsewhere;
+    auto third = std::make_shared<CScriptUnit>();
+    third->AddPage("Next", MarkerPage(90, 3));
+    elsewhere.Insert("S/Main.txt", third);
+    EXPECT_EQ(KindOf(executor.Step(elsewhere, classes)), 91);
+    // A copy of a cache holds the same units.
+    CScriptCache copy = elsewhere;
+    EXPECT_EQ(KindOf(executor.Step(copy, classes)), 92);
+}
+
 }  // namespace
