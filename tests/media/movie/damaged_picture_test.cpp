@@ -3,8 +3,6 @@
 // the file; seeded damage of the picture format ends in the box or plays.
 #include <gtest/gtest.h>
 
-#include <vfwmsgs.h>
-
 #include <cctype>
 #include <cstdlib>
 #include <functional>
@@ -15,6 +13,7 @@
 #include "media/movie/avi_file_movie.h"
 #include "media/movie/direct_show_movie.h"
 #include "movie_fixture.h"
+#include "open_or_refuse.h"
 #include "picture_damage.h"
 #include "support/temp_folder.h"
 
@@ -78,14 +77,7 @@ class DamagedPicture : public PictureTest, public testing::WithParamInterface<Pi
 
 TEST_P(DamagedPicture, BothPlayersRefuseItWithTheirBox) {
     const std::string path = Write(GetParam().movie, GetParam().apply);
-    {
-        CAviFileMovie movie;
-        ExpectMovieBox([&] { movie.Open(path.c_str()); }, 1003, 90, AVIERR_BADFORMAT);
-    }
-    {
-        CDirectShowMovie movie;
-        ExpectMovieBox([&] { movie.Open(path.c_str()); }, 1005, 99, VFW_E_INVALID_FILE_FORMAT);
-    }
+    ExpectBothPlayersRefuse(path);
     DeleteFileA(path.c_str());
 }
 
@@ -122,42 +114,6 @@ uint32_t Setting(const char* name, uint32_t fallback) {
     return value && *value ? static_cast<uint32_t>(std::strtoul(value, nullptr, 10)) : fallback;
 }
 
-// The place of the one box the open raised, or 0 when it opened.
-template <typename Movie>
-int OpenPlace(Movie& movie, const std::string& path, int module) {
-    ClearRecordedErrors();
-    try {
-        EXPECT_EQ(movie.Open(path.c_str()), 0);
-        return 0;
-    } catch (const CInternalError&) {
-        EXPECT_EQ(RecordedErrors().size(), 1u);
-        int place = RecordedErrors().empty() ? -1 : RecordedErrors()[0].place;
-        if (!RecordedErrors().empty()) {
-            EXPECT_EQ(RecordedErrors()[0].module, module);
-        }
-        ClearRecordedErrors();
-        return place;
-    }
-}
-
-// Plays an opened movie through its first frames; a box of the player's
-// module may end it.
-template <typename Movie>
-void PlayAMoment(Movie& movie, int module) {
-    ClearRecordedErrors();
-    try {
-        movie.Play();
-        Sleep(50);
-        movie.UpdateFrame();
-        movie.GetFrameSurface();
-        movie.Stop();
-    } catch (const CInternalError&) {
-        ASSERT_EQ(RecordedErrors().size(), 1u);
-        EXPECT_EQ(RecordedErrors()[0].module, module);
-    }
-    ClearRecordedErrors();
-}
-
 const char* const kFuzzedMovies[] = {"silent.avi", "video1_pcm16.avi", "cinepak_ima.avi", "silent_rgb.avi"};
 
 // Seeded damage of the picture format; a failure names its seed and index.
@@ -171,14 +127,7 @@ TEST_F(PictureTest, Fuzz) {
         const std::string path =
             Write(kFuzzedMovies[index % (sizeof kFuzzedMovies / sizeof kFuzzedMovies[0])],
                   [&](Bytes& avi) { Mutate(avi, random); });
-        {
-            CAviFileMovie movie;
-            if (OpenPlace(movie, path, 1003) == 0) PlayAMoment(movie, 1003);
-        }
-        {
-            CDirectShowMovie movie;
-            if (OpenPlace(movie, path, 1005) == 0) PlayAMoment(movie, 1005);
-        }
+        OpenOrRefuseWithBothPlayers(path, 50);
         DeleteFileA(path.c_str());
         if (HasFailure()) break;
     }
