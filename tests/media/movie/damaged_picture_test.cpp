@@ -86,8 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Table, DamagedPicture, testing::ValuesIn(kPictureDamage
 // The uncompressed movie is whole: both players open its pictures.
 TEST_F(PictureTest, BothPlayersOpenAnUncompressedMovie) {
     const std::string path = MoviePath("silent_rgb.avi");
-    {
-        CAviFileMovie movie;
+    auto opensWhole = [&](auto& movie) {
         ASSERT_EQ(movie.Open(path.c_str()), 0);
         EXPECT_TRUE(movie.HasVideo());
         int width = 0;
@@ -95,16 +94,14 @@ TEST_F(PictureTest, BothPlayersOpenAnUncompressedMovie) {
         movie.GetSize(width, height);
         EXPECT_EQ(width, 160);
         EXPECT_EQ(height, 120);
+    };
+    {
+        CAviFileMovie movie;
+        opensWhole(movie);
     }
     {
         CDirectShowMovie movie;
-        ASSERT_EQ(movie.Open(path.c_str()), 0);
-        EXPECT_TRUE(movie.HasVideo());
-        int width = 0;
-        int height = 0;
-        movie.GetSize(width, height);
-        EXPECT_EQ(width, 160);
-        EXPECT_EQ(height, 120);
+        opensWhole(movie);
     }
 }
 
